@@ -1,0 +1,149 @@
+#include "engine/KeystrokeProtocol.h"
+
+#include "keyboard/KeyboardModel.h"
+#include "platform/Clock.h"
+
+namespace zr {
+namespace {
+
+// After ん typed as a single n, these kana would be read together with the n, so the
+// second n must be typed.
+const QString kNeedsSecondN = QStringLiteral(u"なにぬねのやゆよあいうえお");
+
+}  // namespace
+
+void AppendUnitPositions(QList<PositionRecord> &positions, const QList<KanaUnit> &units, int word)
+{
+    for (const KanaUnit &unit : units) {
+        for (qsizetype k = 0; k < unit.keys.size(); ++k)
+            positions.append({unit.kana, unit.keys, unit.keys[k], int(k), word, QString()});
+    }
+}
+
+KeystrokeProtocol::KeystrokeProtocol(KeyStats &stats, Options options, QObject *parent)
+    : QObject(parent), stats_(stats), options_(std::move(options))
+{
+}
+
+void KeystrokeProtocol::startRun()
+{
+    positions_.clear();
+    cursor_ = 0;
+    firstScreen_ = true;
+    running_ = false;
+    startTime_ = 0;
+    unitsTyped_ = keyHits_ = positionsMissed_ = 0;
+    missFlg_ = 0;
+    buff_ = 0;
+}
+
+void KeystrokeProtocol::setScreen(QList<PositionRecord> positions, bool firstOfRun)
+{
+    positions_ = std::move(positions);
+    cursor_ = 0;
+    firstScreen_ = firstOfRun;
+}
+
+QChar KeystrokeProtocol::expectedKey() const
+{
+    return screenComplete() ? QChar() : positions_.at(cursor_).key;
+}
+
+void KeystrokeProtocol::keyPress(QChar typed)
+{
+    if (options_.soundOnEveryKey)
+        PlayFeedbackSound(options_.typeSound);
+    if (typed.unicode() < 32)
+        return;
+    if (options_.marksKeyboard)
+        emit keyMarked(QChar(char16_t(buff_)), NormalKey, false, true);
+    if (screenComplete())
+        return;
+
+    const QChar t = typed.toLower();
+    const QChar e = positions_.at(cursor_).key;
+    if (t == e) {
+        KeyPressHit(t, -1);
+    } else if (cursor_ == 0) {
+        KeyPressMiss(typed);
+    } else if (singleNApplies(e)) {
+        // The n typed for ん stands for both of its keys.
+        KeyPressHit(QChar(u'n'), 0);
+        if (!screenComplete() && t == positions_.at(cursor_).key)
+            KeyPressHit(t, -1);
+        else
+            KeyPressMiss(typed);
+    } else {
+        KeyPressMiss(typed);
+    }
+    if (screenComplete())
+        emit screenCompleted();
+}
+
+bool KeystrokeProtocol::singleNApplies(QChar expected) const
+{
+    if (expected != u'n' || cursor_ < 1 || cursor_ + 1 >= positions_.size())
+        return false;
+    const PositionRecord &next = positions_.at(cursor_ + 1);
+    return positions_.at(cursor_ - 1).key == u'n' && next.key != u' '
+           && !(next.kana.size() == 1 && kNeedsSecondN.contains(next.kana.front()));
+}
+
+void KeystrokeProtocol::startTiming()
+{
+    startTime_ = Clock::current().now();
+    running_ = true;
+    SwResetCount();
+    SwStartCount();
+    emit timingStarted();
+}
+
+void KeystrokeProtocol::KeyPressHit(QChar KeyCode, int CNT)
+{
+    if (!options_.soundOnEveryKey)
+        PlayFeedbackSound(options_.typeSound);
+    // Copies: a window reacting to the signals may already set the next screen.
+    const QChar expected = positions_.at(cursor_).key;
+    const bool beginsUnit = positions_.at(cursor_).offset == 0;
+    if (options_.marksKeyboard)
+        emit keyMarked(expected, NormalKey, false, true);
+    emit errorCleared();
+    if (isFirstKeyOfRun())
+        startTiming();
+    if (beginsUnit)
+        unitsTyped_ += 1;
+    const int typedAt = cursor_;
+    cursor_ += 1;
+    missFlg_ = 0;
+    if (CNT == -1) {
+        keyHits_ += 1;
+        stats_.addHit(KeyCode.toLower(), SwGetCount());
+    }
+    SwResetCount();
+    SwStartCount();
+    emit keyAccepted(typedAt);
+}
+
+void KeystrokeProtocol::KeyPressMiss(QChar KeyCode)
+{
+    const QChar expected = positions_.at(cursor_).key;
+    const int word = positions_.at(cursor_).word;
+    if (options_.marksKeyboard) {
+        emit keyMarked(expected, PressedKey, true, false);
+        emit keyMarked(KeyCode.toLower(), NextKey, false, false);
+    }
+    buff_ = KeyCode.unicode();
+    emit missShown(expected, KeyCode);
+    if (missFlg_ != cursor_ + 1) {
+        positionsMissed_ += 1;
+        stats_.addMiss(expected);
+        missFlg_ = cursor_ + 1;
+        if (options_.tracksMissedWords)
+            emit wordMissed(word);
+    }
+    if (isFirstKeyOfRun())
+        startTiming();
+    PlayFeedbackSound(options_.errorSound);
+}
+
+}  // namespace zr

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace zr {
+
+// The settings files ("user.ini") are INI files handled with the semantics of the
+// Windows profile functions: section and key names compare without regard to case,
+// lines the program does not touch stay byte for byte as they were, and a write creates
+// the file and the section when they are missing. Text is code page 932.
+
+// Reads the value of key in section into value. When the key is missing the default is
+// taken instead. The value is cut to bufferSize - 1 bytes, as a caller's buffer of
+// that size would hold it (callers pass 255, so values keep at most 254 bytes).
+// Returns the number of bytes stored; 0 means nothing was found or the value is empty.
+int GetIniString(const QString &section, const QString &key, const QString &defaultValue,
+                 QString &value, int bufferSize, const QString &file);
+
+// Writes key=value into section, replacing the key's line when the key exists (its
+// spelling in the file is kept). The file is replaced atomically. Returns false when
+// the file could not be written; callers of the original interface ignore the result.
+bool SetIniString(const QString &section, const QString &key, const QString &value,
+                  const QString &file);
+
+}  // namespace zr

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPointF>
+#include <QSizeF>
+#include <QString>
+
+#include <optional>
+
+namespace zr {
+
+// Remembered window positions: the application "ZR", one section per window
+// ("StartUp", "KeyLesson", "Training", "WordLsn", "SSentLsn", "Score1", "Score2",
+// "Score3"), values "X" and "Y" holding the window's left and top in twips. They live
+// in "ZR.ini" in the data folder.
+class WindowPositions {
+public:
+    // The store file; set once the data folder is known.
+    static void setStoreFile(const QString &path);
+    static QString storeFile();
+
+    // The stored position of a window, or nothing when the section has none (or holds
+    // text that is not a number).
+    static std::optional<QPointF> read(const QString &section);
+    static void write(const QString &section, QPointF topLeftTwips);
+};
+
+// Where a window opens: its stored position, or centred on the screen when there is
+// none, when it lies right of or below the screen, or when either coordinate is
+// negative. All values are twips.
+QPointF PlaceWindow(std::optional<QPointF> stored, QSizeF windowSize, QSizeF screenSize);
+
+}  // namespace zr

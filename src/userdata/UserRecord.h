@@ -1,0 +1,87 @@
+#pragma once
+
+#include "engine/RomajiTable.h"
+#include "results/ScoreRecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class QIODevice;
+
+namespace zr {
+
+// The score blocks of the user record.
+enum class ScoreBlock { Training, Word, Sentence, Spare };
+
+// A learner's record, stored whole in "user.dat": the header, four blocks of score
+// records (Chapters 1-70, word slots 1-10, sentence slots 1-10 and a spare block) and
+// the learner's romaji table.
+struct UserRecord {
+    static constexpr qint16 kCurrentVersion = 6;
+    static constexpr int kChapters = 70;
+    static constexpr int kSlots = 10;
+
+    qint16 FormatVersion = kCurrentVersion;
+    QString UserName;
+    qint16 Course = 0;
+    qint16 LessonProgress = 0;
+    double TotalPracticeTime = 0;
+    std::array<ScoreRecord, kChapters> TrainingScores{};
+    std::array<ScoreRecord, kSlots> WordScores{};
+    std::array<ScoreRecord, kSlots> SentenceScores{};
+    std::array<ScoreRecord, kSlots> SpareScores{};
+    zr::RomajiTable RomajiTable;
+
+    bool operator==(const UserRecord &) const = default;
+
+    // Score record n (1-based) of a block; nullptr when n is outside the block.
+    ScoreRecord *score(ScoreBlock block, int n);
+    const ScoreRecord *score(ScoreBlock block, int n) const;
+};
+
+// The byte image of a record in the current layout.
+QByteArray SerializeUserRecord(const UserRecord &record);
+
+// Reads a record in the current layout from the device's position. Missing bytes read
+// as zeros and empty strings; truncated, when given, tells whether any were missing.
+UserRecord ReadUserRecord(QIODevice &device, bool *truncated = nullptr);
+
+// Loads "user.dat". Fails with a message when the file cannot be opened.
+std::optional<UserRecord> LoadUserRecord(const QString &path, QString *error,
+                                         bool *truncated = nullptr);
+
+// Saves the record to "user.dat", replacing the old file only once the new one is
+// completely written.
+bool SaveUserRecord(const QString &path, const UserRecord &record, QString *error);
+
+// A record of an older layout (format versions 3, 4 and 5). The header and the romaji
+// table are as in the current layout; the score blocks differ in size (version 3 starts
+// with 101 records of 56 bytes, which nothing uses).
+struct LegacyUserRecord {
+    qint16 FormatVersion = 0;
+    QString UserName;
+    qint16 Course = 0;
+    qint16 LessonProgress = 0;
+    double TotalPracticeTime = 0;
+    QList<ScoreRecord> ChapterScores;   // 0 (v3), 35 (v4) or 50 (v5)
+    QList<ScoreRecord> WordScores;      // 20 (v3) or 10
+    QList<ScoreRecord> SentenceScores;  // 20 (v3) or 10
+    QList<ScoreRecord> SpareScores;     // 20 (v3) or 10
+    zr::RomajiTable RomajiTable;
+};
+
+// Reads "user.dat" in the layout of its version 3, 4 or 5. Any other version is refused.
+std::optional<LegacyUserRecord> LoadLegacyUserRecord(const QString &path, QString *error);
+
+// Builds the current record from an old one: Chapter scores copied as far as the new
+// block reaches (none for version 3), the first ten word, sentence and spare records
+// copied, the romaji table copied. For version 5 the course's default table is then
+// loaded over the table (defaultTable holds its entries).
+UserRecord ConvertLegacyUserRecord(const LegacyUserRecord &old,
+                                   const QList<RomajiEntry> &defaultTable);
+
+}  // namespace zr

@@ -1,0 +1,66 @@
+#include "userdata/ZRSub.h"
+
+#include "platform/Format.h"
+#include "platform/Paths.h"
+#include "results/ScoreRecord.h"
+
+#include <QFileInfo>
+
+namespace zr {
+
+SharedState &ZRSub()
+{
+    static SharedState state;
+    return state;
+}
+
+void PlayTypeSound()
+{
+    PlayFeedbackSound(ZRSub().typeSound());
+}
+
+void PlayErrorSound()
+{
+    PlayFeedbackSound(ZRSub().errorSound());
+}
+
+QString AppPath(const QString &relative)
+{
+    return ResolvePath(ZRSub().AppDir, relative);
+}
+
+QString UserFolder(int slot)
+{
+    return ZRSub().DataDir + QStringLiteral("user/user") + FormatNumber(slot, u"00");
+}
+
+QString CurUserIni()
+{
+    return ZRSub().CurUserDir + QStringLiteral("/user.ini");
+}
+
+int CountUsers()
+{
+    int n = 0;
+    for (int slot = 1; slot <= kMaxUsers; ++slot) {
+        if (QFileInfo(UserFolder(slot)).isDir())
+            ++n;
+    }
+    return n;
+}
+
+QString CourseName(int course)
+{
+    switch (course) {
+    case 0: return QStringLiteral("ローマ字入力コース");
+    case 1: return QStringLiteral("JIS仮名入力コース");
+    default: return {};
+    }
+}
+
+QString MinutesText(double duration)
+{
+    return FormatNumber(PracticeMinutes(duration), u"#");
+}
+
+}  // namespace zr

@@ -1,0 +1,480 @@
+// zrtool: the command-line companion of ZORVEL LESSON. It converts words the way the
+// practice screens do, lists Chapters and keys, shows and updates learner records,
+// reads and writes settings files and builds problem files. Text in and out is UTF-8.
+// Exit status: 0 on success, 2 with a one-line message on bad input.
+
+#include "Json.h"
+
+#include "engine/RmjChk.h"
+#include "keyboard/KeyboardModel.h"
+#include "keyboard/LessonTable.h"
+#include "platform/Clock.h"
+#include "platform/IniFile.h"
+#include "platform/OleDate.h"
+#include "platform/Paths.h"
+#include "practice/ProblemFile.h"
+#include "practice/ProblemSource.h"
+#include "results/ScoreUpdate.h"
+#include "userdata/UserRecord.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <map>
+
+using namespace zr;
+
+namespace {
+
+const char kUsage[] =
+    "usage:\n"
+    "  zrtool rmjchk [--course romaji|kana] [--table FILE] [--use KEYS --target KEYS] WORD...\n"
+    "  zrtool chapters [--course romaji|kana] [--file LESSONTABLE]\n"
+    "  zrtool keys [--course romaji|kana] CHAR...\n"
+    "  zrtool user show FILE\n"
+    "  zrtool score add FILE --block training|word|sentence --index N --chars X --hits X\n"
+    "                        --misses X --seconds S [--today YYYY-MM-DD]\n"
+    "  zrtool ini get FILE SECTION KEY\n"
+    "  zrtool ini set FILE SECTION KEY VALUE\n"
+    "  zrtool problem show FILE\n"
+    "  zrtool problem build --word|--sentence SOURCE OUT\n";
+
+// Bad input: the message is printed on one line and the exit status is 2.
+struct Failure {
+    QString message;
+};
+
+[[noreturn]] void fail(const QString &message)
+{
+    throw Failure{message};
+}
+
+void print(const QString &line)
+{
+    const QByteArray bytes = line.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+// The options a command accepts and its positional arguments.
+struct Arguments {
+    std::map<QString, QString> options;
+    QStringList flags;
+    QStringList positional;
+
+    QString option(const QString &name, const QString &fallback = QString()) const
+    {
+        const auto it = options.find(name);
+        return it == options.end() ? fallback : it->second;
+    }
+    bool has(const QString &name) const { return options.count(name) != 0; }
+};
+
+Arguments parse(const QStringList &args, const QStringList &valueOptions, const QStringList &flagOptions)
+{
+    Arguments a;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (valueOptions.contains(arg)) {
+            if (i + 1 >= args.size())
+                fail(arg + QStringLiteral(" needs a value"));
+            a.options[arg] = args[++i];
+        } else if (flagOptions.contains(arg)) {
+            a.flags.append(arg);
+        } else if (arg.startsWith(QStringLiteral("--")) && arg.size() > 2) {
+            fail(QStringLiteral("unknown option ") + arg);
+        } else {
+            a.positional.append(arg);
+        }
+    }
+    return a;
+}
+
+QString appDir()
+{
+    return FindAppDir(QCoreApplication::applicationDirPath());
+}
+
+int courseOf(const Arguments &a)
+{
+    const QString course = a.option(QStringLiteral("--course"), QStringLiteral("romaji"));
+    if (course == u"romaji")
+        return RomajiCourse;
+    if (course == u"kana")
+        return KanaCourse;
+    fail(QStringLiteral("--course must be romaji or kana, not ") + course);
+}
+
+double number(const Arguments &a, const QString &name)
+{
+    if (!a.has(name))
+        fail(name + QStringLiteral(" is required"));
+    bool ok = false;
+    const double v = a.option(name).toDouble(&ok);
+    if (!ok || !std::isfinite(v) || v < 0)
+        fail(name + QStringLiteral(" needs a number of 0 or more, not ") + a.option(name));
+    return v;
+}
+
+QString dateText(double ole)
+{
+    return dateFromOle(ole).toString(Qt::ISODate);
+}
+
+// --- rmjchk -----------------------------------------------------------------------
+
+int runRmjchk(const QStringList &args)
+{
+    const Arguments a = parse(args, {"--course", "--table", "--use", "--target"}, {});
+    const int course = courseOf(a);
+    if (a.has(QStringLiteral("--use")) != a.has(QStringLiteral("--target")))
+        fail(QStringLiteral("--use and --target go together"));
+    if (a.positional.isEmpty())
+        fail(QStringLiteral("no word to convert"));
+    const QString tablePath = a.has(QStringLiteral("--table"))
+                                  ? a.option(QStringLiteral("--table"))
+                                  : ResolvePath(appDir(), DefaultTableFile(course));
+    QString error;
+    const auto entries = ReadDefaultTable(tablePath, &error);
+    if (!entries)
+        fail(error);
+    RomajiTable table;
+    table.load(*entries);
+    const bool filter = a.has(QStringLiteral("--use"));
+    for (const QString &word : a.positional) {
+        const RmjConversion c = ConvertWord(word, a.option(QStringLiteral("--use")),
+                                            a.option(QStringLiteral("--target")), filter ? 0 : 1,
+                                            course, table);
+        print(QString::number(c.result) + u'\t' + c.SpKana + u'\t' + c.Rmj + u'\t' + c.SpRmj);
+    }
+    return 0;
+}
+
+// --- chapters and keys --------------------------------------------------------------
+
+int runChapters(const QStringList &args)
+{
+    const Arguments a = parse(args, {"--course", "--file"}, {});
+    const int course = courseOf(a);
+    if (!a.positional.isEmpty())
+        fail(QStringLiteral("unexpected argument ") + a.positional.first());
+    const QString path = a.has(QStringLiteral("--file")) ? a.option(QStringLiteral("--file"))
+                                                         : ResolvePath(appDir(), LessonTableFile(course));
+    QString error;
+    const auto lines = ReadLessonTable(path, &error);
+    if (!lines)
+        fail(error);
+    const ChapterTable chapters(*lines);
+    for (int n = 1; n <= chapters.ChapterCount(); ++n) {
+        const Chapter &c = chapters.chapter(n);
+        print(QString::number(n) + u'\t' + QString::number(c.kind) + u'\t' + c.TargetKey + u'\t'
+              + c.UseKey);
+    }
+    return 0;
+}
+
+int runKeys(const QStringList &args)
+{
+    const Arguments a = parse(args, {"--course"}, {});
+    const int course = courseOf(a);
+    if (a.positional.isEmpty())
+        fail(QStringLiteral("no character to look up"));
+    for (const QString &arg : a.positional) {
+        if (arg.size() != 1)
+            fail(QStringLiteral("one character an argument, not ") + arg);
+        const QChar c = arg.front();
+        const KeyPosition k = KeyIndexOf(c, course);
+        const int finger = FingerOf(k.index);
+        const QChar home = HomeKeyOfFinger(finger, course);
+        print(QString::number(k.index) + u'\t' + (k.shift ? u'1' : u'0') + u'\t'
+              + QString::number(finger) + u'\t' + (home.isNull() ? QString() : QString(home)) + u'\t'
+              + KeyGuideText(c, course).value_or(QString()));
+    }
+    return 0;
+}
+
+// --- user and score ---------------------------------------------------------------
+
+UserRecord loadUser(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        fail(path + QStringLiteral(": no such file"));
+    QString error;
+    std::optional<UserRecord> record = LoadUserRecord(path, &error);
+    if (!record)
+        fail(path + QStringLiteral(": ") + error);
+    return *record;
+}
+
+void writeScores(JsonWriter &json, const QString &name, const ScoreRecord *scores, int count)
+{
+    json.key(name);
+    json.beginArray();
+    for (int i = 0; i < count; ++i) {
+        const ScoreRecord &s = scores[i];
+        if (s.isZero())
+            continue;
+        json.beginObject();
+        json.key(QStringLiteral("index"));
+        json.value(i + 1);
+        json.key(QStringLiteral("TotalTime"));
+        json.value(s.TotalTime);
+        json.key(QStringLiteral("PracticeCount"));
+        json.value(s.PracticeCount);
+        json.key(QStringLiteral("days"));
+        json.beginArray();
+        for (int d = 0; d < ScoreRecord::kDays; ++d) {
+            json.beginObject();
+            json.key(QStringLiteral("DayChars"));
+            json.value(s.DayChars[size_t(d)]);
+            json.key(QStringLiteral("DayKeys"));
+            json.value(s.DayKeys[size_t(d)]);
+            json.key(QStringLiteral("DayMisses"));
+            json.value(s.DayMisses[size_t(d)]);
+            json.key(QStringLiteral("DayTime"));
+            json.value(s.DayTime[size_t(d)]);
+            json.key(QStringLiteral("DayDate"));
+            const double date = s.DayDate[size_t(d)];
+            if (date == 0 || !isValidOleDate(date))
+                json.null();
+            else
+                json.value(dateText(date));
+            json.endObject();
+        }
+        json.endArray();
+        json.endObject();
+    }
+    json.endArray();
+}
+
+int runUser(const QStringList &args)
+{
+    if (args.size() != 2 || args[0] != u"show")
+        fail(QStringLiteral("usage: zrtool user show FILE"));
+    const UserRecord u = loadUser(args[1]);
+    JsonWriter json;
+    json.beginObject();
+    json.key(QStringLiteral("FormatVersion"));
+    json.value(u.FormatVersion);
+    json.key(QStringLiteral("UserName"));
+    json.value(u.UserName);
+    json.key(QStringLiteral("Course"));
+    json.value(u.Course);
+    json.key(QStringLiteral("LessonProgress"));
+    json.value(u.LessonProgress);
+    json.key(QStringLiteral("TotalPracticeTime"));
+    json.value(u.TotalPracticeTime);
+    writeScores(json, QStringLiteral("TrainingScores"), u.TrainingScores.data(), UserRecord::kChapters);
+    writeScores(json, QStringLiteral("WordScores"), u.WordScores.data(), UserRecord::kSlots);
+    writeScores(json, QStringLiteral("SentenceScores"), u.SentenceScores.data(), UserRecord::kSlots);
+    writeScores(json, QStringLiteral("SpareScores"), u.SpareScores.data(), UserRecord::kSlots);
+    json.key(QStringLiteral("RomajiTable"));
+    json.beginArray();
+    for (int i = 0; i < RomajiTable::kRows; ++i) {
+        const RomajiEntry &e = u.RomajiTable.row(i);
+        if (e.kana.isEmpty() && e.keys.isEmpty())
+            continue;
+        json.beginArray();
+        json.value(e.kana);
+        json.value(e.keys);
+        json.endArray();
+    }
+    json.endArray();
+    json.endObject();
+    print(json.text());
+    return 0;
+}
+
+int runScore(const QStringList &args)
+{
+    if (args.isEmpty() || args[0] != u"add")
+        fail(QStringLiteral("usage: zrtool score add FILE --block ... (see zrtool --help)"));
+    const Arguments a = parse(args.mid(1),
+                              {"--block", "--index", "--chars", "--hits", "--misses", "--seconds", "--today"},
+                              {});
+    if (a.positional.size() != 1)
+        fail(QStringLiteral("score add takes one FILE"));
+    const QString path = a.positional.first();
+
+    const QString blockName = a.option(QStringLiteral("--block"));
+    ScoreBlock block;
+    if (blockName == u"training")
+        block = ScoreBlock::Training;
+    else if (blockName == u"word")
+        block = ScoreBlock::Word;
+    else if (blockName == u"sentence")
+        block = ScoreBlock::Sentence;
+    else
+        fail(QStringLiteral("--block must be training, word or sentence"));
+
+    bool ok = false;
+    const int index = a.option(QStringLiteral("--index")).toInt(&ok);
+    if (!ok)
+        fail(QStringLiteral("--index needs a whole number"));
+    const double chars = number(a, QStringLiteral("--chars"));
+    const double hits = number(a, QStringLiteral("--hits"));
+    const double misses = number(a, QStringLiteral("--misses"));
+    const double seconds = number(a, QStringLiteral("--seconds"));
+    double today = Today();
+    if (a.has(QStringLiteral("--today"))) {
+        const QDate date = QDate::fromString(a.option(QStringLiteral("--today")), Qt::ISODate);
+        if (!date.isValid())
+            fail(QStringLiteral("--today needs a date YYYY-MM-DD"));
+        today = toOleDate(date);
+    }
+
+    UserRecord u = loadUser(path);
+    if (u.FormatVersion != UserRecord::kCurrentVersion)
+        fail(path + QStringLiteral(": format version %1; only version 6 records are updated")
+                        .arg(u.FormatVersion));
+    if (!ScoreUpdate(u, block, index, chars, hits, misses, seconds / 86400.0, today))
+        fail(QStringLiteral("--index %1 is outside the %2 block").arg(index).arg(blockName));
+    QString error;
+    if (!SaveUserRecord(path, u, &error))
+        fail(path + QStringLiteral(": ") + error);
+    return 0;
+}
+
+// --- ini ----------------------------------------------------------------------------
+
+int runIni(const QStringList &args)
+{
+    if (args.size() == 4 && args[0] == u"get") {
+        QString value;
+        GetIniString(args[2], args[3], QString(), value, 255, args[1]);
+        print(value);
+        return 0;
+    }
+    if (args.size() == 5 && args[0] == u"set") {
+        if (!SetIniString(args[2], args[3], args[4], args[1]))
+            fail(args[1] + QStringLiteral(": cannot write"));
+        return 0;
+    }
+    fail(QStringLiteral("usage: zrtool ini get FILE SECTION KEY | ini set FILE SECTION KEY VALUE"));
+}
+
+// --- problem ------------------------------------------------------------------------
+
+void writeItems(JsonWriter &json, const QList<ProblemItem> &items)
+{
+    json.beginArray();
+    for (const ProblemItem &item : items) {
+        json.beginArray();
+        json.value(item.display);
+        json.value(item.reading);
+        json.endArray();
+    }
+    json.endArray();
+}
+
+int runProblemShow(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != u"zrd" && suffix != u"zrw")
+        fail(path + QStringLiteral(": the file must end in .zrd or .zrw"));
+    if (!QFileInfo(path).isFile())
+        fail(path + QStringLiteral(": no such file"));
+    JsonWriter json;
+    json.beginObject();
+    if (suffix == u"zrd") {
+        const WordDictionary d = ReadWordDictionary(path);
+        json.key(QStringLiteral("kind"));
+        json.value(QStringLiteral("word"));
+        json.key(QStringLiteral("title"));
+        json.value(d.title);
+        json.key(QStringLiteral("description"));
+        json.value(d.description);
+        json.key(QStringLiteral("words"));
+        writeItems(json, d.words());
+    } else {
+        const SentenceSet s = ReadSentenceSet(path);
+        json.key(QStringLiteral("kind"));
+        json.value(QStringLiteral("sentence"));
+        json.key(QStringLiteral("title"));
+        json.value(s.title);
+        json.key(QStringLiteral("description"));
+        json.value(s.description);
+        json.key(QStringLiteral("problems"));
+        json.beginArray();
+        for (int p = 1; p <= SentenceSet::kProblems; ++p)
+            writeItems(json, s.lines(p));
+        json.endArray();
+    }
+    json.endObject();
+    print(json.text());
+    return 0;
+}
+
+int runProblemBuild(const QStringList &args)
+{
+    const Arguments a = parse(args, {}, {"--word", "--sentence"});
+    if (a.flags.size() != 1 || a.positional.size() != 2)
+        fail(QStringLiteral("usage: zrtool problem build --word|--sentence SOURCE OUT"));
+    const QString source = a.positional[0];
+    const QString out = a.positional[1];
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(source + QStringLiteral(": cannot read"));
+    const QByteArray bytes = file.readAll();
+    const QString text = QString::fromUtf8(bytes);
+    if (text.contains(QChar(QChar::ReplacementCharacter)))
+        fail(source + QStringLiteral(": not UTF-8 text"));
+
+    auto check = [&](const auto &parsed) {
+        if (const auto *e = std::get_if<SourceError>(&parsed))
+            fail(e->line > 0 ? QStringLiteral("%1:%2: %3").arg(source).arg(e->line).arg(e->message)
+                             : source + QStringLiteral(": ") + e->message);
+    };
+    QString error;
+    bool written = false;
+    if (a.flags.first() == u"--word") {
+        const auto parsed = ParseWordSource(text);
+        check(parsed);
+        written = WriteWordDictionary(out, std::get<WordDictionary>(parsed), &error);
+    } else {
+        const auto parsed = ParseSentenceSource(text);
+        check(parsed);
+        written = WriteSentenceSet(out, std::get<SentenceSet>(parsed), &error);
+    }
+    if (!written)
+        fail(out + QStringLiteral(": ") + error);
+    return 0;
+}
+
+int runProblem(const QStringList &args)
+{
+    if (args.size() == 2 && args[0] == u"show")
+        return runProblemShow(args[1]);
+    if (!args.isEmpty() && args[0] == u"build")
+        return runProblemBuild(args.mid(1));
+    fail(QStringLiteral("usage: zrtool problem show FILE | problem build --word|--sentence SOURCE OUT"));
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty() || args[0] == u"--help" || args[0] == u"-h") {
+        std::fputs(kUsage, args.isEmpty() ? stderr : stdout);
+        return args.isEmpty() ? 2 : 0;
+    }
+    const std::map<QString, std::function<int(const QStringList &)>> commands = {
+        {"rmjchk", runRmjchk}, {"chapters", runChapters}, {"keys", runKeys}, {"user", runUser},
+        {"score", runScore},   {"ini", runIni},           {"problem", runProblem},
+    };
+    try {
+        const auto it = commands.find(args[0]);
+        if (it == commands.end())
+            fail(QStringLiteral("unknown command ") + args[0] + QStringLiteral(" (see zrtool --help)"));
+        return it->second(args.mid(1));
+    } catch (const Failure &f) {
+        std::fprintf(stderr, "zrtool: %s\n", qUtf8Printable(f.message));
+        return 2;
+    }
+}
