@@ -43,20 +43,18 @@ constexpr char16_t kHalfToFullKatakana[0x3F] = {
 
 bool takesVoicedMark(char16_t k)
 {
-    return (k >= 0x30AB && k <= 0x30C8 && (k - 0x30AB) % 2 == 0 && k != 0x30C3)   // カ..ト
-        || (k >= 0x30CF && k <= 0x30DB && (k - 0x30CF) % 3 == 0)                   // ハ..ホ
-        || k == 0x30A6;                                                              // ウ
+    return QStringView(u"カキクケコサシスセソタチツテトハヒフヘホウ").contains(QChar(k));
 }
 
 bool takesSemiVoicedMark(char16_t k)
 {
-    return k >= 0x30CF && k <= 0x30DB && (k - 0x30CF) % 3 == 0;   // ハ..ホ
+    return QStringView(u"ハヒフヘホ").contains(QChar(k));
 }
 
-// カ..ト step by two except at ツ (ッツ ヅ): the voiced kana is the next code point.
+// The voiced kana is the next code point, except for ウ and ヴ.
 char16_t voiced(char16_t k)
 {
-    return k == 0x30A6 ? char16_t(0x30F4) : char16_t(k + 1);
+    return k == u'ウ' ? u'ヴ' : char16_t(k + 1);
 }
 
 }  // namespace

@@ -1,9 +1,19 @@
 #include "practice/ProblemSource.h"
 
+#include "platform/Cp932.h"
+
 #include <optional>
 
 namespace zr {
 namespace {
+
+// Problem files hold code page 932 text; a character it lacks would be lost.
+bool encodable(const QString &text)
+{
+    return fromAnsi(toAnsi(text)) == text;
+}
+
+const QString kNotEncodable = QStringLiteral("a character has no code page 932 form");
 
 struct SourceLine {
     int number;
@@ -31,6 +41,8 @@ std::optional<SourceError> walk(QStringView text, QString &title, QString &descr
             const qsizetype space = raw.indexOf(u' ');
             const QStringView name = space < 0 ? raw.mid(1) : raw.mid(1, space - 1);
             const QString value = space < 0 ? QString() : raw.mid(space + 1).trimmed().toString();
+            if (!encodable(value))
+                return SourceError{number, kNotEncodable};
             if (name == u"title") {
                 title = value;
             } else if (name == u"description") {
@@ -53,6 +65,8 @@ std::optional<SourceError> walk(QStringView text, QString &title, QString &descr
         const ProblemItem item{raw.left(tab).trimmed().toString(), raw.mid(tab + 1).trimmed().toString()};
         if (item.display.isEmpty() || item.reading.isEmpty())
             return SourceError{number, QStringLiteral("the shown text or the reading is empty")};
+        if (!encodable(item.display) || !encodable(item.reading))
+            return SourceError{number, kNotEncodable};
         seenItem = true;
         if (std::optional<SourceError> e = onItem(item, number))
             return e;

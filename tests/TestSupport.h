@@ -1,0 +1,98 @@
+#pragma once
+
+#include "engine/RomajiTable.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/Sound.h"
+#include "userdata/ZRSub.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace zr::test {
+
+// A temporary folder that disappears with the test.
+class TempDir {
+public:
+    TempDir();
+    QString path() const { return dir_.path(); }
+    QString file(const QString &name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+QByteArray readBytes(const QString &path);
+void writeBytes(const QString &path, const QByteArray &bytes);
+void writeAnsiText(const QString &path, const QString &text);
+
+// A string as the record files store it: 16-bit little-endian byte count, then the
+// code page 932 bytes.
+QByteArray storedString(const QString &text);
+QByteArray storedInt16(qint16 value);
+QByteArray storedDouble(double value);
+
+// The installation folder of the build (holds resource/ with the shipped files).
+QString appDir();
+QString resourceFile(const QString &name);
+RomajiTable shippedTable(int course);
+
+// Runs a test on a clock that moves only when told to.
+class ClockScope {
+public:
+    explicit ClockScope(double now = 46364.5) : clock_(now) { Clock::install(&clock_); }
+    ~ClockScope() { Clock::install(nullptr); }
+    ManualClock &clock() { return clock_; }
+
+private:
+    ManualClock clock_;
+};
+
+// Records what would have sounded.
+class RecordingSoundPlayer : public SoundPlayer {
+public:
+    RecordingSoundPlayer() { InstallSoundPlayer(this); }
+    ~RecordingSoundPlayer() override { InstallSoundPlayer(nullptr); }
+    void beep() override { events.append(QStringLiteral("beep")); }
+    void play(const QString &file) override { events.append(file); }
+    QStringList events;
+};
+
+// Answers message boxes and remembers them.
+class AnsweringGateway : public MessageBoxGateway {
+public:
+    explicit AnsweringGateway(MessageAnswer answer = MessageAnswer::Ok) : answer_(answer)
+    {
+        InstallMessageBoxGateway(this);
+    }
+    ~AnsweringGateway() override { InstallMessageBoxGateway(nullptr); }
+    MessageAnswer show(const MessageRequest &request) override
+    {
+        shown.append(request);
+        return answer_;
+    }
+    QList<MessageRequest> shown;
+
+private:
+    MessageAnswer answer_;
+};
+
+// Gives a test the shared state of a fresh program: the build's installation folder
+// and an empty data folder; the state is reset afterwards.
+class SharedStateScope {
+public:
+    SharedStateScope();
+    ~SharedStateScope();
+    SharedState &state() { return ZRSub(); }
+    const TempDir &data() const { return data_; }
+
+private:
+    TempDir data_;
+};
+
+}  // namespace zr::test
