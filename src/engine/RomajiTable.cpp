@@ -19,22 +19,56 @@ void RomajiTable::clear()
     indexed_ = false;
 }
 
+namespace {
+
+// One or two UTF-16 code units packed into one key; 0 when the text is longer.
+quint32 shortKey(QStringView kana)
+{
+    if (kana.size() == 1)
+        return kana[0].unicode();
+    if (kana.size() == 2)
+        return (quint32(kana[0].unicode()) << 16) | kana[1].unicode();
+    return 0;
+}
+
+}  // namespace
+
+void RomajiTable::buildIndex() const
+{
+    shortIndex_.clear();
+    longIndex_.clear();
+    // From the last row up, so that the first row with a kana is what stays.
+    for (int i = kRows - 1; i >= 0; --i) {
+        const QString &kana = rows_[size_t(i)].kana;
+        if (kana.isEmpty())
+            continue;
+        if (const quint32 key = shortKey(kana))
+            shortIndex_.insert(key, i);
+        else
+            longIndex_.insert(kana, i);
+    }
+    indexed_ = true;
+}
+
 std::optional<QString> RomajiTable::find(QStringView kana) const
 {
     if (kana.isEmpty())
         return std::nullopt;
-    if (!indexed_) {
-        index_.clear();
-        for (int i = 0; i < kRows; ++i) {
-            if (!rows_[size_t(i)].kana.isEmpty() && !index_.contains(rows_[size_t(i)].kana))
-                index_.insert(rows_[size_t(i)].kana, i);
-        }
-        indexed_ = true;
+    if (!indexed_)
+        buildIndex();
+    int row = -1;
+    if (const quint32 key = shortKey(kana)) {
+        const auto it = shortIndex_.constFind(key);
+        if (it != shortIndex_.constEnd())
+            row = *it;
+    } else {
+        const auto it = longIndex_.constFind(kana.toString());
+        if (it != longIndex_.constEnd())
+            row = *it;
     }
-    const auto it = index_.constFind(kana.toString());
-    if (it == index_.constEnd())
+    if (row < 0)
         return std::nullopt;
-    return rows_[size_t(*it)].keys;
+    return rows_[size_t(row)].keys;
 }
 
 void RomajiTable::setSpelling(QStringView kana, const QString &keys)

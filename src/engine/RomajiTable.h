@@ -43,8 +43,13 @@ public:
 
 private:
     std::array<RomajiEntry, kRows> rows_;
-    // Kana to first row, built on the first lookup after a change.
-    mutable QHash<QString, int> index_;
+    void buildIndex() const;
+
+    // Kana to first row, built on the first lookup after a change. Units of one or two
+    // characters (nearly all) are keyed by their code units packed into one number, so
+    // a lookup needs no string; longer kana fall back to a string key.
+    mutable QHash<quint32, int> shortIndex_;
+    mutable QHash<QString, int> longIndex_;
     mutable bool indexed_ = false;
 };
 

@@ -146,7 +146,8 @@ TEST(ShippedDefaultTables, KanaTableTypesOneHalfWidthKanaPerKey)
         for (QChar k : e.keys)
             EXPECT_GE(ansiKeyCode(k), 32) << e.kana.toStdString();
         // Every kana key names a key of the layout or a shifted kana of it.
-        if (ansiKeyCode(e.keys.front()) >= 0xA1)
+        if (ansiKeyCode(e.keys.front()) >= 0xA1) {
             EXPECT_EQ(ToWideHiragana(e.keys), e.kana == u"ヴ" ? QStringLiteral(u"ゔ") : e.kana);
+        }
     }
 }

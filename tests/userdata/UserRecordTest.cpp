@@ -182,8 +182,9 @@ TEST(UserRecordFile, TruncatedFilesReadZerosAndEmptyStrings)
         bool truncated = false;
         const UserRecord r = parse(full.left(cut), &truncated);
         EXPECT_TRUE(truncated);
-        if (cut < 2)
+        if (cut < 2) {
             EXPECT_EQ(r.FormatVersion, 0);
+        }
     }
     bool truncated = false;
     const UserRecord r = parse(full.left(61616 + 8 + 4), &truncated);

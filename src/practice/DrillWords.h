@@ -1,0 +1,28 @@
+#pragma once
+
+#include "engine/RmjChk.h"
+#include "practice/ProblemFile.h"
+
+#include <QList>
+
+namespace zr {
+
+// A word of a Chapter's drill: the dictionary word, its reading with the punctuation the
+// drill gave it, and its conversion.
+struct DrillWord {
+    QString display;
+    QString reading;
+    RmjConversion keys;
+};
+
+// The drill's own punctuation: for a new key "," the reading gets 、 appended, "." 。,
+// ";" ；, ":" ：, "@" ＠, and "]" wraps it in 「」; other keys leave it unchanged.
+QString PunctuateReading(const QString &reading, QChar newKey);
+
+// Builds a Chapter's drill word list from the dictionary's words: for each word one of
+// the new keys is picked at random for its punctuation, and the word is kept when the
+// filter of the Chapter accepts it (every key learned, one key new).
+QList<DrillWord> BuildDrillWordList(const QList<ProblemItem> &words, const QString &UseKey,
+                                    const QString &TargetKey, int course, const RomajiTable &table);
+
+}  // namespace zr
