@@ -63,7 +63,8 @@ public:
     QStringList events;
 };
 
-// Answers message boxes and remembers them.
+// Answers message boxes and remembers them: with the queued answers first, then with
+// the standing answer.
 class AnsweringGateway : public MessageBoxGateway {
 public:
     explicit AnsweringGateway(MessageAnswer answer = MessageAnswer::Ok) : answer_(answer)
@@ -74,9 +75,10 @@ public:
     MessageAnswer show(const MessageRequest &request) override
     {
         shown.append(request);
-        return answer_;
+        return queued.isEmpty() ? answer_ : queued.takeFirst();
     }
     QList<MessageRequest> shown;
+    QList<MessageAnswer> queued;
 
 private:
     MessageAnswer answer_;

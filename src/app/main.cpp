@@ -3,7 +3,9 @@
 #include "platform/WindowPositions.h"
 #include "userdata/ZRSub.h"
 
-#include <QCoreApplication>
+#include "ui/common/Application.h"
+
+#include <QApplication>
 #include <QDir>
 
 #include <cstdio>
@@ -22,7 +24,7 @@ const char kUsage[] =
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zorvel-lesson"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZR_VERSION));
 
@@ -50,6 +52,7 @@ int main(int argc, char *argv[])
     }
     WindowPositions::setStoreFile(state.DataDir + QStringLiteral("ZR.ini"));
 
+    SetUpApplication(app);
     ReleaseKanaLock();
     return 0;
 }
