@@ -141,6 +141,10 @@ bool SetIniString(const QString &section, const QString &key, const QString &val
         }
     }
 
+    // Writing what the file already says changes nothing; the file is left alone.
+    if (keyAt >= 0 && parse(lines[keyAt].text).value == value)
+        return true;
+
     const QString entry = keySpelling + u'=' + value;
     const Line newLine{toAnsi(entry), entry};
     if (keyAt >= 0) {

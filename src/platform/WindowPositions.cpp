@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include <algorithm>
+
 namespace zr {
 namespace {
 
@@ -49,8 +51,9 @@ void WindowPositions::write(const QString &section, QPointF topLeftTwips)
 
 QPointF PlaceWindow(std::optional<QPointF> stored, QSizeF windowSize, QSizeF screenSize)
 {
-    const QPointF centred((screenSize.width() - windowSize.width()) / 2,
-                          (screenSize.height() - windowSize.height()) / 2);
+    // A window larger than the screen keeps its title bar on the screen.
+    const QPointF centred(std::max(0.0, (screenSize.width() - windowSize.width()) / 2),
+                          std::max(0.0, (screenSize.height() - windowSize.height()) / 2));
     if (!stored)
         return centred;
     const QPointF p = *stored;

@@ -26,7 +26,8 @@ public:
 
 // Where a window opens: its stored position, or centred on the screen when there is
 // none, when it lies right of or below the screen, or when either coordinate is
-// negative. All values are twips.
+// negative (a window larger than the screen goes to its top left). All values are
+// twips.
 QPointF PlaceWindow(std::optional<QPointF> stored, QSizeF windowSize, QSizeF screenSize);
 
 }  // namespace zr

@@ -118,6 +118,17 @@ TEST(IniFile, NewKeysJoinTheirSectionBeforeBlankLines)
     EXPECT_EQ(readBytes(ini), QByteArray("[A]\r\none=1\r\nthree=3\r\n\r\n[B]\r\ntwo=2\r\n"));
 }
 
+TEST(IniFile, WritingTheSameValueLeavesTheFileAlone)
+{
+    TempDir dir;
+    const QString ini = dir.file("user.ini");
+    writeBytes(ini, "[A]\nkey = same\n");
+    EXPECT_TRUE(SetIniString("a", "KEY", "same", ini));
+    EXPECT_EQ(readBytes(ini), QByteArray("[A]\nkey = same\n"));
+    EXPECT_TRUE(SetIniString("A", "key", "other", ini));
+    EXPECT_EQ(readBytes(ini), QByteArray("[A]\r\nkey=other\r\n"));
+}
+
 TEST(IniFile, WritingIntoAMissingFolderFails)
 {
     TempDir dir;

@@ -73,6 +73,7 @@ TEST(WindowPositions, PlacementCentresWhatLiesOffScreen)
     EXPECT_EQ(PlaceWindow(QPointF(-100, 200), window, screen), centre);
     EXPECT_EQ(PlaceWindow(QPointF(200, -1), window, screen), centre);
     EXPECT_EQ(PlaceWindow(QPointF(1200, 900), window, screen), QPointF(1200, 900));
+    EXPECT_EQ(PlaceWindow(std::nullopt, QSizeF(30000, 9000), screen), QPointF(0, 3600));
     EXPECT_EQ(twipsToPixels(1440), 96);
 }
 
