@@ -1,12 +1,7 @@
-#include "platform/KanaMode.h"
 #include "platform/Paths.h"
-#include "platform/WindowPositions.h"
-#include "userdata/ZRSub.h"
-
-#include "ui/common/Application.h"
+#include "ui/shell/StartUp.h"
 
 #include <QApplication>
-#include <QDir>
 
 #include <cstdio>
 
@@ -41,18 +36,5 @@ int main(int argc, char *argv[])
         std::printf("ZORVEL LESSON %s\n", ZR_VERSION);
         return 0;
     }
-
-    SharedState &state = ZRSub();
-    state.AppDir = FindAppDir(QCoreApplication::applicationDirPath());
-    state.DataDir = cl.dataDir.isEmpty() ? DefaultDataDir() : cl.dataDir;
-    if (!QDir().mkpath(state.DataDir)) {
-        std::fprintf(stderr, "zorvel-lesson: cannot create the data folder %s\n",
-                     qUtf8Printable(state.DataDir));
-        return 1;
-    }
-    WindowPositions::setStoreFile(state.DataDir + QStringLiteral("ZR.ini"));
-
-    SetUpApplication(app);
-    ReleaseKanaLock();
-    return 0;
+    return RunZorvelLesson(app, cl);
 }

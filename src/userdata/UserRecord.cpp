@@ -145,7 +145,8 @@ bool SaveUserRecord(const QString &path, const UserRecord &record, QString *erro
     return writeFileAtomically(path, SerializeUserRecord(record), error);
 }
 
-std::optional<LegacyUserRecord> LoadLegacyUserRecord(const QString &path, QString *error)
+std::optional<LegacyUserRecord> LoadLegacyUserRecord(const QString &path, QString *error,
+                                                     bool *truncated)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -174,6 +175,8 @@ std::optional<LegacyUserRecord> LoadLegacyUserRecord(const QString &path, QStrin
     rec.SentenceScores = readScores(r, slotCount);
     rec.SpareScores = readScores(r, slotCount);
     readTable(r, rec.RomajiTable);
+    if (truncated)
+        *truncated = r.truncated();
     return rec;
 }
 

@@ -75,7 +75,9 @@ struct LegacyUserRecord {
 };
 
 // Reads "user.dat" in the layout of its version 3, 4 or 5. Any other version is refused.
-std::optional<LegacyUserRecord> LoadLegacyUserRecord(const QString &path, QString *error);
+// truncated, when given, tells whether the file ended before the record did.
+std::optional<LegacyUserRecord> LoadLegacyUserRecord(const QString &path, QString *error,
+                                                     bool *truncated = nullptr);
 
 // Builds the current record from an old one: Chapter scores copied as far as the new
 // block reaches (none for version 3), the first ten word, sentence and spare records

@@ -1,0 +1,43 @@
+#include "ui/shell/Launchers.h"
+
+#include "platform/MessageBox.h"
+#include "ui/practice/ChapterLauncher.h"
+
+namespace zr {
+namespace {
+
+void notYet(const QString &what)
+{
+    ShowMessage({QStringLiteral("「%1」はまだ用意されていません。").arg(what), QStringLiteral("ZORVEL LESSON"),
+                 MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+}
+
+ShellLaunchers programLaunchers()
+{
+    ShellLaunchers l;
+    l.chapter = [](QWidget *parent, int lesson, const Chapter &chapter) {
+        StartChapter(parent, lesson, chapter);
+    };
+    l.word = [](QWidget *, int) { notYet(QStringLiteral("単語練習問題")); };
+    l.sentence = [](QWidget *, int) { notYet(QStringLiteral("短文練習問題")); };
+    l.scoreView = [](QWidget *, int, int) { notYet(QStringLiteral("成績一覧")); };
+    l.iniSet = [](QWidget *) { notYet(QStringLiteral("練習問題の構成")); };
+    l.userSet = [](QWidget *) { notYet(QStringLiteral("ユーザ設定")); };
+    l.rmjCust = [](QWidget *) { notYet(QStringLiteral("ローマ字設定")); };
+    return l;
+}
+
+}  // namespace
+
+ShellLaunchers &Launchers()
+{
+    static ShellLaunchers launchers = programLaunchers();
+    return launchers;
+}
+
+void ResetLaunchers()
+{
+    Launchers() = programLaunchers();
+}
+
+}  // namespace zr

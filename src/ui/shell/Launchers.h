@@ -1,0 +1,32 @@
+#pragma once
+
+#include "keyboard/LessonTable.h"
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace zr {
+
+// The windows the main window opens for practice, history and settings, each shown
+// modally over the main window. They are replaceable so that tests can watch what would
+// open; a window that does not exist yet says so.
+struct ShellLaunchers {
+    std::function<void(QWidget *parent, int lesson, const Chapter &chapter)> chapter;
+    std::function<void(QWidget *parent, int slot)> word;        // WdDialogFrm
+    std::function<void(QWidget *parent, int slot)> sentence;    // SentDialogFrm
+    // ScoreViewFrm: mode 0 user, 1 Chapter, 2 word slot, 3 sentence slot.
+    std::function<void(QWidget *parent, int mode, int lsn)> scoreView;
+    std::function<void(QWidget *parent)> iniSet;     // IniSetFrm
+    std::function<void(QWidget *parent)> userSet;    // UserSetFrm
+    std::function<void(QWidget *parent)> rmjCust;    // RmjCustFrm
+};
+
+ShellLaunchers &Launchers();
+
+// Puts back the launchers the program starts with.
+void ResetLaunchers();
+
+}  // namespace zr

@@ -1,0 +1,421 @@
+#include "ui/shell/UserWizardFrm.h"
+
+#include "engine/RomajiTable.h"
+#include "platform/Cp932.h"
+#include "platform/MessageBox.h"
+#include "ui/common/WindowPlacement.h"
+#include "ui/shell/MainFrm.h"
+#include "ui/shell/ShellIcons.h"
+#include "userdata/Users.h"
+
+#include <QButtonGroup>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace zr {
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+constexpr int kPages = 6;
+
+const char16_t *const kTitles[kPages] = {u"はじめに", u"氏名入力", u"コース選択",
+                                         u"ローマ字設定", u"入力速度の調査", u"設定の確認"};
+
+// Where each spelling button sits (column, row), grouped like the romaji settings
+// dialog: the single kana, then the し, ち and じ rows, then the small kana.
+const struct {
+    int column, row;
+} kKeyGrid[25] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {0, 3}, {2, 3}, {3, 3}, {4, 3},
+                  {0, 4}, {2, 4}, {4, 4}, {0, 5}, {2, 5}, {3, 5}, {4, 5}, {0, 7}, {1, 7},
+                  {2, 7}, {3, 7}, {4, 7}, {0, 8}, {2, 8}, {4, 8}, {0, 1}};
+
+QLabel *paragraph(const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QWidget *pageWith(QLayout *layout)
+{
+    auto *page = new QWidget;
+    layout->setContentsMargins(24, 18, 24, 12);
+    page->setLayout(layout);
+    return page;
+}
+
+QLabel *sectionLabel(const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setStyleSheet(QStringLiteral("color: palette(mid); font-weight: bold;"));
+    return label;
+}
+
+}  // namespace
+
+UserWizardFrm::UserWizardFrm(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("UserWizardFrm"));
+    setWindowTitle(QStringLiteral("使用者登録"));
+    setWindowIcon(AppIcon());
+    setModal(true);
+    for (qsizetype i = 0; i < SpellingAlternatives().size(); ++i)
+        spellings_.append(0);
+
+    // Heading band with the page's title.
+    auto *header = new QFrame;
+    header->setObjectName(QStringLiteral("Header"));
+    header->setAutoFillBackground(true);
+    header->setBackgroundRole(QPalette::Base);
+    auto *headerLayout = new QHBoxLayout(header);
+    headerLayout->setContentsMargins(24, 14, 24, 14);
+    title_ = new QLabel;
+    title_->setObjectName(QStringLiteral("PageTitle"));
+    QFont titleFont = title_->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.45);
+    titleFont.setBold(true);
+    title_->setFont(titleFont);
+    step_ = new QLabel;
+    step_->setStyleSheet(QStringLiteral("color: palette(mid);"));
+    headerLayout->addWidget(title_);
+    headerLayout->addStretch(1);
+    headerLayout->addWidget(step_);
+
+    pages_ = new QStackedWidget;
+
+    // 0: introduction.
+    {
+        auto *layout = new QVBoxLayout;
+        layout->addWidget(paragraph(
+            QStringLiteral("　ZORVEL LESSON は、「キーの位置を覚える」という初歩的なレベルではなく、"
+                           "「単語を指が覚える」というレベルでのタッチタイプをマスターできるように設計されています。")
+            + u'\n'
+            + QStringLiteral("　このレベルでのタッチタイプをマスターすると、キーの位置はうろ覚えでも指が自然と文章を入力できるようになってきます。")
+            + u'\n' + u'\n'
+            + QStringLiteral("　ZORVEL LESSON では日常よく使う単語を問題として出題します。"
+                             "カリキュラムの中で繰り返し練習することで「単語を指が覚える」ようになり、"
+                             "最終的には自然と文章を入力できるようになるはずです。")));
+        layout->addStretch(1);
+        pages_->addWidget(pageWith(layout));
+    }
+    // 1: name.
+    {
+        auto *layout = new QVBoxLayout;
+        auto *prompt = paragraph(QStringLiteral("お名前を全角２～10文字以内で入力して下さい。"));
+        Text2 = new QLineEdit;
+        Text2->setObjectName(QStringLiteral("Text2"));
+        Text2->setMaxLength(40);
+        prompt->setBuddy(Text2);
+        nameHint_ = new QLabel;
+        nameHint_->setObjectName(QStringLiteral("NameHint"));
+        nameHint_->setStyleSheet(QStringLiteral("color: palette(mid);"));
+        layout->addWidget(prompt);
+        layout->addSpacing(6);
+        layout->addWidget(Text2);
+        layout->addWidget(nameHint_);
+        layout->addStretch(1);
+        pages_->addWidget(pageWith(layout));
+        connect(Text2, &QLineEdit::textChanged, this, &UserWizardFrm::nameEdited);
+    }
+    // 2: course.
+    {
+        auto *layout = new QVBoxLayout;
+        layout->addWidget(paragraph(QStringLiteral("入力コースを選択して下さい。（途中でのコース変更はできません）")));
+        layout->addSpacing(8);
+        OptionRmj = new QRadioButton(QStringLiteral("ローマ字入力コース"));
+        OptionRmj->setObjectName(QStringLiteral("OptionRmj"));
+        OptionKana = new QRadioButton(QStringLiteral("JIS 仮名入力コース"));
+        OptionKana->setObjectName(QStringLiteral("OptionKana"));
+        auto *group = new QButtonGroup(this);
+        group->addButton(OptionRmj);
+        group->addButton(OptionKana);
+        layout->addWidget(OptionRmj);
+        layout->addWidget(OptionKana);
+        layout->addStretch(1);
+        pages_->addWidget(pageWith(layout));
+        // The course cannot be changed later, so it is never chosen for the learner.
+        for (QRadioButton *option : {OptionRmj, OptionKana})
+            connect(option, &QRadioButton::clicked, this, [this] { cmdnex->setEnabled(true); });
+    }
+    // 3: romaji spellings.
+    {
+        auto *layout = new QVBoxLayout;
+        layout->addWidget(paragraph(QStringLiteral("　ローマ字の読みを設定してください。なお、この操作は後から変更もできます。")));
+        layout->addSpacing(6);
+        auto *grid = new QGridLayout;
+        grid->setHorizontalSpacing(6);
+        grid->setVerticalSpacing(4);
+        grid->addWidget(sectionLabel(QStringLiteral("清音・促音")), 0, 0, 1, 6);
+        grid->addWidget(sectionLabel(QStringLiteral("拗音")), 4, 0, 1, 6);
+        grid->addWidget(sectionLabel(QStringLiteral("小さい文字")), 9, 0, 1, 6);
+        const QList<SpellingAlternative> &alternatives = SpellingAlternatives();
+        for (qsizetype i = 0; i < alternatives.size(); ++i) {
+            auto *button = new QPushButton;
+            button->setObjectName(QStringLiteral("KeyBtn_%1").arg(i));
+            button->setAutoDefault(false);
+            button->setFocusPolicy(Qt::StrongFocus);
+            KeyBtn.append(button);
+            // Rows 0-1 under the first heading, 3-5 under the second, 7-8 under the third.
+            const int row = kKeyGrid[i].row;
+            const int gridRow = row <= 1 ? row + 1 : row <= 5 ? row + 2 : row + 3;
+            grid->addWidget(button, gridRow, kKeyGrid[i].column);
+            connect(button, &QPushButton::clicked, this, [this, i] { keyClicked(int(i)); });
+        }
+        grid->setRowMinimumHeight(3, 6);
+        grid->setRowMinimumHeight(8, 6);
+        for (int c = 0; c < 5; ++c)
+            grid->setColumnStretch(c, 1);
+        layout->addLayout(grid);
+        layout->addStretch(1);
+        pages_->addWidget(pageWith(layout));
+        for (int i = 0; i < KeyBtn.size(); ++i)
+            KeyBtn[i]->setText(keyCaption(i));
+        // Keyboard order follows the layout, row by row.
+        QList<int> order;
+        for (int row = 0; row <= 8; ++row) {
+            for (int column = 0; column <= 4; ++column) {
+                for (int i = 0; i < 25; ++i) {
+                    if (kKeyGrid[i].row == row && kKeyGrid[i].column == column)
+                        order.append(i);
+                }
+            }
+        }
+        for (qsizetype k = 1; k < order.size(); ++k)
+            setTabOrder(KeyBtn[order[k - 1]], KeyBtn[order[k]]);
+    }
+    // 4: typing level.
+    {
+        auto *layout = new QVBoxLayout;
+        layout->addWidget(paragraph(
+            QStringLiteral("　あなたのレベルに合わせた練習にするために、どの程度の速度でタイプできているか調査します。"
+                           "タッチタイピングができる、できないにかかわらず、どのぐらいの速さでタイプできるかを下から選んでください。")));
+        layout->addSpacing(8);
+        Option1 = new QRadioButton(QStringLiteral("全くのパソコン初心者です。"));
+        Option2 = new QRadioButton(QStringLiteral("多少慣れていますが、まだまだ速度は遅いです。"));
+        Option3 = new QRadioButton(QStringLiteral("人並みの速さでタイプできると思います。"));
+        Option4 = new QRadioButton(QStringLiteral("タイプ速度は自信があります。"));
+        auto *group = new QButtonGroup(this);
+        const int speeds[] = {40, 80, 120, 160};
+        int k = 0;
+        for (QRadioButton *option : {Option1, Option2, Option3, Option4}) {
+            option->setObjectName(QStringLiteral("Option%1").arg(k + 1));
+            group->addButton(option);
+            layout->addWidget(option);
+            const int speed = speeds[k++];
+            connect(option, &QRadioButton::clicked, this, [this, speed] { targetSpeed = speed; });
+        }
+        Option1->setChecked(true);
+        layout->addStretch(1);
+        pages_->addWidget(pageWith(layout));
+    }
+    // 5: confirmation.
+    {
+        auto *layout = new QVBoxLayout;
+        layout->addWidget(paragraph(QStringLiteral("　以下の情報で登録します。間違いが無ければ【完了】ボタンを押して下さい。"
+                                                   "【戻る】ボタンで設定をやり直せます。")));
+        layout->addSpacing(10);
+        auto *form = new QFormLayout;
+        form->setHorizontalSpacing(14);
+        Text1 = new QLineEdit;
+        Text1->setObjectName(QStringLiteral("Text1"));
+        Text3 = new QLineEdit;
+        Text3->setObjectName(QStringLiteral("Text3"));
+        for (QLineEdit *box : {Text1, Text3}) {
+            box->setReadOnly(true);
+            box->setFocusPolicy(Qt::NoFocus);
+        }
+        form->addRow(QStringLiteral("氏名"), Text1);
+        form->addRow(QStringLiteral("コース"), Text3);
+        layout->addLayout(form);
+        layout->addStretch(1);
+        pages_->addWidget(pageWith(layout));
+    }
+
+    auto *line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    auto *topLine = new QFrame;
+    topLine->setFrameShape(QFrame::HLine);
+    topLine->setFrameShadow(QFrame::Sunken);
+
+    cmdbef = new QPushButton(QStringLiteral("戻る"));
+    cmdbef->setObjectName(QStringLiteral("cmdbef"));
+    cmdnex = new QPushButton(QStringLiteral("次へ"));
+    cmdnex->setObjectName(QStringLiteral("cmdnex"));
+    cmdCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"));
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    for (QPushButton *b : {cmdbef, cmdnex, cmdCancel})
+        b->setMinimumWidth(96);
+    cmdnex->setDefault(true);
+    cmdbef->setAutoDefault(false);
+    cmdCancel->setAutoDefault(false);
+    connect(cmdnex, &QPushButton::clicked, this, &UserWizardFrm::next);
+    connect(cmdbef, &QPushButton::clicked, this, &UserWizardFrm::back);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(24, 10, 24, 14);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdbef);
+    buttons->addWidget(cmdnex);
+    buttons->addSpacing(12);
+    buttons->addWidget(cmdCancel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(header);
+    layout->addWidget(topLine);
+    layout->addWidget(pages_, 1);
+    layout->addWidget(line);
+    layout->addLayout(buttons);
+
+    resize(600, 470);
+    ShowPage(0);
+    CentreWindow(this);
+}
+
+QString UserWizardFrm::UserColChk(const QString &name, int course)
+{
+    return zr::UserColChk(name, course);
+}
+
+QString UserWizardFrm::keyCaption(int i) const
+{
+    const SpellingAlternative &alt = SpellingAlternatives()[i];
+    return alt.kana + QStringLiteral("  ") + alt.spelling[spellings_[i] == 1 ? 1 : 0];
+}
+
+void UserWizardFrm::keyClicked(int i)
+{
+    spellings_[i] = spellings_[i] == 0 ? 1 : 0;
+    KeyBtn[i]->setText(keyCaption(i));
+}
+
+void UserWizardFrm::ShowPage(int n)
+{
+    page_ = n;
+    pages_->setCurrentIndex(n);
+    title_->setText(QString::fromUtf16(kTitles[n]));
+    step_->setText(QStringLiteral("%1 / %2").arg(n + 1).arg(kPages));
+    cmdnex->setText(n == kPages - 1 ? QStringLiteral("完了") : QStringLiteral("次へ"));
+    cmdbef->setEnabled(n != 0);
+    if (n == 1) {
+        nameEdited();
+        Text2->setFocus();
+    } else if (n == 2) {
+        cmdnex->setEnabled(OptionRmj->isChecked() || OptionKana->isChecked());
+        (OptionKana->isChecked() ? OptionKana : OptionRmj)->setFocus();
+    } else {
+        cmdnex->setEnabled(true);
+        cmdnex->setFocus();
+    }
+}
+
+void UserWizardFrm::nameEdited()
+{
+    const QString text = Text2->text().trimmed();
+    const int bytes = AnsiByteLength(text);
+    if (page_ == 1)
+        cmdnex->setEnabled(NameLengthOk(text));
+    nameHint_->setText(QStringLiteral("全角に換算して %1 文字（半角文字は 0.5 文字）").arg(QString::number(bytes / 2.0, 'g', 3)));
+}
+
+void UserWizardFrm::next()
+{
+    switch (page_) {
+    case 1: {
+        const QString text = Text2->text().trimmed();
+        if (!NameLengthOk(text)) {
+            ShowMessage({QStringLiteral("入力した名前が不正です"), QStringLiteral("入力ｴﾗｰ"), MessageIcon::None,
+                         MessageButtons::Ok, MessageAnswer::Ok});
+            return;
+        }
+        const QString bad = UnstorableCharacters(text);
+        if (!bad.isEmpty()) {
+            ShowMessage({QStringLiteral("お名前に使えない文字が含まれています：%1").arg(bad), QStringLiteral("入力ｴﾗｰ"),
+                         MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
+            return;
+        }
+        name = text;
+        Text1->setText(text);
+        ShowPage(2);
+        return;
+    }
+    case 2: {
+        if (!OptionRmj->isChecked() && !OptionKana->isChecked())
+            return;
+        const bool romaji = OptionRmj->isChecked();
+        Course = romaji ? 0 : 1;
+        Text3->setText(romaji ? QStringLiteral("ローマ字入力コース") : QStringLiteral("JIS 仮名入力コース"));
+        if (UserColChk(name, Course) == u"OK") {
+            ShowPage(romaji ? 3 : 4);
+            return;
+        }
+        ShowMessage({QStringLiteral("氏名：「") + name + QStringLiteral("」") + kCrLf
+                         + (romaji ? QStringLiteral("コース：ローマ字入力コース")
+                                   : QStringLiteral("コース：JIS仮名入力コース"))
+                         + kCrLf + kCrLf + QStringLiteral("既にこの名前は使われています。") + kCrLf
+                         + QStringLiteral("氏名の入力画面まで戻り、名前を変更して下さい。"),
+                     QStringLiteral("氏名が重複しています"), MessageIcon::Warning, MessageButtons::Ok,
+                     MessageAnswer::Ok});
+        return;
+    }
+    case kPages - 1:
+        finish();
+        return;
+    default:
+        ShowPage(page_ + 1);
+    }
+}
+
+void UserWizardFrm::back()
+{
+    if (page_ == 4 && !OptionRmj->isChecked())
+        ShowPage(2);
+    else if (page_ > 0)
+        ShowPage(page_ - 1);
+}
+
+void UserWizardFrm::finish()
+{
+    NewUserChoices choices;
+    choices.name = name;
+    choices.course = Course;
+    choices.targetSpeed = targetSpeed;
+    choices.spellings = spellings_;
+    QString error;
+    if (!WriteNewUser(MkPath, choices, &error)) {
+        ShowMessage({error + kCrLf + QStringLiteral("使用者を登録できませんでした。"), QStringLiteral("使用者登録"),
+                     MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+        return;
+    }
+    if (MainFrm *main = MainFrm::instance())
+        main->ShowNewUser(name);
+    accept();
+}
+
+bool CreateUser(QWidget *parent)
+{
+    const QString folder = FreeUserFolder();
+    if (folder.isEmpty()) {
+        ShowMessage({QStringLiteral("これ以上ユーザデータを登録することができません。"), QStringLiteral("エラー"),
+                     MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+        return false;
+    }
+    UserWizardFrm wizard(parent);
+    wizard.MkPath = folder;
+    return wizard.exec() == QDialog::Accepted;
+}
+
+}  // namespace zr

@@ -1,0 +1,230 @@
+#include "userdata/Startup.h"
+
+#include "platform/BinaryIO.h"
+#include "platform/MessageBox.h"
+#include "userdata/Users.h"
+#include "userdata/ZRSub.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+namespace zr {
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+void warn(const QString &text, const QString &title)
+{
+    ShowMessage({text, title, MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+}
+
+}  // namespace
+
+bool CopyFiles(const QString &sourcePattern, const QString &destinationFolder, QString *error)
+{
+    const QFileInfo pattern(sourcePattern);
+    QString filter = pattern.fileName();
+    if (filter == u"*.*")
+        filter = QStringLiteral("*");
+    const QDir source(pattern.path());
+    const QFileInfoList files =
+        source.entryInfoList({filter}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QFileInfo &file : files) {
+        QFile in(file.filePath());
+        if (!in.open(QIODevice::ReadOnly)) {
+            if (error)
+                *error = QStringLiteral("「%1」を読み込めません。").arg(native(file.filePath()));
+            return false;
+        }
+        const QByteArray bytes = in.readAll();
+        const QString target = destinationFolder + u'/' + file.fileName();
+        QString why;
+        if (in.error() != QFileDevice::NoError || !writeFileAtomically(target, bytes, &why)) {
+            if (error)
+                *error = QStringLiteral("「%1」を「%2」にコピーできません。%3")
+                             .arg(native(file.filePath()), native(destinationFolder), why);
+            return false;
+        }
+    }
+    return true;
+}
+
+LegacyMove MoveLegacyLayout(QString *error)
+{
+    const QString root = ZRSub().DataDir + QStringLiteral("user");
+    const QString first = UserFolder(1);
+    if (!QFileInfo(root).isDir() || !QFileInfo(root + QStringLiteral("/user.dat")).isFile()
+        || QFileInfo::exists(first))
+        return LegacyMove::NotNeeded;
+
+    const QString all = root + QStringLiteral("/*.*");
+    // user01 appears whole or not at all: filled under another name, then renamed.
+    const QString staging = root + QStringLiteral("/.user01-moving");
+    QDir(staging).removeRecursively();
+    if (!QDir().mkpath(staging) || !CopyFiles(all, staging, error)) {
+        QDir(staging).removeRecursively();
+        return LegacyMove::Failed;
+    }
+    if (!QDir().rename(staging, first)) {
+        QDir(staging).removeRecursively();
+        if (error)
+            *error = QStringLiteral("フォルダ「%1」を作れません。").arg(native(first));
+        return LegacyMove::Failed;
+    }
+
+    const QString backup = ZRSub().DataDir + QStringLiteral("UserBackup");
+    if (!QDir().mkpath(backup) || !CopyFiles(all, backup, error)) {
+        // The originals stay where they are; they are the backup then.
+        return LegacyMove::Failed;
+    }
+    const QFileInfoList files = QDir(root).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &file : files)
+        QFile::remove(file.filePath());
+    return LegacyMove::Moved;
+}
+
+std::optional<QList<RomajiEntry>> ReadCourseDefaultTable(int course, QString *error)
+{
+    return ReadDefaultTable(AppPath(DefaultTableFile(course)), error);
+}
+
+bool TableMatchesDefault(const RomajiTable &table, const QList<RomajiEntry> &defaults)
+{
+    const qsizetype n = std::min<qsizetype>(defaults.size(), RomajiTable::kRows);
+    for (qsizetype i = 0; i < n; ++i) {
+        if (defaults[i].kana != table.row(int(i)).kana)
+            return false;
+    }
+    return true;
+}
+
+RomajiTable RebuildRomajiTable(const RomajiTable &old, const QList<RomajiEntry> &defaults, int course)
+{
+    RomajiTable table;
+    table.load(defaults);
+    if (course != 0)
+        return table;
+    for (const SpellingAlternative &alt : SpellingAlternatives()) {
+        const std::optional<QString> keys = old.find(alt.kana);
+        if (keys && *keys == alt.spelling[1])
+            table.setSpelling(alt.kana, alt.spelling[1]);
+        else if (keys && *keys == alt.spelling[0])
+            table.setSpelling(alt.kana, alt.spelling[0]);
+    }
+    return table;
+}
+
+QString StoredUserName(const QString &folder)
+{
+    const std::optional<UserRecord> header = LoadUserRecord(UserDataPath(folder), nullptr);
+    return header ? header->UserName : QString();
+}
+
+std::optional<UserRecord> ConvertUserFolder(const QString &folder, QString *error)
+{
+    auto fail = [&](const QString &message) -> std::optional<UserRecord> {
+        if (error)
+            *error = message;
+        return std::nullopt;
+    };
+    const QString path = UserDataPath(folder);
+    QString why;
+    bool truncated = false;
+    const std::optional<LegacyUserRecord> old = LoadLegacyUserRecord(path, &why, &truncated);
+    if (!old)
+        return fail(QStringLiteral("成績データ「%1」を変換できません。%2").arg(native(path), why));
+    const QString who = old->UserName.isEmpty() ? QFileInfo(folder).fileName() : old->UserName;
+    if (truncated) {
+        return fail(QStringLiteral("「%1」の成績データ（%2）は途中で切れているため、変換できません。")
+                        .arg(who, native(path))
+                    + kCrLf + QStringLiteral("元のファイルはそのまま残してあります。"));
+    }
+    QList<RomajiEntry> defaults;
+    if (old->FormatVersion == 5) {
+        const std::optional<QList<RomajiEntry>> table = ReadCourseDefaultTable(old->Course, &why);
+        if (!table)
+            return fail(QStringLiteral("「%1」の成績データを変換できません。").arg(who) + kCrLf + why);
+        defaults = *table;
+    }
+    const UserRecord record = ConvertLegacyUserRecord(*old, defaults);
+    if (!SaveUserRecord(path, record, &why)) {
+        return fail(QStringLiteral("「%1」の成績データ（%2）を書き込めません。%3").arg(who, native(path), why)
+                    + kCrLf + QStringLiteral("元のファイルはそのまま残してあります。"));
+    }
+    return record;
+}
+
+CheckResult CheckUserFolders(ConversionWindows &windows)
+{
+    bool convertedVersion5 = false;
+    QHash<int, std::optional<QList<RomajiEntry>>> tables;
+
+    for (int slot = 1; slot <= kMaxUsers; ++slot) {
+        const QString folder = UserFolder(slot);
+        if (!QFileInfo(folder).isDir())
+            continue;
+        const UserFile file = ReadUserFile(folder);
+        const int version = file.record.FormatVersion;
+
+        if (file.usable()) {
+            const int course = file.record.Course;
+            if (!tables.contains(course)) {
+                QString why;
+                tables.insert(course, ReadCourseDefaultTable(course, &why));
+                if (!tables.value(course))
+                    warn(why, QStringLiteral("ファイルエラー"));
+            }
+            const std::optional<QList<RomajiEntry>> &defaults = tables[course];
+            if (!defaults || TableMatchesDefault(file.record.RomajiTable, *defaults))
+                continue;
+            const MessageAnswer answer = ShowMessage(
+                {QStringLiteral("「%1」さんのローマ字設定が、インストールされているローマ字テーブル（%2）と一致しません。")
+                         .arg(file.label(), DefaultTableFile(course))
+                     + kCrLf + kCrLf
+                     + QStringLiteral("ローマ字設定を今のテーブルに合わせて作り直しますか？"
+                                      "成績と、選んであるローマ字の読み方はそのまま残ります。")
+                     + kCrLf + kCrLf
+                     + QStringLiteral("「いいえ」を選ぶと、何も変更せずに ZORVEL LESSON を終了します。"),
+                 QStringLiteral("ローマ字設定の不一致"), MessageIcon::Warning, MessageButtons::YesNo,
+                 MessageAnswer::Yes});
+            if (answer != MessageAnswer::Yes)
+                return CheckResult::EndProgram;
+            UserRecord repaired = file.record;
+            repaired.RomajiTable = RebuildRomajiTable(file.record.RomajiTable, *defaults, course);
+            QString why;
+            if (!SaveUserRecord(UserDataPath(folder), repaired, &why)) {
+                warn(QStringLiteral("「%1」さんの成績データを書き込めません。%2").arg(file.label(), why),
+                     QStringLiteral("ファイルエラー"));
+            }
+        } else if (version >= 3 && version <= 5) {
+            bool truncated = false;
+            if (!LoadLegacyUserRecord(UserDataPath(folder), nullptr, &truncated) || truncated) {
+                warn(QStringLiteral("「%1」の成績データ（%2）は途中で切れているため、変換できません。")
+                             .arg(file.label(), native(UserDataPath(folder)))
+                         + kCrLf + QStringLiteral("元のファイルはそのまま残してあります。"),
+                     QStringLiteral("ユーザデータ変換"));
+                continue;
+            }
+            windows.showConversion(version, folder);
+            if (version == 5 && ReadUserFile(folder).record.FormatVersion == UserRecord::kCurrentVersion)
+                convertedVersion5 = true;
+        }
+        // Anything else is damaged; the main window deals with it when the learner is chosen.
+    }
+
+    if (convertedVersion5) {
+        warn(QStringLiteral("これまでの成績データをこのバージョンのＺＲで使えるように変換しました。") + kCrLf
+                 + QStringLiteral("ローマ字入力コースの場合、ローマ字設定が初期状態に戻されていますので再設定をお願いします。"),
+             QStringLiteral("成績データ変換完了"));
+    }
+    return CheckResult::Continue;
+}
+
+}  // namespace zr

@@ -1,0 +1,292 @@
+#include "userdata/Users.h"
+
+#include "engine/RomajiTable.h"
+#include "platform/Cp932.h"
+#include "platform/IniFile.h"
+#include "platform/MessageBox.h"
+#include "platform/OleDate.h"
+#include "userdata/UserSettings.h"
+#include "userdata/ZRSub.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUuid>
+
+#include <cmath>
+
+namespace zr {
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+bool validCount(double v)
+{
+    return std::isfinite(v);
+}
+
+bool validScores(const ScoreRecord &s)
+{
+    if (!isValidOleDate(s.TotalTime) || !validCount(s.PracticeCount))
+        return false;
+    for (int i = 0; i < ScoreRecord::kDays; ++i) {
+        const auto n = size_t(i);
+        if (!validCount(s.DayChars[n]) || !validCount(s.DayKeys[n]) || !validCount(s.DayMisses[n])
+            || !isValidOleDate(s.DayTime[n]) || !isValidOleDate(s.DayDate[n]))
+            return false;
+    }
+    return true;
+}
+
+template <size_t N>
+bool validBlock(const std::array<ScoreRecord, N> &block)
+{
+    for (const ScoreRecord &s : block) {
+        if (!validScores(s))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+QString UserDataPath(const QString &folder)
+{
+    return folder + QStringLiteral("/user.dat");
+}
+
+QString UserIniPath(const QString &folder)
+{
+    return folder + QStringLiteral("/user.ini");
+}
+
+QString UserFile::label() const
+{
+    return record.UserName.isEmpty() ? QFileInfo(folder).fileName() : record.UserName;
+}
+
+RecordProblem CheckUserRecord(const UserRecord &r)
+{
+    if (r.UserName.isEmpty())
+        return RecordProblem::NoName;
+    if (r.Course != 0 && r.Course != 1)
+        return RecordProblem::BadCourse;
+    if (r.LessonProgress < 0 || r.LessonProgress > UserRecord::kChapters)
+        return RecordProblem::BadProgress;
+    if (!isValidOleDate(r.TotalPracticeTime) || !validBlock(r.TrainingScores)
+        || !validBlock(r.WordScores) || !validBlock(r.SentenceScores) || !validBlock(r.SpareScores))
+        return RecordProblem::BadTimes;
+    return RecordProblem::None;
+}
+
+UserFile ReadUserFile(const QString &folder)
+{
+    UserFile f;
+    f.folder = folder;
+    const QString path = UserDataPath(folder);
+    if (!QFileInfo(path).isFile()) {
+        f.problem = RecordProblem::Missing;
+        return f;
+    }
+    bool truncated = false;
+    std::optional<UserRecord> record = LoadUserRecord(path, &f.detail, &truncated);
+    if (!record) {
+        f.problem = RecordProblem::Unreadable;
+        return f;
+    }
+    f.record = std::move(*record);
+    const qint16 version = f.record.FormatVersion;
+    if (version >= 3 && version <= 5)
+        f.problem = RecordProblem::OldLayout;
+    else if (version != UserRecord::kCurrentVersion)
+        f.problem = RecordProblem::UnknownVersion;
+    else if (truncated)
+        f.problem = RecordProblem::Truncated;
+    else
+        f.problem = CheckUserRecord(f.record);
+    return f;
+}
+
+QString RecordProblemText(RecordProblem problem)
+{
+    switch (problem) {
+    case RecordProblem::None: return {};
+    case RecordProblem::Missing: return QStringLiteral("成績データのファイル（user.dat）がありません。");
+    case RecordProblem::Unreadable: return QStringLiteral("成績データのファイル（user.dat）を開けません。");
+    case RecordProblem::Truncated:
+        return QStringLiteral("成績データのファイル（user.dat）が途中で切れています。");
+    case RecordProblem::OldLayout:
+        return QStringLiteral("成績データが古い形式のまま、変換されていません。");
+    case RecordProblem::UnknownVersion:
+        return QStringLiteral("成績データのファイル（user.dat）の形式が分かりません。");
+    case RecordProblem::NoName: return QStringLiteral("成績データに使用者名がありません。");
+    case RecordProblem::BadCourse: return QStringLiteral("成績データの入力コースが正しくありません。");
+    case RecordProblem::BadProgress:
+        return QStringLiteral("成績データの基本練習の進捗度が正しくありません。");
+    case RecordProblem::BadTimes:
+        return QStringLiteral("成績データの中に、時間や日付として正しくない値があります。");
+    }
+    return {};
+}
+
+bool NameLengthOk(QStringView name)
+{
+    const int bytes = AnsiByteLength(name);
+    return bytes >= kMinNameBytes && bytes <= kMaxNameBytes;
+}
+
+QString UnstorableCharacters(QStringView name)
+{
+    QString bad;
+    for (qsizetype i = 0; i < name.size();) {
+        const qsizetype len = name[i].isHighSurrogate() && i + 1 < name.size() ? 2 : 1;
+        const QStringView ch = name.mid(i, len);
+        i += len;
+        // Control characters would break the lists and the files' lines.
+        const bool control = len == 1 && ch[0].category() == QChar::Other_Control;
+        if ((control || fromAnsi(toAnsi(ch)) != ch) && !bad.contains(ch))
+            bad += ch;
+    }
+    return bad;
+}
+
+QString UserColChk(const QString &name, int course)
+{
+    for (int slot = 1; slot <= kMaxUsers; ++slot) {
+        const QString folder = UserFolder(slot);
+        if (!QFileInfo(folder).isDir())
+            continue;
+        const std::optional<UserRecord> other = LoadUserRecord(UserDataPath(folder), nullptr);
+        if (other && other->UserName == name && other->Course == course)
+            return QStringLiteral("NG");
+    }
+    return QStringLiteral("OK");
+}
+
+QString FreeUserFolder()
+{
+    QString free;
+    for (int slot = kMaxUsers; slot >= 1; --slot) {
+        const QString folder = UserFolder(slot);
+        if (!QFileInfo::exists(folder))
+            free = folder;
+    }
+    return free;
+}
+
+std::optional<UserRecord> WriteNewUser(const QString &mkPath, const NewUserChoices &choices,
+                                       QString *error)
+{
+    auto fail = [&](const QString &message) -> std::optional<UserRecord> {
+        if (error)
+            *error = message;
+        return std::nullopt;
+    };
+
+    // The table first: without it no learner can be made, and nothing is written yet.
+    QString tableError;
+    const std::optional<QList<RomajiEntry>> defaults =
+        ReadDefaultTable(AppPath(DefaultTableFile(choices.course)), &tableError);
+    if (!defaults)
+        return fail(tableError);
+
+    UserRecord rec;
+    rec.FormatVersion = UserRecord::kCurrentVersion;
+    rec.UserName = choices.name;
+    rec.Course = qint16(choices.course);
+    rec.LessonProgress = 1;
+    rec.TotalPracticeTime = 0;
+
+    const bool madeFolder = !QFileInfo::exists(mkPath);
+    auto undo = [&](const QString &message) {
+        if (madeFolder)
+            QDir(mkPath).removeRecursively();
+        return fail(message);
+    };
+    if (!QDir().mkpath(ZRSub().DataDir + QStringLiteral("user")) || !QDir().mkpath(mkPath))
+        return undo(QStringLiteral("使用者フォルダ「%1」を作れません。").arg(QDir::toNativeSeparators(mkPath)));
+
+    const QString ini = UserIniPath(mkPath);
+    if (QFileInfo::exists(ini) && !QFile::remove(ini))
+        return undo(QStringLiteral("設定ファイル「%1」を書き換えられません。").arg(QDir::toNativeSeparators(ini)));
+    ReadUserSetting(QStringLiteral("General"), QStringLiteral("MoveMouse"), ini);
+    ReadUserSetting(QStringLiteral("General"), QStringLiteral("ErrorSound"), ini);
+    ReadUserSetting(QStringLiteral("Training"), QStringLiteral("LessonTime"), ini);
+    ReadUserSetting(QStringLiteral("Training"), QStringLiteral("LessonStep"), ini);
+    ReadUserSetting(QStringLiteral("WordLsn"), QStringLiteral("LessonTime"), ini);
+    ReadUserSetting(QStringLiteral("WordLsn"), QStringLiteral("LessonStep"), ini);
+    ReadUserSetting(QStringLiteral("KeyLsn"), QStringLiteral("LessonSize"), ini);
+    if (!SetIniString(QStringLiteral("Training"), QStringLiteral("TargetTime"),
+                      QString::number(choices.targetSpeed), ini))
+        return undo(QStringLiteral("設定ファイル「%1」に書き込めません。").arg(QDir::toNativeSeparators(ini)));
+    RegisterDefaultProblemFiles(mkPath);
+    ZRSub().ErrorSound = 1;
+
+    rec.RomajiTable.load(*defaults);
+    if (choices.course == 0) {
+        const QList<SpellingAlternative> &alternatives = SpellingAlternatives();
+        for (qsizetype i = 0; i < alternatives.size(); ++i) {
+            const int chosen = choices.spellings.value(i, 0) == 1 ? 1 : 0;
+            rec.RomajiTable.setSpelling(alternatives[i].kana, alternatives[i].spelling[chosen]);
+        }
+    }
+
+    QString saveError;
+    if (!SaveUserRecord(UserDataPath(mkPath), rec, &saveError))
+        return undo(QStringLiteral("成績データ「%1」を書き込めません。%2")
+                        .arg(QDir::toNativeSeparators(UserDataPath(mkPath)), saveError));
+
+    SharedState &s = ZRSub();
+    s.CurUser = rec;
+    s.CurUserDir = mkPath;
+    s.TrainingSel = 1;
+    s.WordSel = 1;
+    s.SentenceSel = 1;
+    return rec;
+}
+
+void MakeCurrentUser(const QString &folder, const UserRecord &record)
+{
+    SharedState &s = ZRSub();
+    s.CurUserDir = folder;
+    s.CurUser = record;
+    if (!QFileInfo::exists(UserIniPath(folder)))
+        RegisterDefaultProblemFiles(folder);
+}
+
+bool RemoveUserFolder(const QString &folder, QString *error)
+{
+    const QFileInfo info(folder);
+    if (!info.exists())
+        return true;
+    // Out of its slot first, in one step; the files go afterwards.
+    const QString parked = info.absolutePath() + QStringLiteral("/.deleted-") + info.fileName()
+                           + u'-' + QUuid::createUuid().toString(QUuid::Id128);
+    if (!QDir().rename(folder, parked)) {
+        if (error)
+            *error = QStringLiteral("フォルダ「%1」を削除できません。").arg(QDir::toNativeSeparators(folder));
+        return false;
+    }
+    QDir(parked).removeRecursively();
+    return true;
+}
+
+bool DeleteUserFolder(const QString &folder, const QString &name)
+{
+    const MessageAnswer answer = ShowMessage(
+        {QStringLiteral("「") + name + QStringLiteral("」の使用者データを削除します。") + kCrLf
+             + QStringLiteral("よろしいですか？"),
+         QStringLiteral("削除の確認"), MessageIcon::Warning, MessageButtons::YesNo, MessageAnswer::No});
+    if (answer != MessageAnswer::Yes)
+        return false;
+    QString error;
+    if (!RemoveUserFolder(folder, &error)) {
+        ShowMessage({QStringLiteral("使用者データを削除できませんでした。") + kCrLf + error,
+                     QStringLiteral("削除の確認"), MessageIcon::Warning, MessageButtons::Ok,
+                     MessageAnswer::Ok});
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zr

@@ -1,0 +1,243 @@
+#include "userdata/Users.h"
+
+#include "TestSupport.h"
+#include "platform/IniFile.h"
+#include "userdata/ZRSub.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace zr;
+using namespace zr::test;
+
+namespace {
+
+QString iniValue(const QString &file, const QString &section, const QString &key)
+{
+    QString value;
+    GetIniString(section, key, QStringLiteral("<missing>"), value, 255, file);
+    return value;
+}
+
+UserRecord learner(const QString &name, int course = 0)
+{
+    UserRecord u;
+    u.UserName = name;
+    u.Course = qint16(course);
+    u.LessonProgress = 1;
+    return u;
+}
+
+void putUser(int slot, const UserRecord &u)
+{
+    QDir().mkpath(UserFolder(slot));
+    ASSERT_TRUE(SaveUserRecord(UserDataPath(UserFolder(slot)), u, nullptr));
+}
+
+}  // namespace
+
+TEST(ReadUserFile, TellsWhatIsWrongWithARecord)
+{
+    SharedStateScope scope;
+    const QString folder = UserFolder(1);
+    QDir().mkpath(folder);
+    EXPECT_EQ(ReadUserFile(folder).problem, RecordProblem::Missing);
+    EXPECT_EQ(ReadUserFile(folder).label(), QString("user01"));
+
+    const QByteArray whole = SerializeUserRecord(learner(u"山田花子"_qs));
+    writeBytes(UserDataPath(folder), whole);
+    EXPECT_TRUE(ReadUserFile(folder).usable());
+    EXPECT_EQ(ReadUserFile(folder).label(), u"山田花子"_qs);
+
+    writeBytes(UserDataPath(folder), whole.left(whole.size() - 3));
+    EXPECT_EQ(ReadUserFile(folder).problem, RecordProblem::Truncated);
+    writeBytes(UserDataPath(folder), whole.left(10));
+    EXPECT_EQ(ReadUserFile(folder).problem, RecordProblem::Truncated);
+
+    writeBytes(UserDataPath(folder), QByteArray("\x42\x17garbage, not a record at all"));
+    EXPECT_EQ(ReadUserFile(folder).problem, RecordProblem::UnknownVersion);
+    writeBytes(UserDataPath(folder), storedInt16(4) + whole.mid(2));
+    EXPECT_EQ(ReadUserFile(folder).problem, RecordProblem::OldLayout);
+    writeBytes(UserDataPath(folder), QByteArray());
+    EXPECT_EQ(ReadUserFile(folder).problem, RecordProblem::UnknownVersion);
+}
+
+TEST(ReadUserFile, RecordsWithImpossibleValuesCannotBeUsed)
+{
+    const struct {
+        const char *what;
+        void (*spoil)(UserRecord &);
+        RecordProblem expected;
+    } cases[] = {
+        {"no name", [](UserRecord &u) { u.UserName.clear(); }, RecordProblem::NoName},
+        {"course 2", [](UserRecord &u) { u.Course = 2; }, RecordProblem::BadCourse},
+        {"progress -1", [](UserRecord &u) { u.LessonProgress = -1; }, RecordProblem::BadProgress},
+        {"progress 71", [](UserRecord &u) { u.LessonProgress = 71; }, RecordProblem::BadProgress},
+        {"total time NaN", [](UserRecord &u) { u.TotalPracticeTime = std::numeric_limits<double>::quiet_NaN(); },
+         RecordProblem::BadTimes},
+        {"day time beyond the year 9999", [](UserRecord &u) { u.WordScores[3].DayTime[7] = 1e300; },
+         RecordProblem::BadTimes},
+        {"training date infinite",
+         [](UserRecord &u) { u.TrainingScores[69].DayDate[14] = std::numeric_limits<double>::infinity(); },
+         RecordProblem::BadTimes},
+        {"count NaN", [](UserRecord &u) { u.SpareScores[0].PracticeCount = std::numeric_limits<double>::quiet_NaN(); },
+         RecordProblem::BadTimes},
+    };
+    for (const auto &c : cases) {
+        UserRecord u = learner("abcd");
+        EXPECT_EQ(CheckUserRecord(u), RecordProblem::None);
+        c.spoil(u);
+        EXPECT_EQ(CheckUserRecord(u), c.expected) << c.what;
+        EXPECT_FALSE(RecordProblemText(c.expected).isEmpty());
+    }
+    // Progress 0 and 70, and large but real figures, are fine.
+    UserRecord u = learner("abcd");
+    u.LessonProgress = 70;
+    u.TrainingScores[0].PracticeCount = 1e9;
+    u.TrainingScores[0].DayDate[0] = 46364;
+    EXPECT_EQ(CheckUserRecord(u), RecordProblem::None);
+    u.LessonProgress = 0;
+    EXPECT_EQ(CheckUserRecord(u), RecordProblem::None);
+}
+
+TEST(NameRule, OnlyCharactersTheFileCanHold)
+{
+    EXPECT_TRUE(NameLengthOk(u"abcd"));
+    EXPECT_FALSE(NameLengthOk(u"abc"));
+    EXPECT_EQ(UnstorableCharacters(u"山田～花子"), QString());
+    EXPECT_EQ(UnstorableCharacters(u"山田😀😀"), u"😀"_qs);
+    EXPECT_EQ(UnstorableCharacters(u"a\tb"), u"\t"_qs);
+    EXPECT_EQ(UnstorableCharacters(u"?ab?"), QString());   // a real question mark is fine
+}
+
+TEST(UserColChk, SameNameIsRefusedOnlyInTheSameCourse)
+{
+    SharedStateScope scope;
+    EXPECT_EQ(UserColChk(u"山田"_qs, 0), QString("OK"));
+    putUser(2, learner(u"山田"_qs, 0));
+    QDir().mkpath(UserFolder(4));   // a folder without user.dat does not get in the way
+    EXPECT_EQ(UserColChk(u"山田"_qs, 0), QString("NG"));
+    EXPECT_EQ(UserColChk(u"山田"_qs, 1), QString("OK"));
+    EXPECT_EQ(UserColChk(u"山田 "_qs, 0), QString("OK"));
+}
+
+TEST(FreeUserFolder, TakesTheLowestFreeSlot)
+{
+    SharedStateScope scope;
+    EXPECT_EQ(FreeUserFolder(), UserFolder(1));
+    for (int slot : {1, 2, 4})
+        QDir().mkpath(UserFolder(slot));
+    EXPECT_EQ(FreeUserFolder(), UserFolder(3));
+    for (int slot = 1; slot <= 10; ++slot)
+        QDir().mkpath(UserFolder(slot));
+    EXPECT_EQ(FreeUserFolder(), QString());
+}
+
+TEST(WriteNewUser, WritesTheFolderTheSettingsAndTheRecord)
+{
+    SharedStateScope scope;
+    SharedState &s = scope.state();
+    s.TrainingSel = s.WordSel = s.SentenceSel = 4;
+    const QString folder = UserFolder(3);
+
+    NewUserChoices choices;
+    choices.name = u"山田花子"_qs;
+    choices.course = 0;
+    choices.targetSpeed = 120;
+    choices.spellings = QList<int>(25, 0);
+    choices.spellings[0] = 1;    // し: shi
+    choices.spellings[24] = 1;   // っ: ltu
+    QString error;
+    const std::optional<UserRecord> made = WriteNewUser(folder, choices, &error);
+    ASSERT_TRUE(made) << error.toStdString();
+
+    const std::optional<UserRecord> stored = LoadUserRecord(UserDataPath(folder), nullptr);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(*stored, *made);
+    EXPECT_EQ(stored->FormatVersion, 6);
+    EXPECT_EQ(stored->UserName, u"山田花子"_qs);
+    EXPECT_EQ(stored->LessonProgress, 1);
+    EXPECT_EQ(stored->TotalPracticeTime, 0);
+    EXPECT_TRUE(stored->TrainingScores[0].isZero());
+    EXPECT_EQ(stored->RomajiTable.find(u"し"), QString("shi"));
+    EXPECT_EQ(stored->RomajiTable.find(u"っ"), QString("ltu"));
+    EXPECT_EQ(stored->RomajiTable.find(u"ち"), QString("ti"));
+    RomajiTable expected = shippedTable(0);
+    expected.setSpelling(u"し", "shi");
+    expected.setSpelling(u"っ", "ltu");
+    EXPECT_EQ(stored->RomajiTable, expected);
+
+    const QString ini = UserIniPath(folder);
+    EXPECT_EQ(iniValue(ini, "Training", "TargetTime"), QString("120"));
+    EXPECT_EQ(iniValue(ini, "Training", "LessonTime"), QString("00:02:30"));
+    EXPECT_EQ(iniValue(ini, "KeyLsn", "LessonSize"), QString("Mid"));
+    EXPECT_EQ(iniValue(ini, "General", "MoveMouse"), QString("0"));
+    EXPECT_EQ(iniValue(ini, "WordLsn", "L1"), QString("resource\\zr.zrd"));
+    EXPECT_FALSE(iniValue(ini, "WordLsn", "LT1").isEmpty());
+    EXPECT_EQ(iniValue(ini, "WordLsn", "L5"), QString());
+    EXPECT_EQ(iniValue(ini, "SSentLsn", "L10"), QString("resource\\kentei3.zrw"));
+
+    EXPECT_EQ(s.CurUserDir, folder);
+    EXPECT_EQ(s.CurUser, *made);
+    EXPECT_EQ(s.ErrorSound, 1);
+    EXPECT_EQ(s.TrainingSel, 1);
+    EXPECT_EQ(s.WordSel, 1);
+    EXPECT_EQ(s.SentenceSel, 1);
+}
+
+TEST(WriteNewUser, LeavesNothingBehindWhenTheTableIsMissing)
+{
+    SharedStateScope scope;
+    TempDir emptyInstall;
+    scope.state().AppDir = emptyInstall.path() + u'/';
+    NewUserChoices choices;
+    choices.name = u"山田花子"_qs;
+    QString error;
+    EXPECT_FALSE(WriteNewUser(UserFolder(1), choices, &error));
+    EXPECT_TRUE(error.contains("DefRmj.tbl")) << error.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(UserFolder(1)));
+    EXPECT_TRUE(scope.state().CurUserDir.isEmpty());
+}
+
+TEST(WriteNewUser, ReplacesAStaleSettingsFileInAnExistingFolder)
+{
+    SharedStateScope scope;
+    const QString folder = UserFolder(1);
+    QDir().mkpath(folder);
+    SetIniString("Training", "Level", "3", UserIniPath(folder));
+    NewUserChoices choices;
+    choices.name = "abcd";
+    ASSERT_TRUE(WriteNewUser(folder, choices, nullptr));
+    EXPECT_EQ(iniValue(UserIniPath(folder), "Training", "Level"), QString("<missing>"));
+}
+
+TEST(DeleteUserFolder, AsksFirstAndRemovesOnlyOnYes)
+{
+    SharedStateScope scope;
+    putUser(1, learner(u"山田"_qs));
+    putUser(2, learner(u"佐藤"_qs));
+    AnsweringGateway gateway(MessageAnswer::No);
+
+    EXPECT_FALSE(DeleteUserFolder(UserFolder(1), u"山田"_qs));
+    ASSERT_EQ(gateway.shown.size(), 1);
+    const MessageRequest &ask = gateway.shown[0];
+    EXPECT_EQ(ask.title, u"削除の確認"_qs);
+    EXPECT_EQ(ask.text, u"「山田」の使用者データを削除します。\r\nよろしいですか？"_qs);
+    EXPECT_EQ(ask.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(ask.defaultButton, MessageAnswer::No);
+    EXPECT_EQ(ask.icon, MessageIcon::Warning);
+    EXPECT_TRUE(QFileInfo::exists(UserDataPath(UserFolder(1))));
+
+    gateway.queued = {MessageAnswer::Yes};
+    EXPECT_TRUE(DeleteUserFolder(UserFolder(1), u"山田"_qs));
+    EXPECT_FALSE(QFileInfo::exists(UserFolder(1)));
+    EXPECT_TRUE(QFileInfo::exists(UserDataPath(UserFolder(2))));
+    EXPECT_EQ(CountUsers(), 1);
+    // Nothing of the deleted learner is left in the user folder.
+    EXPECT_EQ(QDir(scope.state().DataDir + "user").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"user02"});
+}
