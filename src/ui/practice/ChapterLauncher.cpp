@@ -1,14 +1,27 @@
-// Stand-in until the basic-practice windows exist.
 #include "ui/practice/ChapterLauncher.h"
 
-#include "platform/MessageBox.h"
+#include "ui/practice/TrDialogFrm.h"
+#include "ui/practice/TrainingFrm.h"
 
 namespace zr {
 
-void StartChapter(QWidget *, int, const Chapter &)
+void StartChapter(QWidget *parent, int lesson, const Chapter &chapter)
 {
-    ShowMessage({QStringLiteral("基本練習の画面はまだありません。"), QStringLiteral("ZORVEL LESSON"),
-                 MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+    if (chapter.kind == Chapter::NewKeys) {
+        TrDialogFrm intro(parent);
+        intro.lesson = lesson;
+        intro.UseKey = chapter.UseKey;
+        intro.TargetKey = chapter.TargetKey;
+        intro.exec();
+        return;
+    }
+    TrainingFrm drill(parent);
+    drill.mode = 1;
+    drill.MType = 0;
+    drill.UseKey = chapter.UseKey;
+    drill.TargetKey = chapter.TargetKey;
+    drill.lesson = qint16(lesson);
+    drill.exec();
 }
 
 }  // namespace zr

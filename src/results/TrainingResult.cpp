@@ -1,0 +1,189 @@
+#include "results/TrainingResult.h"
+
+#include "keyboard/KeyboardModel.h"
+#include "platform/Cp932.h"
+#include "platform/Format.h"
+
+#include <cmath>
+#include <limits>
+
+namespace zr {
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kIndent = QStringLiteral(u"　");
+const QString kHomePositionKeys = QStringLiteral(u"asdfjkl;ﾁﾄｼﾊﾏﾉﾘﾚ");
+const QString kDifference = QStringLiteral(u"+##0.0;-##0.0;+-0");
+
+QString paragraph(const QString &text)
+{
+    return kIndent + text + kCrLf;
+}
+
+}  // namespace
+
+GradeThresholds ThresholdsForLevel(const QString &Level)
+{
+    if (Level == u"1")
+        return {85, 75};
+    if (Level == u"2")
+        return {90, 85};
+    return {95, 90};
+}
+
+int PictureCodeOfClass(int keyClass)
+{
+    switch (keyClass) {
+    case NoMissKey: return BlueKey;
+    case GoodKey: return NextKey;
+    case PracticeKey: return 3;
+    case FailedKey: return PressedKey;
+    default: return 0;
+    }
+}
+
+TrainingGrade GradeKeys(const KeyStats &stats, GradeThresholds t, int lesson)
+{
+    TrainingGrade grade;
+    for (int code = KeyStats::kFirstCode; code <= KeyStats::kLastCode; ++code) {
+        const KeyStat *s = stats.at(code);
+        if (!s || s->hits <= 0)
+            continue;
+        const double x = s->hits;
+        const double y = s->misses;
+        grade.hits += x;
+        grade.misses += y;
+        KeyResult row;
+        row.key = charFromAnsiKeyCode(code);
+        row.name = QString(row.key.toUpper());
+        row.hits = x;
+        row.misses = y;
+        // Round half to even, as the Long conversion does.
+        row.accuracy = qint32(std::nearbyint(100.0 - y / x * 100.0));
+        const double a = row.accuracy;
+        if (a == 100) {
+            row.keyClass = NoMissKey;
+        } else if (a >= t.ScGreen) {
+            row.keyClass = GoodKey;
+        } else if (a >= t.ScYellow || x < 10) {
+            row.keyClass = PracticeKey;
+        } else {
+            row.keyClass = FailedKey;
+            grade.Passed = false;
+        }
+        if ((row.keyClass == PracticeKey || row.keyClass == FailedKey) && lesson > 3
+            && kHomePositionKeys.contains(row.key))
+            grade.weakHomeKeys += 1;
+        grade.rows.append(row);
+    }
+    return grade;
+}
+
+QString AdviceKeyName(QChar key)
+{
+    const QString upper(key.toUpper());
+    return QStringLiteral(u"【 ") + ToWideHiragana(upper) + QStringLiteral(u" 】");
+}
+
+Advice TrainingAdvice(const TrainingGrade &grade, const QString &TargetKey, int lesson, int LessonProgress)
+{
+    Advice advice;
+    QString &text = advice.text;
+
+    QString lists[3];
+    for (const KeyResult &row : grade.rows) {
+        if (row.keyClass <= PracticeKey && TargetKey.contains(row.key))
+            lists[row.keyClass - 1] += AdviceKeyName(row.key);
+    }
+    if (!lists[0].isEmpty())
+        text += paragraph(lists[0] + QStringLiteral(u"キーにミスタイプはありません！素晴らしい成績です。"));
+    if (!lists[1].isEmpty())
+        text += paragraph(lists[1] + QStringLiteral(u"キーの正解率は、十分満足できる成績です。"));
+    if (!lists[2].isEmpty())
+        text += paragraph(lists[2] + QStringLiteral(u"キーの正解率は合格圏内ですが、もう少しミスタイプを減らすように練習することをお勧めします。"));
+
+    if (lesson == LessonProgress) {
+        if (grade.Passed) {
+            text += kCrLf;
+            text += paragraph(QStringLiteral(u"おめでとうございます！Chapter ") + NumberText(lesson)
+                              + QStringLiteral(u"は合格しました。"));
+            text += paragraph(QStringLiteral(u"メインメニューから次の Chapter に進むことができます｡ "));
+            advice.caption = ResultCaption::Passed;
+        } else {
+            QString failed;
+            for (const KeyResult &row : grade.rows) {
+                if (row.accuracy < 90 && row.hits > 9)
+                    failed += AdviceKeyName(row.key);
+            }
+            text += paragraph(failed + QStringLiteral(u"キーの正解率が良くないため、不合格となります。"));
+            advice.caption = ResultCaption::Failed;
+        }
+    }
+
+    if (grade.weakHomeKeys > 1) {
+        text += kCrLf;
+        text += paragraph(QStringLiteral(u"ホームポジション上のキーの正解率が良くありません。次の練習からはホームポジションに指をきちんと乗せるように心がけましょう。"));
+        text += paragraph(QStringLiteral(u"改善されないようならば、１文字入力するたびにきちんとホームポジションまで指を戻してみて下さい。入力速度は落ちますが、誤打は減るはずです。"));
+    }
+    return advice;
+}
+
+double RunAccuracy(double hits, double misses)
+{
+    return Accuracy(hits, misses).value_or(0.0);
+}
+
+double RunSpeed(double chars, double duration)
+{
+    return Speed(chars, duration).value_or(0.0);
+}
+
+QString TargetSpeedJudgement(double TargetTime, double speed)
+{
+    const double d = speed > 0 ? TargetTime / speed : std::numeric_limits<double>::infinity();
+    if (d > 1.2)
+        return QStringLiteral(u"入力速度が目標値に届いていません。もう少し今の Chapter を繰り返し練習することをお勧めします。");
+    if (d > 1)
+        return QStringLiteral(u"入力速度が目標値におおむね届いています。この調子でがんばりましょう。");
+    if (d >= 0.8)
+        return QStringLiteral(u"入力速度が目標値をクリアしました。");
+    if (d >= 0.5)
+        return QStringLiteral(u"入力速度が目標値を大きくクリアすることができました。すばらしい成績です！");
+    return QStringLiteral(u"目標値を余裕でクリアしていますね。もうすこし目標を上げてみませんか？");
+}
+
+QString ScoreAddText(const ScoreRecord &before, double CCh, double TTime, double hits, double misses,
+                     int TargetTime)
+{
+    const double acc = RunAccuracy(hits, misses);
+    const double spd = RunSpeed(CCh, TTime);
+    QString text = kCrLf;
+    if (before.practised()) {
+        const double previousAcc = EntryAccuracy(before, 1).value_or(0.0);
+        const double previousSpd = EntrySpeed(before, 1).value_or(0.0);
+        text += paragraph(QStringLiteral(u"前回の練習日は、") + FormatDate(before.DayDate[0], u"yyyy年m月d日(aaaa)")
+                          + QStringLiteral(u"です。"));
+        text += paragraph(QStringLiteral(u"今回の正解率は ") + FormatNumber(acc, u"###;###;0") + QStringLiteral(u"%(")
+                          + FormatNumber(acc - previousAcc, kDifference) + QStringLiteral(u")、入力速度は ")
+                          + FormatNumber(spd, u"##0.0") + QStringLiteral(u"字/分(")
+                          + FormatNumber(spd - previousSpd, kDifference) + QStringLiteral(u")でした。"));
+    } else {
+        text += paragraph(QStringLiteral(u"このレッスンは今回が初めての練習となります。"));
+        text += paragraph(QStringLiteral(u"今回の正解率は ") + FormatNumber(acc, u"###;###;0")
+                          + QStringLiteral(u"%、入力速度は ") + FormatNumber(spd, u"##0.0")
+                          + QStringLiteral(u"字/分でした。"));
+    }
+    text += kCrLf;
+    text += paragraph(QStringLiteral(u"貴方の目標値は") + PlainNumberText(TargetTime) + QStringLiteral(u" 打/分です。"));
+    text += kIndent + TargetSpeedJudgement(TargetTime, spd) + kCrLf;
+    return text;
+}
+
+int ProgressAfterResult(int lesson, int LessonProgress, bool Passed, int ChapterCount)
+{
+    if (lesson == LessonProgress && Passed && lesson < ChapterCount)
+        return LessonProgress + 1;
+    return LessonProgress;
+}
+
+}  // namespace zr

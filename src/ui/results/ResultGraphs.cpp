@@ -1,0 +1,237 @@
+#include "ui/results/ResultGraphs.h"
+
+#include "keyboard/KeyboardModel.h"
+#include "platform/Cp932.h"
+#include "platform/Format.h"
+#include "platform/Twips.h"
+#include "ui/common/Application.h"
+#include "ui/keyboard/Shapes.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace zr {
+namespace {
+
+const QColor kAccuracyBar(70, 130, 230);
+const QColor kSpeedBar(40, 170, 100);
+const QColor kShadow(150, 150, 150);
+constexpr double kBarHeight = 150;
+constexpr double kShadowOffset = 45;
+constexpr double kRightEdgeAccuracy = 4250;
+
+int px(double twips)
+{
+    return int(std::lround(twipsToPixels(twips)));
+}
+
+QRect pixelRect(double left, double top, double width, double height)
+{
+    return QRect(px(left), px(top), std::max(1, px(left + width) - px(left)), std::max(1, px(top + height) - px(top)));
+}
+
+// The last n characters of a text padded in front, as the graphs align their figures.
+QString lastChars(const QString &text, int n)
+{
+    return text.right(n);
+}
+
+void paintTexts(QWidget *w, const QList<PrintedText> &texts)
+{
+    QPainter p(w);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QFont proportional(QString::fromUtf16(kProportionalGothic), 8);
+    const QFont fixed(QString::fromUtf16(kFixedGothic), 9);
+    for (const PrintedText &t : texts) {
+        p.setFont(t.fixedFont ? fixed : proportional);
+        p.setPen(t.colour.isValid() ? t.colour : w->palette().color(QPalette::WindowText));
+        const QFontMetrics fm(p.font());
+        const QString text = t.text.trimmed();
+        const int x = t.rightAligned ? px(t.at.x()) - fm.horizontalAdvance(text) : px(t.at.x());
+        const int y = px(t.at.y()) - 2;
+        p.drawText(QRect(x, y, fm.horizontalAdvance(text) + 2, fm.height()), Qt::AlignLeft | Qt::AlignTop, text);
+    }
+}
+
+}  // namespace
+
+double AccuracyBarWidth(double accuracy)
+{
+    return std::max(1.0, accuracy * 30);
+}
+
+double RateBarWidth(double rate, double best)
+{
+    if (!(best > 0) || !std::isfinite(rate) || rate <= 0)
+        return 1;
+    return std::max(1.0, rate / best * 3000);
+}
+
+// KeyGraphPicture ------------------------------------------------------------------------
+
+KeyGraphPicture::KeyGraphPicture(const QString &name, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(name);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    resize(px(kWidthTwips), px(345));
+}
+
+ShapeWidget *KeyGraphPicture::shape(const QString &name, int j, const QColor &colour)
+{
+    const QString objectName = name + u'_' + QString::number(j);
+    for (ShapeWidget *s : shapes_) {
+        if (s->objectName() == objectName) {
+            s->setFillColour(colour);
+            return s;
+        }
+    }
+    auto *s = new ShapeWidget(ShapeWidget::Rectangle, this);
+    s->setObjectName(objectName);
+    s->setFillColour(colour);
+    shapes_.append(s);
+    return s;
+}
+
+double KeyGraphPicture::keygraph(const KeyStats &stats)
+{
+    texts_.clear();
+    for (ShapeWidget *s : shapes_)
+        s->hide();
+
+    double rateMax = 0;
+    int n = 0;
+    for (int code = KeyStats::kFirstCode; code <= KeyStats::kLastCode; ++code) {
+        const KeyStat *s = stats.at(code);
+        if (s->hits > 0) {
+            ++n;
+            if (s->milliseconds > 0)
+                rateMax = std::max(rateMax, s->hits / s->milliseconds);
+        }
+    }
+    const double height = 345 + 240.0 * n;
+    resize(px(kWidthTwips), px(height));
+
+    int j = 0;
+    for (int code = KeyStats::kFirstCode; code <= KeyStats::kLastCode; ++code) {
+        const KeyStat *s = stats.at(code);
+        const double x = s->hits;
+        if (x <= 0)
+            continue;
+        const double y = s->misses;
+        const double z = s->milliseconds;
+        const double top = 345 + 240.0 * j;
+        const double a = 100 - y / x * 100;
+
+        ShapeWidget *shadow = shape(QStringLiteral("Shape6"), j, kShadow);
+        ShapeWidget *bar = shape(QStringLiteral("Shape5"), j, kAccuracyBar);
+        bar->setGeometry(pixelRect(525, top, AccuracyBarWidth(a), kBarHeight));
+        shadow->setGeometry(pixelRect(525 + kShadowOffset, top + kShadowOffset, AccuracyBarWidth(a), kBarHeight));
+
+        const QChar key = charFromAnsiKeyCode(code);
+        texts_.append({QPointF(270, top - 30), ToWideHiragana(QString(key.toUpper())), true, false, {}});
+        ShapeWidget *frame = shape(QStringLiteral("Shape9"), j, Qt::transparent);
+        frame->setBorder(QColor(120, 120, 120), 1);
+        frame->setGeometry(pixelRect(225, top - 60, 230, 230));
+
+        texts_.append({QPointF(kRightEdgeAccuracy, top - 30),
+                       lastChars(QStringLiteral("     ") + FormatNumber(a, u"###;###;0") + u'%', 5), true, true, {}});
+
+        const double rateWidth = z > 0 ? RateBarWidth(x / z, rateMax) : 1;
+        ShapeWidget *speedShadow = shape(QStringLiteral("Shape8"), j, kShadow);
+        ShapeWidget *speedBar = shape(QStringLiteral("Shape7"), j, kSpeedBar);
+        speedBar->setGeometry(pixelRect(4380, top, rateWidth, kBarHeight));
+        speedShadow->setGeometry(pixelRect(4380 + kShadowOffset, top + kShadowOffset, rateWidth, kBarHeight));
+
+        const QString speed = z > 0 ? lastChars(QStringLiteral("   ") + FormatNumber(1000 / (z / x), u"##0.0") + QStringLiteral(u"打/秒"), 8)
+                                    : lastChars(QStringLiteral(u"        0打/秒"), 8);
+        texts_.append({QPointF(8800, top - 30), speed, true, true, {}});
+
+        for (ShapeWidget *w : {shadow, bar, frame, speedShadow, speedBar})
+            w->show();
+        bar->raise();
+        speedBar->raise();
+        ++j;
+    }
+    rows_ = n;
+    update();
+    return height;
+}
+
+void KeyGraphPicture::paintEvent(QPaintEvent *)
+{
+    paintTexts(this, texts_);
+}
+
+// DayHistoryPicture ------------------------------------------------------------------------
+
+DayHistoryPicture::DayHistoryPicture(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Picture4"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setFixedSize(px(kWidthTwips), px(kHeightTwips));
+    const char *names[4] = {"Shape2", "Shape1", "Shape4", "Shape3"};
+    for (int i = 0; i < ScoreRecord::kDays; ++i) {
+        for (const char *name : names) {
+            const bool shadow = name[5] == '2' || name[5] == '4';
+            auto *s = new ShapeWidget(ShapeWidget::Rectangle, this);
+            s->setObjectName(QString::fromLatin1(name) + u'_' + QString::number(i));
+            s->setFillColour(shadow ? kShadow : (name[5] == '1' ? kAccuracyBar : kSpeedBar));
+            shapes_.append(s);
+        }
+    }
+}
+
+void DayHistoryPicture::drawHistory(const ScoreRecord &r)
+{
+    hide();
+    texts_.clear();
+    double best = 0;
+    for (int e = 0; e < ScoreRecord::kDays; ++e) {
+        if (r.DayKeys[e] > 0 && r.DayTime[e] > 0)
+            best = std::max(best, r.DayChars[e] / r.DayTime[e]);
+    }
+    const QColor rowTextColour = palette().color(QPalette::WindowText);
+    for (int i = ScoreRecord::kDays - 1; i >= 0; --i) {
+        const double top = 345 + 240.0 * i;
+        double accuracyWidth = 1;
+        double speedWidth = 1;
+        if (r.DayKeys[i] > 0) {
+            const QColor colour = i == 0 ? QColor(0, 0, 255) : rowTextColour;
+            const double accuracy = EntryAccuracy(r, i + 1).value_or(0);
+            accuracyWidth = AccuracyBarWidth(accuracy);
+            speedWidth = r.DayTime[i] > 0 ? RateBarWidth(r.DayChars[i] / r.DayTime[i], best) : 1;
+            texts_.append({QPointF(25, top - 30), ShortDateText(r.DayDate[i]), false, false, colour});
+            texts_.append({QPointF(4750, top - 30),
+                           lastChars(QStringLiteral("     ") + FormatNumber(accuracy, u"###;###;0") + u'%', 5), true,
+                           true, colour});
+            texts_.append({QPointF(9250, top - 30),
+                           lastChars(QStringLiteral("   ") + FormatNumber(EntrySpeed(r, i + 1).value_or(0), u"##0.0")
+                                         + QStringLiteral(u"字/分"),
+                                     8),
+                           true, true, colour});
+        }
+        ShapeWidget *const *row = shapes_.constData() + i * 4;
+        row[0]->setGeometry(pixelRect(1080 + kShadowOffset, top + kShadowOffset, accuracyWidth, kBarHeight));
+        row[1]->setGeometry(pixelRect(1080, top, accuracyWidth, kBarHeight));
+        row[2]->setGeometry(pixelRect(4830 + kShadowOffset, top + kShadowOffset, speedWidth, kBarHeight));
+        row[3]->setGeometry(pixelRect(4830, top, speedWidth, kBarHeight));
+        for (int k = 0; k < 4; ++k)
+            row[k]->show();
+    }
+    show();
+    update();
+}
+
+void DayHistoryPicture::paintEvent(QPaintEvent *)
+{
+    paintTexts(this, texts_);
+}
+
+}  // namespace zr

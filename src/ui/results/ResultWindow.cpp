@@ -1,0 +1,265 @@
+#include "ui/results/ResultWindow.h"
+
+#include "keyboard/KeyboardModel.h"
+#include "platform/Twips.h"
+#include "ui/common/Application.h"
+#include "ui/common/WindowPlacement.h"
+#include "ui/keyboard/KeyboardPicture.h"
+#include "ui/results/ResultGraphs.h"
+#include "userdata/ZRSub.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace zr {
+namespace {
+
+constexpr int kPageMargin = 8;
+constexpr int kHeadingsHeight = 22;
+constexpr double kGraphViewHeightTwips = 5100;
+
+int px(double twips)
+{
+    return int(std::lround(twipsToPixels(twips)));
+}
+
+QLabel *heading(QWidget *page, const QString &name, const QString &text, int x)
+{
+    auto *label = new QLabel(text, page);
+    label->setObjectName(name);
+    QFont f = label->font();
+    f.setPointSizeF(9);
+    f.setBold(true);
+    label->setFont(f);
+    label->adjustSize();
+    label->move(x, kPageMargin);
+    return label;
+}
+
+QWidget *whitePanel(QWidget *parent, const QString &name)
+{
+    auto *w = new QWidget(parent);
+    w->setObjectName(name);
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    w->setPalette(pal);
+    return w;
+}
+
+}  // namespace
+
+ResultWindow::ResultWindow(Design design, QWidget *parent) : QDialog(parent), design_(std::move(design))
+{
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowTitle(QStringLiteral(u"今回の成績"));
+    const int course = ZRSub().CurUser.Course;
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+
+    // Advice: the text and the keyboard figure with its legend.
+    auto *advice = new QWidget;
+    text_ = new QPlainTextEdit(advice);
+    text_->setObjectName(QStringLiteral("Text1"));
+    text_->setReadOnly(true);
+    text_->setFont(QFont(QString::fromUtf16(kProportionalGothic), 10));
+    const int contentWidth = px(KeyGraphPicture::kWidthTwips) + 18;
+    text_->setGeometry(kPageMargin, kPageMargin, contentWidth, 262);
+
+    QWidget *figure = whitePanel(advice, QStringLiteral("Picture3"));
+    KeyboardLayout layout;
+    layout.geometry = ChapterIntroGeometry;
+    layout.drawing = KeyCap::Picture;
+    layout.keyName = QStringLiteral("ImgKey");
+    layout.searchShifted = false;
+    layout.captions = KeyCaptions::PerKey;
+    layout.captionName = QStringLiteral("Label7");
+    layout.captionOffset = QPointF(55, 45);
+    layout.captionFont = QFont(QString::fromUtf16(kFixedGothic), 8);
+    keyboard_ = new KeyboardPicture(layout, course, ZRSub().FontUpper == 1, figure);
+    keyboard_->setObjectName(QStringLiteral("ResultKeyboard"));
+    keyboard_->move(0, 0);
+    keyboard_->DrawKeyboard();
+    const int legendCodes[4] = {BlueKey, NextKey, HomeKey, PressedKey};
+    const char16_t *legendTexts[4] = {u"誤打無し", u"良好", u"要練習", u"不合格"};
+    for (int i = 0; i < 4; ++i) {
+        auto *key = new KeyCap(KeyCap::Picture, figure);
+        key->setObjectName(QStringLiteral("ImgKey_%1").arg(49 + i));
+        key->setColour(KeyColourOf(legendCodes[i], KeyCap::Picture));
+        key->setGeometry(px(6000), px(360.0 * i) + 4, px(330), px(330));
+        auto *label = new QLabel(QString::fromUtf16(legendTexts[i]), figure);
+        label->setObjectName(QStringLiteral("Legend_%1").arg(i));
+        label->move(px(6450), px(360.0 * i + 60) + 2);
+    }
+    const int figureWidth = px(7400);
+    figure->setGeometry(kPageMargin + (contentWidth - figureWidth) / 2, kPageMargin + 262 + 8, figureWidth,
+                        px(1440) + 8);
+    const int pageHeight = kPageMargin + 262 + 8 + px(1440) + 8 + kPageMargin;
+
+    // The per-key graph in its viewport, scrolled by VScroll1.
+    auto *graphPage = new QWidget;
+    const int graphWidth = px(KeyGraphPicture::kWidthTwips);
+    viewport_ = whitePanel(graphPage, QStringLiteral("Picture2"));
+    viewport_->setGeometry(kPageMargin, kPageMargin + kHeadingsHeight, graphWidth, px(kGraphViewHeightTwips));
+    graph_ = new KeyGraphPicture(design_.graphName, viewport_);
+    graph_->move(0, 0);
+    designHeight_ = kGraphViewHeightTwips;
+    scroll_ = new QScrollBar(Qt::Vertical, graphPage);
+    scroll_->setObjectName(QStringLiteral("VScroll1"));
+    scroll_->setGeometry(kPageMargin + graphWidth + 2, kPageMargin + kHeadingsHeight, 16, viewport_->height());
+    connect(scroll_, &QScrollBar::valueChanged, this, &ResultWindow::scrollGraph);
+    heading(graphPage, QStringLiteral("Label4"), QStringLiteral(u"キー"), kPageMargin);
+    heading(graphPage, QStringLiteral("Label5"), QStringLiteral(u"正解率グラフ"), kPageMargin + px(525));
+    heading(graphPage, QStringLiteral("Label6"), QStringLiteral(u"入力速度グラフ"), kPageMargin + px(4380));
+
+    // The day history.
+    auto *historyPage = new QWidget;
+    history_ = new DayHistoryPicture(historyPage);
+    history_->move(kPageMargin, kPageMargin + kHeadingsHeight);
+    heading(historyPage, QStringLiteral("Label1"), QStringLiteral(u"練習日"), kPageMargin + px(25));
+    heading(historyPage, QStringLiteral("Label2"), QStringLiteral(u"正解率グラフ"), kPageMargin + px(1080));
+    heading(historyPage, QStringLiteral("Label3"), QStringLiteral(u"入力速度グラフ"), kPageMargin + px(4830));
+
+    for (Page page : design_.pages) {
+        switch (page) {
+        case AdvicePage: tabs_->addTab(advice, QStringLiteral(u"アドバイス")); break;
+        case KeyGraphPage: tabs_->addTab(graphPage, QStringLiteral(u"各キーの成績")); break;
+        case HistoryPage: tabs_->addTab(historyPage, QStringLiteral(u"成績の推移")); break;
+        }
+    }
+    for (QWidget *page : {advice, graphPage, historyPage})
+        page->setMinimumSize(kPageMargin * 2 + contentWidth, pageHeight);
+
+    prev_ = new QPushButton(QStringLiteral(u"＜前の画面"), this);
+    prev_->setObjectName(QStringLiteral("CmdPrev"));
+    next_ = new QPushButton(QStringLiteral(u"次の画面＞"), this);
+    next_->setObjectName(QStringLiteral("CmdNext"));
+    command1_ = new QPushButton(QStringLiteral(u"メニューに戻る"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    for (QPushButton *b : {prev_, next_, command1_}) {
+        b->setMinimumWidth(110);
+        b->setAutoDefault(false);
+    }
+    connect(next_, &QPushButton::clicked, this, [this] {
+        if (tabs_->currentIndex() < 2)
+            tabs_->setCurrentIndex(tabs_->currentIndex() + 1);
+    });
+    connect(prev_, &QPushButton::clicked, this, [this] {
+        if (tabs_->currentIndex() > 0)
+            tabs_->setCurrentIndex(tabs_->currentIndex() - 1);
+    });
+    connect(command1_, &QPushButton::clicked, this, &ResultWindow::returnToMenu);
+    connect(tabs_, &QTabWidget::currentChanged, this, &ResultWindow::tabChanged);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(prev_);
+    buttons->addWidget(next_);
+    buttons->addSpacing(16);
+    buttons->addWidget(command1_);
+    auto *main = new QVBoxLayout(this);
+    main->setContentsMargins(10, 10, 10, 10);
+    main->addWidget(tabs_);
+    main->addLayout(buttons);
+
+    // The scroll bar's range before the first graph.
+    const int max = std::max(0, int(designHeight_ - kGraphViewHeightTwips + 100));
+    scroll_->setRange(0, max);
+    scroll_->setPageStep(std::max(1, max / 5));
+    scroll_->setSingleStep(std::max(1, max / 25));
+    tabs_->setCurrentIndex(0);
+    tabChanged(0);
+    adjustSize();
+    setFixedSize(sizeHint());
+    RestoreWindowPosition(this, design_.section);
+}
+
+void ResultWindow::setAdvice(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (shown.endsWith(u'\n'))
+        shown.chop(1);
+    text_->setPlainText(shown);
+}
+
+void ResultWindow::keygraph(const KeyStats &stats)
+{
+    const double height = graph_->keygraph(stats);
+    const bool show = !design_.scrollBarWhenNeeded || height > designHeight_;
+    scroll_->setVisible(show);
+    if (show) {
+        const int max = std::max(0, int(height - kGraphViewHeightTwips + 1500));
+        scroll_->setRange(0, max);
+        scroll_->setPageStep(std::max(1, max / 5));
+        scroll_->setSingleStep(std::max(1, max / 25));
+    }
+    scroll_->setValue(0);
+    graph_->show();
+}
+
+void ResultWindow::scrollGraph(int value)
+{
+    graph_->move(0, -px(value));
+}
+
+void ResultWindow::drawDayHistory(const ScoreRecord &record)
+{
+    history_->drawHistory(record);
+}
+
+void ResultWindow::PaintResultKeys(QStringView keys, int pictureCode, bool captions)
+{
+    keyboard_->PaintResultKeys(keys, pictureCode, captions);
+}
+
+void ResultWindow::tabChanged(int index)
+{
+    switch (index) {
+    case 0:
+        next_->setEnabled(true);
+        prev_->setEnabled(false);
+        break;
+    case 1:
+        next_->setEnabled(true);
+        prev_->setEnabled(true);
+        break;
+    case 2:
+        next_->setEnabled(false);
+        prev_->setEnabled(true);
+        command1_->setEnabled(true);
+        break;
+    default:
+        break;
+    }
+    // Keep the keyboard focus on a button that can be used.
+    if (index == 2)
+        command1_->setFocus();
+    else
+        next_->setFocus();
+}
+
+void ResultWindow::returnToMenu()
+{
+    accept();
+}
+
+void ResultWindow::done(int result)
+{
+    if (!unloaded_) {
+        unloaded_ = true;
+        SaveWindowPosition(this, design_.section);
+        unload();
+    }
+    QDialog::done(result);
+}
+
+}  // namespace zr

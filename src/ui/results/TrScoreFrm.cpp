@@ -1,0 +1,92 @@
+#include "ui/results/TrScoreFrm.h"
+
+#include "keyboard/LessonTable.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "results/ScoreUpdate.h"
+#include "userdata/UserRecord.h"
+#include "userdata/UserSettings.h"
+#include "userdata/ZRSub.h"
+
+#include <QPushButton>
+
+namespace zr {
+
+TrScoreFrm::TrScoreFrm(QWidget *parent)
+    : ResultWindow({QStringLiteral("Score1"), QStringLiteral("Picture1"),
+                    {AdvicePage, KeyGraphPage, HistoryPage}, true},
+                   parent)
+{
+    setObjectName(QStringLiteral("TrScoreFrm"));
+    const QString ini = CurUserIni();
+    bool ok = false;
+    const int target = ReadUserSetting(QStringLiteral("Training"), QStringLiteral("TargetTime"), ini).trimmed().toInt(&ok);
+    targetTime_ = ok ? target : DefaultSettingValue(QStringLiteral("Training"), QStringLiteral("TargetTime")).toInt();
+    thresholds_ = ThresholdsForLevel(ReadUserSetting(QStringLiteral("Training"), QStringLiteral("Level"), ini));
+    menuButton()->setEnabled(false);
+}
+
+void TrScoreFrm::showEvent(QShowEvent *event)
+{
+    if (!activated_) {
+        activated_ = true;
+        activate();
+    }
+    ResultWindow::showEvent(event);
+}
+
+void TrScoreFrm::activate()
+{
+    const KeyStats &stats = ZRSub().keyStats;
+    keygraph(stats);
+    grade_ = GradeKeys(stats, thresholds_, lesson);
+    for (const KeyResult &row : grade_.rows)
+        PaintResultKeys(QStringView(&row.key, 1), PictureCodeOfClass(row.keyClass), true);
+
+    const Advice advice = TrainingAdvice(grade_, TargetKey, lesson, ZRSub().CurUser.LessonProgress);
+    if (advice.caption == ResultCaption::Passed)
+        setWindowTitle(QStringLiteral(u"今回の成績(合格)"));
+    else if (advice.caption == ResultCaption::Failed)
+        setWindowTitle(QStringLiteral(u"今回の成績(不合格)"));
+    QString text = advice.text;
+    ScoreAdd(text);
+    setAdvice(text);
+}
+
+void TrScoreFrm::ScoreAdd(QString &text)
+{
+    UserRecord &user = ZRSub().CurUser;
+    const ScoreRecord *record = user.score(ScoreBlock::Training, lesson);
+    text += ScoreAddText(record ? *record : ScoreRecord{}, CCh, TTime, grade_.hits, grade_.misses, targetTime_);
+    ScoreUpdate(user, ScoreBlock::Training, lesson, CCh, grade_.hits, grade_.misses, TTime, Today());
+    if (const ScoreRecord *after = user.score(ScoreBlock::Training, lesson))
+        drawDayHistory(*after);
+}
+
+void TrScoreFrm::returnToMenu()
+{
+    const int course = ZRSub().CurUser.Course;
+    QString error;
+    const std::optional<QStringList> lines = ReadLessonTable(AppPath(LessonTableFile(course)), &error);
+    if (lines && grade_.Passed && lesson == 2 * int(lines->size()) - 1) {
+        ShowMessage({QStringLiteral(u"おめでとうございます！基本練習の全レッスンが合格しました。\r\n単語練習問題でさらに速度に磨きをかける練習が受けられます。"),
+                     QStringLiteral(u"基本練習終了"), MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
+    }
+    ResultWindow::returnToMenu();
+}
+
+void TrScoreFrm::unload()
+{
+    SharedState &state = ZRSub();
+    state.CurUser.LessonProgress =
+        qint16(ProgressAfterResult(lesson, state.CurUser.LessonProgress, grade_.Passed, state.ChapterCount));
+    if (state.CurUserDir.isEmpty())
+        return;
+    QString error;
+    if (!SaveUserRecord(state.CurUserDir + QStringLiteral("/user.dat"), state.CurUser, &error)) {
+        ShowMessage({QStringLiteral(u"成績を保存できませんでした。\r\n") + error, QStringLiteral(u"基本練習"),
+                     MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok});
+    }
+}
+
+}  // namespace zr

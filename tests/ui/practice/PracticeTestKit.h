@@ -1,0 +1,194 @@
+#pragma once
+
+// What the basic-practice window tests share: a learner in the shared state, key
+// presses as a keyboard sends them, and a script that acts on each modal window of a
+// chain as it opens.
+
+#include "TestSupport.h"
+#include "keyboard/KanaInput.h"
+#include "keyboard/KeyboardModel.h"
+#include "keyboard/LessonTable.h"
+#include "platform/IniFile.h"
+#include "platform/KanaMode.h"
+#include "platform/Random.h"
+#include "platform/WindowPositions.h"
+#include "practice/ProblemFile.h"
+#include "ui/practice/TrainingFrm.h"
+#include "userdata/UserRecord.h"
+#include "userdata/ZRSub.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+#include <QtTest>
+
+#include <functional>
+
+namespace zr::test {
+
+// A learner of a course in user01 of a fresh data folder, with the window positions
+// kept there too.
+class Learner {
+public:
+    Learner(int course, int progress) : clock_(46364.5)
+    {
+        SharedState &s = state_.state();
+        s.CurUser.UserName = QStringLiteral(u"テスト");
+        s.CurUser.Course = qint16(course);
+        s.CurUser.LessonProgress = qint16(progress);
+        s.CurUser.RomajiTable = shippedTable(course);
+        s.CurUserDir = UserFolder(1);
+        QDir().mkpath(s.CurUserDir);
+        WindowPositions::setStoreFile(s.DataDir + QStringLiteral("ZR.ini"));
+        QString error;
+        const auto lines = ReadLessonTable(resourceFile(course == KanaCourse ? QStringLiteral("lessonKana.tbl")
+                                                                             : QStringLiteral("lessonRmj.tbl")),
+                                           &error);
+        chapters = ChapterTable(lines.value_or(QStringList{}));
+        s.ChapterCount = qint16(chapters.ChapterCount());
+        SetKanaMode(false);
+        Random::seed(20261208);
+    }
+    ~Learner() { SetKanaMode(false); }
+
+    SharedState &state() { return state_.state(); }
+    ManualClock &clock() { return clock_.clock(); }
+    void set(const QString &section, const QString &key, const QString &value)
+    {
+        SetIniString(section, key, value, CurUserIni());
+    }
+    // A dictionary of the drill's own instead of the shipped one.
+    void useWords(const QList<ProblemItem> &words)
+    {
+        const QString dir = state_.data().path() + QStringLiteral("/app");
+        QDir().mkpath(dir + QStringLiteral("/resource"));
+        WordDictionary d;
+        d.title = QStringLiteral(u"テスト");
+        d.entries.resize(WordDictionary::kEntries);
+        for (int i = 0; i < words.size(); ++i)
+            d.entries[i] = words[i];
+        QString error;
+        WriteWordDictionary(dir + QStringLiteral("/resource/zr.zrd"), d, &error);
+        state().AppDir = dir + u'/';
+    }
+    UserRecord savedRecord()
+    {
+        QString error;
+        return LoadUserRecord(state().CurUserDir + QStringLiteral("/user.dat"), &error).value_or(UserRecord{});
+    }
+
+    ChapterTable chapters;
+    AnsweringGateway messages;
+    RecordingSoundPlayer sounds;
+
+private:
+    SharedStateScope state_;
+    ClockScope clock_;
+};
+
+// One key press and release as the keyboard sends it.
+inline void sendChar(QWidget *w, QChar c, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, modifiers, QString(c));
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, modifiers, QString(c));
+    QApplication::sendEvent(w, &release);
+}
+
+// Types a key as the learner's fingers would: in kana mode the Latin character of the
+// key that carries the kana, with Shift where the kana needs it.
+inline void typeKey(QWidget *w, QChar key)
+{
+    if (KanaModeOn() && key.unicode() >= 0xFF61) {
+        for (int shift = 0; shift < 2; ++shift) {
+            for (int k = 1; k <= kKeyCount; ++k) {
+                if (KanaOfKey(k, shift) != key)
+                    continue;
+                const QChar latin = (shift ? ShiftedKeyRow : LatinKeyRow).at(k - 1);
+                if (latin == u' ')
+                    break;
+                sendChar(w, latin, shift ? Qt::ShiftModifier : Qt::NoModifier);
+                return;
+            }
+        }
+    }
+    sendChar(w, key);
+}
+
+// Acts on the modal windows of a chain as each one opens: every step names the class of
+// the window it waits for. A chain that stops early is closed after a while, so that a
+// broken chain fails instead of hanging.
+class ModalScript : public QObject {
+public:
+    using Step = std::function<void(QWidget *)>;
+
+    void then(const char *className, Step step) { steps_.append({className, std::move(step)}); }
+    void start() { QTimer::singleShot(0, this, [this] { poll(); }); }
+    bool finished() const { return steps_.isEmpty(); }
+    QStringList seen;
+
+private:
+    void poll()
+    {
+        if (steps_.isEmpty())
+            return;
+        QWidget *w = QApplication::activeModalWidget();
+        if (w && w->isVisible() && w->inherits(steps_.front().first)) {
+            const auto step = steps_.takeFirst();
+            seen.append(QString::fromLatin1(step.first));
+            waited_ = 0;
+            QTimer::singleShot(5, this, [this] { poll(); });
+            step.second(w);
+            // A failed check leaves its window open; close the chain so the test ends.
+            if (QTest::currentTestFailed()) {
+                steps_.clear();
+                while (QWidget *m = QApplication::activeModalWidget())
+                    m->close();
+            }
+            return;
+        }
+        if (++waited_ > 2000) {
+            steps_.clear();
+            while (QWidget *m = QApplication::activeModalWidget())
+                m->close();
+            return;
+        }
+        QTimer::singleShot(5, this, [this] { poll(); });
+    }
+
+    QList<QPair<const char *, Step>> steps_;
+    int waited_ = 0;
+};
+
+// Types a drill through to its end: the expected key every msPerKey milliseconds, with
+// a wrong key first wherever wrongAt says so (by the count of keys typed).
+inline int typeDrill(TrainingFrm *frm, ManualClock &clock, qint64 msPerKey,
+                     const std::function<bool(int)> &wrongAt = {})
+{
+    int typed = 0;
+    while (!frm->drill()->finished() && typed < 20000) {
+        const QChar key = frm->drill()->protocol().expectedKey();
+        if (wrongAt && wrongAt(typed))
+            typeKey(frm, key == u'q' ? QChar(u'p') : QChar(u'q'));
+        clock.advanceMs(msPerKey);
+        typeKey(frm, key);
+        ++typed;
+    }
+    return typed;
+}
+
+// Saves a picture of a window when ZR_SCREENSHOTS names a folder.
+inline void screenshot(QWidget *w, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("ZR_SCREENSHOTS");
+    if (dir.isEmpty())
+        return;
+    QDir().mkpath(dir);
+    QApplication::processEvents();
+    w->grab().save(dir + u'/' + name + QStringLiteral(".png"));
+}
+
+}  // namespace zr::test
