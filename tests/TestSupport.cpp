@@ -57,6 +57,16 @@ QByteArray storedDouble(double value)
     return w.data();
 }
 
+QByteArray storedScore(const ScoreRecord &s)
+{
+    QByteArray b = storedDouble(s.TotalTime) + storedDouble(s.PracticeCount);
+    for (const auto *day : {&s.DayChars, &s.DayKeys, &s.DayMisses, &s.DayTime, &s.DayDate}) {
+        for (double v : *day)
+            b += storedDouble(v);
+    }
+    return b;
+}
+
 QString appDir()
 {
     return QStringLiteral(ZR_TEST_APP_DIR);

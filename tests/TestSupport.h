@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/RomajiTable.h"
+#include "results/ScoreRecord.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
@@ -36,6 +37,7 @@ void writeAnsiText(const QString &path, const QString &text);
 QByteArray storedString(const QString &text);
 QByteArray storedInt16(qint16 value);
 QByteArray storedDouble(double value);
+QByteArray storedScore(const ScoreRecord &record);
 
 // The installation folder of the build (holds resource/ with the shipped files).
 QString appDir();

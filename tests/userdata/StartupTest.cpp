@@ -14,16 +14,6 @@ using namespace zr::test;
 
 namespace {
 
-QByteArray storedScore(const ScoreRecord &s)
-{
-    QByteArray b = storedDouble(s.TotalTime) + storedDouble(s.PracticeCount);
-    for (const auto *day : {&s.DayChars, &s.DayKeys, &s.DayMisses, &s.DayTime, &s.DayDate}) {
-        for (double v : *day)
-            b += storedDouble(v);
-    }
-    return b;
-}
-
 // Score record n of an old block: recognisable by its count and first day.
 ScoreRecord marked(int n)
 {

@@ -17,16 +17,6 @@ using namespace zr::test;
 
 namespace {
 
-QByteArray storedScore(const ScoreRecord &s)
-{
-    QByteArray b = storedDouble(s.TotalTime) + storedDouble(s.PracticeCount);
-    for (const auto *day : {&s.DayChars, &s.DayKeys, &s.DayMisses, &s.DayTime, &s.DayDate}) {
-        for (double v : *day)
-            b += storedDouble(v);
-    }
-    return b;
-}
-
 UserRecord sampleRecord()
 {
     UserRecord u;

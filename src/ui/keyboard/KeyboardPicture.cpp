@@ -1,5 +1,7 @@
 #include "ui/keyboard/KeyboardPicture.h"
 
+#include "ui/common/Application.h"
+
 #include "platform/Twips.h"
 #include "ui/keyboard/HandPicture.h"
 
@@ -84,6 +86,21 @@ void KeyCap::paintEvent(QPaintEvent *)
 }
 
 // KeyboardPicture -----------------------------------------------------------------------
+
+KeyboardLayout PictureKeyboardLayout(const QString &keyName, KeyCaptions captions,
+                                     const QString &captionName, QPointF captionOffset)
+{
+    KeyboardLayout layout;
+    layout.geometry = ChapterIntroGeometry;
+    layout.drawing = KeyCap::Picture;
+    layout.keyName = keyName;
+    layout.searchShifted = false;
+    layout.captions = captions;
+    layout.captionName = captionName;
+    layout.captionOffset = captionOffset;
+    layout.captionFont = QFont(QString::fromUtf16(kFixedGothic), 8);
+    return layout;
+}
 
 KeyboardPicture::KeyboardPicture(KeyboardLayout layout, int course, bool fontUpper, QWidget *parent)
     : QWidget(parent), layout_(std::move(layout)), course_(course), fontUpper_(fontUpper)

@@ -60,6 +60,11 @@ struct KeyboardLayout {
     QString spaceBarName;
 };
 
+// The keyboard of key pictures that the Chapter introduction and the result screens
+// draw: the plain key rows only, captions in a fixed-width font.
+KeyboardLayout PictureKeyboardLayout(const QString &keyName, KeyCaptions captions,
+                                     const QString &captionName, QPointF captionOffset);
+
 // An on-screen keyboard of the 48 keys, placed by the geometry of its screen, with the
 // one key-marking operation every keyboard of the program shares.
 class KeyboardPicture : public QWidget {

@@ -33,16 +33,9 @@ TrDialogFrm::TrDialogFrm(QWidget *parent) : QDialog(parent)
     text_->setMinimumSize(int(twipsToPixels(8400)), int(twipsToPixels(5400)));
 
     const int course = ZRSub().CurUser.Course;
-    KeyboardLayout layout;
-    layout.geometry = ChapterIntroGeometry;
-    layout.drawing = KeyCap::Picture;
-    layout.keyName = QStringLiteral("Image1");
-    layout.searchShifted = false;
-    layout.captions = KeyCaptions::PerMark;
-    layout.captionName = QStringLiteral("Label1");
-    layout.captionOffset = QPointF(45, 55);
-    layout.captionFont = QFont(QString::fromUtf16(kFixedGothic), 8);
-    keyboard_ = new KeyboardPicture(layout, course, ZRSub().FontUpper == 1);
+    keyboard_ = new KeyboardPicture(PictureKeyboardLayout(QStringLiteral("Image1"), KeyCaptions::PerMark,
+                                                          QStringLiteral("Label1"), QPointF(45, 55)),
+                                    course, ZRSub().FontUpper == 1);
 
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1"));

@@ -75,16 +75,9 @@ ResultWindow::ResultWindow(Design design, QWidget *parent) : QDialog(parent), de
     text_->setGeometry(kPageMargin, kPageMargin, contentWidth, 262);
 
     QWidget *figure = whitePanel(advice, QStringLiteral("Picture3"));
-    KeyboardLayout layout;
-    layout.geometry = ChapterIntroGeometry;
-    layout.drawing = KeyCap::Picture;
-    layout.keyName = QStringLiteral("ImgKey");
-    layout.searchShifted = false;
-    layout.captions = KeyCaptions::PerKey;
-    layout.captionName = QStringLiteral("Label7");
-    layout.captionOffset = QPointF(55, 45);
-    layout.captionFont = QFont(QString::fromUtf16(kFixedGothic), 8);
-    keyboard_ = new KeyboardPicture(layout, course, ZRSub().FontUpper == 1, figure);
+    keyboard_ = new KeyboardPicture(PictureKeyboardLayout(QStringLiteral("ImgKey"), KeyCaptions::PerKey,
+                                                          QStringLiteral("Label7"), QPointF(55, 45)),
+                                    course, ZRSub().FontUpper == 1, figure);
     keyboard_->setObjectName(QStringLiteral("ResultKeyboard"));
     keyboard_->move(0, 0);
     keyboard_->DrawKeyboard();

@@ -734,61 +734,50 @@ void MainFrm::rememberSelection(int tab)
         s.SentenceSel = qint16(row);
 }
 
-void MainFrm::StartLesson()
+QTreeWidgetItem *MainFrm::commandItem(int tab)
 {
-    SharedState &s = ZRSub();
-    if (s.CurUser.UserName.isEmpty())
-        return;
-    const int tab = SSTab1->currentIndex();
     QTreeWidget *list = visibleList();
     const int row = selectedRow(list);
     if (!list || row < 1)
+        return nullptr;
+    rememberSelection(tab);
+    return list->topLevelItem(row - 1);
+}
+
+void MainFrm::StartLesson()
+{
+    if (ZRSub().CurUser.UserName.isEmpty())
         return;
-    QTreeWidgetItem *item = list->topLevelItem(row - 1);
+    const int tab = SSTab1->currentIndex();
+    QTreeWidgetItem *item = commandItem(tab);
+    if (!item)
+        return;
     if (tab == 0) {
-        s.TrainingSel = qint16(row);
         const int c = item->data(0, kChapterRole).toInt();
         if (!chapterTable_.contains(c))
             return;
         Launchers().chapter(this, c, chapterTable_.chapter(c));
+    } else if (tab == 1) {
+        Launchers().word(this, item->data(0, kSlotRole).toInt());
     } else {
-        const int slot = item->data(0, kSlotRole).toInt();
-        if (tab == 1) {
-            s.WordSel = qint16(row);
-            Launchers().word(this, slot);
-        } else {
-            s.SentenceSel = qint16(row);
-            Launchers().sentence(this, slot);
-        }
+        Launchers().sentence(this, item->data(0, kSlotRole).toInt());
     }
     InitActivate();
 }
 
 void MainFrm::OpenScoreView()
 {
-    SharedState &s = ZRSub();
-    if (s.CurUser.UserName.isEmpty())
+    if (ZRSub().CurUser.UserName.isEmpty())
         return;
     const int tab = SSTab1->currentIndex();
     if (tab == 3) {
         Launchers().scoreView(this, 0, 0);
-        InitActivate();
-        return;
-    }
-    QTreeWidget *list = visibleList();
-    const int row = selectedRow(list);
-    if (!list || row < 1)
-        return;
-    QTreeWidgetItem *item = list->topLevelItem(row - 1);
-    if (tab == 0) {
-        s.TrainingSel = qint16(row);
-        Launchers().scoreView(this, 1, item->data(0, kChapterRole).toInt());
-    } else if (tab == 1) {
-        s.WordSel = qint16(row);
-        Launchers().scoreView(this, 2, item->data(0, kSlotRole).toInt());
     } else {
-        s.SentenceSel = qint16(row);
-        Launchers().scoreView(this, 3, item->data(0, kSlotRole).toInt());
+        QTreeWidgetItem *item = commandItem(tab);
+        if (!item)
+            return;
+        const int role = tab == 0 ? kChapterRole : kSlotRole;
+        Launchers().scoreView(this, tab + 1, item->data(0, role).toInt());
     }
     InitActivate();
 }

@@ -12,6 +12,7 @@ class QMenu;
 class QTabWidget;
 class QToolBar;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace zr {
 
@@ -75,6 +76,9 @@ private:
     void clearLists();
     void applyTabRule();
     QTreeWidget *visibleList() const;
+    // The selected item of the visible list, remembered for the next refresh; nullptr
+    // when the list has none.
+    QTreeWidgetItem *commandItem(int tab);
     void restoreSelection();
     void rememberSelection(int tab);
     void settleCurrentUser();
