@@ -4,7 +4,9 @@
 #include "platform/Cp932.h"
 #include "platform/Paths.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <stdexcept>
 
@@ -65,6 +67,47 @@ QByteArray storedScore(const ScoreRecord &s)
             b += storedDouble(v);
     }
     return b;
+}
+
+ScoreRecord markedScore(int n)
+{
+    ScoreRecord s;
+    s.PracticeCount = n;
+    s.TotalTime = n / 86400.0;
+    s.DayKeys[0] = 1000 + n;
+    s.DayDate[0] = 46000 + n;
+    return s;
+}
+
+QByteArray oldUserRecord(qint16 version, const QString &name, int course, const QString &shi)
+{
+    QByteArray b = storedInt16(version) + storedString(name) + storedInt16(qint16(course)) + storedInt16(12)
+                   + storedDouble(0.5);
+    int chapters = 0, slotCount = 10;
+    if (version == 3) {
+        b += QByteArray(101 * 56, '\x11');
+        slotCount = 20;
+    } else {
+        chapters = version == 4 ? 35 : 50;
+    }
+    for (int i = 1; i <= chapters; ++i)
+        b += storedScore(markedScore(i));
+    for (int block = 1; block <= 3; ++block) {
+        for (int i = 1; i <= slotCount; ++i)
+            b += storedScore(markedScore(100 * block + i));
+    }
+    RomajiTable table = shippedTable(course == 1 ? 1 : 0);
+    if (course != 1)
+        table.setSpelling(u"し", shi);
+    for (int i = 0; i < RomajiTable::kRows; ++i)
+        b += storedString(table.row(i).kana) + storedString(table.row(i).keys);
+    return b;
+}
+
+void putFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    writeBytes(path, bytes);
 }
 
 QString appDir()

@@ -39,6 +39,20 @@ QByteArray storedInt16(qint16 value);
 QByteArray storedDouble(double value);
 QByteArray storedScore(const ScoreRecord &record);
 
+// Score record n of an old block, recognisable by its count (n), its total time (n
+// seconds) and its first day (1000 + n hits on day 46000 + n).
+ScoreRecord markedScore(int n);
+
+// A "user.dat" of format 3, 4 or 5: the header (progress 12, half a day of practice),
+// the blocks of its format (Chapter n is markedScore(n), slot n of the b-th slot block
+// markedScore(100 * b + n); format 3 starts with 101 unused records), then the shipped
+// table of the course with し spelled shi.
+QByteArray oldUserRecord(qint16 version, const QString &name, int course = 0,
+                         const QString &shi = QStringLiteral("si"));
+
+// Writes a file, creating its folders.
+void putFile(const QString &path, const QByteArray &bytes);
+
 // The installation folder of the build (holds resource/ with the shipped files).
 QString appDir();
 QString resourceFile(const QString &name);

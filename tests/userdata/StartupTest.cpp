@@ -14,48 +14,6 @@ using namespace zr::test;
 
 namespace {
 
-// Score record n of an old block: recognisable by its count and first day.
-ScoreRecord marked(int n)
-{
-    ScoreRecord s;
-    s.PracticeCount = n;
-    s.TotalTime = n / 86400.0;
-    s.DayKeys[0] = 1000 + n;
-    s.DayDate[0] = 46000 + n;
-    return s;
-}
-
-// An old "user.dat" of format 3, 4 or 5, with the table of the given spelling for し.
-QByteArray oldRecord(qint16 version, const QString &name, int course, const QString &shi = "si")
-{
-    QByteArray b = storedInt16(version) + storedString(name) + storedInt16(qint16(course)) + storedInt16(12)
-                   + storedDouble(0.5);
-    int chapters = 0, slotCount = 10;
-    if (version == 3) {
-        b += QByteArray(101 * 56, '\x11');
-        slotCount = 20;
-    } else {
-        chapters = version == 4 ? 35 : 50;
-    }
-    for (int i = 1; i <= chapters; ++i)
-        b += storedScore(marked(i));
-    for (int block = 1; block <= 3; ++block) {
-        for (int i = 1; i <= slotCount; ++i)
-            b += storedScore(marked(100 * block + i));
-    }
-    RomajiTable table = shippedTable(course == 1 ? 1 : 0);
-    if (course != 1)
-        table.setSpelling(u"し", shi);
-    for (int i = 0; i < RomajiTable::kRows; ++i)
-        b += storedString(table.row(i).kana) + storedString(table.row(i).keys);
-    return b;
-}
-
-void putFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    writeBytes(path, bytes);
-}
 
 // The conversion windows as a test sees them: each converts straight away.
 struct ConvertingWindows : ConversionWindows {
@@ -95,7 +53,7 @@ TEST(MoveLegacyLayout, MovesTheSingleLearnerIntoUser01AndKeepsABackup)
 {
     SharedStateScope scope;
     const QString root = scope.state().DataDir + "user";
-    const QByteArray record = oldRecord(4, u"山田"_qs, 0);
+    const QByteArray record = oldUserRecord(4, u"山田"_qs, 0);
     putFile(root + "/user.dat", record);
     putFile(root + "/user.ini", "[General]\r\nFontUpper=1\r\n");
 
@@ -131,7 +89,7 @@ TEST(ConvertUserFolder, Version4KeepsChapters1To35)
 {
     SharedStateScope scope;
     const QString folder = UserFolder(2);
-    putFile(UserDataPath(folder), oldRecord(4, u"山田"_qs, 0, "shi"));
+    putFile(UserDataPath(folder), oldUserRecord(4, u"山田"_qs, 0, "shi"));
     QString error;
     const std::optional<UserRecord> converted = ConvertUserFolder(folder, &error);
     ASSERT_TRUE(converted) << error.toStdString();
@@ -140,12 +98,12 @@ TEST(ConvertUserFolder, Version4KeepsChapters1To35)
     EXPECT_EQ(converted->UserName, u"山田"_qs);
     EXPECT_EQ(converted->LessonProgress, 12);
     EXPECT_EQ(converted->TotalPracticeTime, 0.5);
-    EXPECT_EQ(converted->TrainingScores[11], marked(12));
-    EXPECT_EQ(converted->TrainingScores[34], marked(35));
+    EXPECT_EQ(converted->TrainingScores[11], markedScore(12));
+    EXPECT_EQ(converted->TrainingScores[34], markedScore(35));
     for (int c = 36; c <= 70; ++c)
         EXPECT_TRUE(converted->TrainingScores[size_t(c - 1)].isZero()) << c;
-    EXPECT_EQ(converted->WordScores[9], marked(110));
-    EXPECT_EQ(converted->SpareScores[0], marked(301));
+    EXPECT_EQ(converted->WordScores[9], markedScore(110));
+    EXPECT_EQ(converted->SpareScores[0], markedScore(301));
     // The learner's own spellings survive format 4.
     EXPECT_EQ(converted->RomajiTable.find(u"し"), QString("shi"));
 }
@@ -154,16 +112,16 @@ TEST(ConvertUserFolder, Version3DropsChaptersAndSlots11To20)
 {
     SharedStateScope scope;
     const QString folder = UserFolder(1);
-    putFile(UserDataPath(folder), oldRecord(3, "abcd", 1));
+    putFile(UserDataPath(folder), oldUserRecord(3, "abcd", 1));
     const std::optional<UserRecord> converted = ConvertUserFolder(folder, nullptr);
     ASSERT_TRUE(converted);
     EXPECT_EQ(converted->LessonProgress, 12);
     for (const ScoreRecord &s : converted->TrainingScores)
         EXPECT_TRUE(s.isZero());
-    EXPECT_EQ(converted->WordScores[0], marked(101));
-    EXPECT_EQ(converted->WordScores[9], marked(110));
-    EXPECT_EQ(converted->SentenceScores[9], marked(210));
-    EXPECT_EQ(converted->SpareScores[9], marked(310));
+    EXPECT_EQ(converted->WordScores[0], markedScore(101));
+    EXPECT_EQ(converted->WordScores[9], markedScore(110));
+    EXPECT_EQ(converted->SentenceScores[9], markedScore(210));
+    EXPECT_EQ(converted->SpareScores[9], markedScore(310));
     EXPECT_EQ(converted->RomajiTable, shippedTable(1));
 }
 
@@ -171,10 +129,10 @@ TEST(ConvertUserFolder, Version5ResetsTheSpellingsToTheDefaultTable)
 {
     SharedStateScope scope;
     const QString folder = UserFolder(1);
-    putFile(UserDataPath(folder), oldRecord(5, "abcd", 0, "shi"));
+    putFile(UserDataPath(folder), oldUserRecord(5, "abcd", 0, "shi"));
     const std::optional<UserRecord> converted = ConvertUserFolder(folder, nullptr);
     ASSERT_TRUE(converted);
-    EXPECT_EQ(converted->TrainingScores[49], marked(50));
+    EXPECT_EQ(converted->TrainingScores[49], markedScore(50));
     EXPECT_TRUE(converted->TrainingScores[50].isZero());
     EXPECT_EQ(converted->RomajiTable.find(u"し"), QString("si"));
 }
@@ -183,7 +141,7 @@ TEST(ConvertUserFolder, RefusesACutRecordAndLeavesItAlone)
 {
     SharedStateScope scope;
     const QString folder = UserFolder(1);
-    const QByteArray cut = oldRecord(4, u"山田"_qs, 0).left(20000);
+    const QByteArray cut = oldUserRecord(4, u"山田"_qs, 0).left(20000);
     putFile(UserDataPath(folder), cut);
     QString error;
     EXPECT_FALSE(ConvertUserFolder(folder, &error));
@@ -191,7 +149,7 @@ TEST(ConvertUserFolder, RefusesACutRecordAndLeavesItAlone)
     EXPECT_EQ(readBytes(UserDataPath(folder)), cut);
 
     // Version 5 needs the default table; without it the file stays as it was too.
-    const QByteArray whole = oldRecord(5, u"山田"_qs, 0);
+    const QByteArray whole = oldUserRecord(5, u"山田"_qs, 0);
     putFile(UserDataPath(folder), whole);
     TempDir emptyInstall;
     scope.state().AppDir = emptyInstall.path() + u'/';
@@ -204,10 +162,10 @@ TEST(CheckUserFolders, ConvertsOldFoldersInSlotOrderAndReportsOnce)
 {
     SharedStateScope scope;
     AnsweringGateway gateway;
-    putFile(UserDataPath(UserFolder(1)), oldRecord(5, "aaaa", 0));
-    putFile(UserDataPath(UserFolder(3)), oldRecord(4, "bbbb", 0));
-    putFile(UserDataPath(UserFolder(4)), oldRecord(5, "cccc", 1));
-    putFile(UserDataPath(UserFolder(6)), oldRecord(3, "dddd", 0));
+    putFile(UserDataPath(UserFolder(1)), oldUserRecord(5, "aaaa", 0));
+    putFile(UserDataPath(UserFolder(3)), oldUserRecord(4, "bbbb", 0));
+    putFile(UserDataPath(UserFolder(4)), oldUserRecord(5, "cccc", 1));
+    putFile(UserDataPath(UserFolder(6)), oldUserRecord(3, "dddd", 0));
     QDir().mkpath(UserFolder(7));   // damaged: no user.dat; left for the main window
 
     ConvertingWindows windows;
@@ -234,8 +192,8 @@ TEST(CheckUserFolders, NoCompletionMessageWithoutAVersion5Folder)
 {
     SharedStateScope scope;
     AnsweringGateway gateway;
-    putFile(UserDataPath(UserFolder(1)), oldRecord(4, "aaaa", 0));
-    const QByteArray cut = oldRecord(5, "bbbb", 0).left(5000);
+    putFile(UserDataPath(UserFolder(1)), oldUserRecord(4, "aaaa", 0));
+    const QByteArray cut = oldUserRecord(5, "bbbb", 0).left(5000);
     putFile(UserDataPath(UserFolder(2)), cut);
     ConvertingWindows windows;
     EXPECT_EQ(CheckUserFolders(windows), CheckResult::Continue);
@@ -253,7 +211,7 @@ TEST(CheckUserFolders, AMismatchedTableIsRebuiltOrNothingIsTouched)
     UserRecord u;
     u.UserName = u"山田"_qs;
     u.LessonProgress = 5;
-    u.WordScores[1] = marked(7);
+    u.WordScores[1] = markedScore(7);
     RomajiTable table = shippedTable(0);
     const RomajiEntry first = table.row(0);
     table.setRow(0, table.row(1));
@@ -287,7 +245,7 @@ TEST(CheckUserFolders, AMismatchedTableIsRebuiltOrNothingIsTouched)
         EXPECT_EQ(gateway.shown.size(), 1);
         const std::optional<UserRecord> repaired = LoadUserRecord(UserDataPath(UserFolder(2)), nullptr);
         ASSERT_TRUE(repaired);
-        EXPECT_EQ(repaired->WordScores[1], marked(7));
+        EXPECT_EQ(repaired->WordScores[1], markedScore(7));
         EXPECT_EQ(repaired->LessonProgress, 5);
         RomajiTable expected = shippedTable(0);
         expected.setSpelling(u"し", "shi");

@@ -43,31 +43,6 @@ UserRecord parse(const QByteArray &bytes, bool *truncated = nullptr)
     return ReadUserRecord(buffer, truncated);
 }
 
-// A legacy record built byte by byte: header, the blocks of its version, a table.
-QByteArray legacyBytes(qint16 version, const QString &name, int chapters, int slotCount, int marker)
-{
-    QByteArray b = storedInt16(version) + storedString(name) + storedInt16(0) + storedInt16(9)
-                   + storedDouble(0.25);
-    if (version == 3)
-        b += QByteArray(101 * 56, '\x7f');
-    auto record = [&](int n) {
-        ScoreRecord s;
-        s.PracticeCount = n;
-        s.DayKeys[0] = marker + n;
-        return storedScore(s);
-    };
-    for (int i = 1; i <= chapters; ++i)
-        b += record(i);
-    for (int block = 0; block < 3; ++block) {
-        for (int i = 1; i <= slotCount; ++i)
-            b += record(100 * (block + 1) + i);
-    }
-    b += storedString(u"し"_qs) + storedString("shi");
-    for (int i = 1; i < 301; ++i)
-        b += storedString({}) + storedString({});
-    return b;
-}
-
 }  // namespace
 
 TEST(UserRecordFile, BytesMatchTheLayout)
@@ -225,15 +200,15 @@ TEST(UserRecordFile, MissingFileIsAnError)
 TEST(LegacyUserRecord, Version4KeepsItsThirtyFiveChapters)
 {
     TempDir dir;
-    writeBytes(dir.file("user.dat"), legacyBytes(4, "abcd", 35, 10, 1000));
+    writeBytes(dir.file("user.dat"), oldUserRecord(4, "abcd", 0, "shi"));
     QString error;
     const auto old = LoadLegacyUserRecord(dir.file("user.dat"), &error);
     ASSERT_TRUE(old) << error.toStdString();
     const UserRecord u = ConvertLegacyUserRecord(*old, {});
     EXPECT_EQ(u.FormatVersion, 6);
     EXPECT_EQ(u.UserName, QString("abcd"));
-    EXPECT_EQ(u.LessonProgress, 9);
-    EXPECT_EQ(u.TotalPracticeTime, 0.25);
+    EXPECT_EQ(u.LessonProgress, 12);
+    EXPECT_EQ(u.TotalPracticeTime, 0.5);
     EXPECT_EQ(u.TrainingScores[11].PracticeCount, 12);
     EXPECT_EQ(u.TrainingScores[11].DayKeys[0], 1012);
     EXPECT_EQ(u.TrainingScores[34].PracticeCount, 35);
@@ -248,14 +223,14 @@ TEST(LegacyUserRecord, Version4KeepsItsThirtyFiveChapters)
 TEST(LegacyUserRecord, Version3LosesChaptersAndSlotsBeyondTen)
 {
     TempDir dir;
-    writeBytes(dir.file("user.dat"), legacyBytes(3, "abcd", 0, 20, 0));
+    writeBytes(dir.file("user.dat"), oldUserRecord(3, "abcd", 0, "shi"));
     const auto old = LoadLegacyUserRecord(dir.file("user.dat"), nullptr);
     ASSERT_TRUE(old);
     EXPECT_EQ(old->WordScores.size(), 20);
     const UserRecord u = ConvertLegacyUserRecord(*old, {});
     for (const ScoreRecord &s : u.TrainingScores)
         EXPECT_TRUE(s.isZero());
-    EXPECT_EQ(u.LessonProgress, 9);
+    EXPECT_EQ(u.LessonProgress, 12);
     EXPECT_EQ(u.WordScores[9].PracticeCount, 110);   // slot 10 of the old 20
     EXPECT_EQ(u.SpareScores[0].PracticeCount, 301);
     EXPECT_EQ(u.RomajiTable.find(u"し"), QString("shi"));
@@ -264,7 +239,7 @@ TEST(LegacyUserRecord, Version3LosesChaptersAndSlotsBeyondTen)
 TEST(LegacyUserRecord, Version5GetsTheDefaultTableBack)
 {
     TempDir dir;
-    writeBytes(dir.file("user.dat"), legacyBytes(5, "abcd", 50, 10, 0));
+    writeBytes(dir.file("user.dat"), oldUserRecord(5, "abcd", 0, "shi"));
     const auto old = LoadLegacyUserRecord(dir.file("user.dat"), nullptr);
     ASSERT_TRUE(old);
     const UserRecord u = ConvertLegacyUserRecord(*old, {{u"し"_qs, "si"}});

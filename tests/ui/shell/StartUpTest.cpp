@@ -11,35 +11,6 @@ using namespace zr::test;
 
 namespace {
 
-// An old "user.dat": the header, the score blocks of its format (Chapter c practised c
-// times), the learner's table with "shi" for し.
-QByteArray oldRecord(qint16 version, const QString &name)
-{
-    QByteArray b = storedInt16(version) + storedString(name) + storedInt16(0) + storedInt16(9) + storedDouble(0.25);
-    int chapters = 0, slotCount = 10;
-    if (version == 3) {
-        b += QByteArray(101 * 56, '\0');
-        slotCount = 20;
-    } else {
-        chapters = version == 4 ? 35 : 50;
-    }
-    for (int i = 1; i <= chapters + 3 * slotCount; ++i) {
-        b += storedDouble(i / 86400.0) + storedDouble(i);
-        b += QByteArray(75 * 8, '\0');
-    }
-    RomajiTable table = shippedTable(0);
-    table.setSpelling(u"し", "shi");
-    for (int i = 0; i < RomajiTable::kRows; ++i)
-        b += storedString(table.row(i).kana) + storedString(table.row(i).keys);
-    return b;
-}
-
-void putFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    writeBytes(path, bytes);
-}
-
 }  // namespace
 
 class StartUpTest : public QObject {
@@ -53,7 +24,7 @@ private slots:
 void StartUpTest::legacyInstallationIsMovedAndConverted()
 {
     ShellScope scope;
-    const QByteArray old = oldRecord(4, u"山田"_qs);
+    const QByteArray old = oldUserRecord(4, u"山田"_qs, 0, "shi");
     putFile(scope.dataDir() + "user/user.dat", old);
     putFile(scope.dataDir() + "user/user.ini", "[Training]\r\nLevel=3\r\n");
 
@@ -82,7 +53,7 @@ void StartUpTest::legacyInstallationIsMovedAndConverted()
 void StartUpTest::version3IsExplainedBeforeOk()
 {
     ShellScope scope;
-    putFile(UserDataPath(UserFolder(2)), oldRecord(3, u"佐藤"_qs));
+    putFile(UserDataPath(UserFolder(2)), oldUserRecord(3, u"佐藤"_qs));
     QString text;
     bool alreadyConverted = false;
     whenModal<UserConvFrm>([&](UserConvFrm *w) {
@@ -95,7 +66,7 @@ void StartUpTest::version3IsExplainedBeforeOk()
     QVERIFY(alreadyConverted);
     QVERIFY(text.startsWith(u"　ユーザデータが古いバージョンの為、新しく変換します。\n"_qs));
     QVERIFY(text.contains(u"レッスン１からやり直す必要はありません"_qs));
-    QCOMPARE(ReadUserFile(UserFolder(2)).record.LessonProgress, 9);
+    QCOMPARE(ReadUserFile(UserFolder(2)).record.LessonProgress, 12);
 }
 
 void StartUpTest::declinedTableRebuildEndsStartUp()
