@@ -60,7 +60,7 @@ LegacyMove MoveLegacyLayout(QString *error)
 {
     const QString root = ZRSub().DataDir + QStringLiteral("user");
     const QString first = UserFolder(1);
-    if (!QFileInfo(root).isDir() || !QFileInfo(root + QStringLiteral("/user.dat")).isFile()
+    if (!QFileInfo(root).isDir() || !QFileInfo(UserDataPath(root)).isFile()
         || QFileInfo::exists(first))
         return LegacyMove::NotNeeded;
 

@@ -119,7 +119,7 @@ QString SlotTitleKey(int slot)
 void RegisterProblemFile(const QString &section, int slot, const QString &path,
                          const QString &userFolder)
 {
-    const QString ini = userFolder + QStringLiteral("/user.ini");
+    const QString ini = UserIniPath(userFolder);
     const QString title = path.isEmpty() ? QString() : ReadProblemTitle(AppPath(path));
     SetIniString(section, SlotPathKey(slot), path, ini);
     SetIniString(section, SlotTitleKey(slot), title, ini);

@@ -50,15 +50,6 @@ bool validBlock(const std::array<ScoreRecord, N> &block)
 
 }  // namespace
 
-QString UserDataPath(const QString &folder)
-{
-    return folder + QStringLiteral("/user.dat");
-}
-
-QString UserIniPath(const QString &folder)
-{
-    return folder + QStringLiteral("/user.ini");
-}
 
 QString UserFile::label() const
 {

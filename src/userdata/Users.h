@@ -9,10 +9,6 @@
 
 namespace zr {
 
-// The two files of a learner folder.
-QString UserDataPath(const QString &folder);   // folder/user.dat
-QString UserIniPath(const QString &folder);    // folder/user.ini
-
 // Why a learner's record cannot be used.
 enum class RecordProblem {
     None,

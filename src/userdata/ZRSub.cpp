@@ -34,9 +34,19 @@ QString UserFolder(int slot)
     return ZRSub().DataDir + QStringLiteral("user/user") + FormatNumber(slot, u"00");
 }
 
+QString UserDataPath(const QString &folder)
+{
+    return folder + QStringLiteral("/user.dat");
+}
+
+QString UserIniPath(const QString &folder)
+{
+    return folder + QStringLiteral("/user.ini");
+}
+
 QString CurUserIni()
 {
-    return ZRSub().CurUserDir + QStringLiteral("/user.ini");
+    return UserIniPath(ZRSub().CurUserDir);
 }
 
 int CountUsers()

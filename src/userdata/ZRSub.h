@@ -51,6 +51,10 @@ QString AppPath(const QString &relative);
 QString UserFolder(int slot);
 inline constexpr int kMaxUsers = 10;
 
+// The two files of a learner folder: folder/user.dat and folder/user.ini.
+QString UserDataPath(const QString &folder);
+QString UserIniPath(const QString &folder);
+
 // The current learner's settings file.
 QString CurUserIni();
 

@@ -83,7 +83,7 @@ void TrScoreFrm::unload()
     if (state.CurUserDir.isEmpty())
         return;
     QString error;
-    if (!SaveUserRecord(state.CurUserDir + QStringLiteral("/user.dat"), state.CurUser, &error)) {
+    if (!SaveUserRecord(UserDataPath(state.CurUserDir), state.CurUser, &error)) {
         ShowMessage({QStringLiteral(u"成績を保存できませんでした。\r\n") + error, QStringLiteral(u"基本練習"),
                      MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok});
     }

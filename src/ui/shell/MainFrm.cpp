@@ -2,7 +2,6 @@
 
 #include "keyboard/KeyboardModel.h"
 #include "platform/Format.h"
-#include "platform/IniFile.h"
 #include "platform/KanaMode.h"
 #include "platform/MessageBox.h"
 #include "platform/OleDate.h"
@@ -55,18 +54,6 @@ QString minutesWithUnit(double duration)
     const QString minutes = MinutesText(duration);
     // Under half a minute rounds to no number at all; say 0 rather than a bare unit.
     return (minutes.isEmpty() ? QStringLiteral("0") : minutes) + QStringLiteral("分");
-}
-
-// ReadUserSetting, except that a key stored empty whose default is empty as well is not
-// written back: the file would stay the same, and the window reads on every activation.
-QString readSetting(const QString &section, const QString &key, const QString &ini)
-{
-    const QString absent(QChar(1));
-    QString value;
-    GetIniString(section, key, absent, value, 255, ini);
-    if (value != absent && (!value.isEmpty() || DefaultSettingValue(section, key).isEmpty()))
-        return value;
-    return ReadUserSetting(section, key, ini);
 }
 
 QTreeWidget *makeList(const QString &name, const QStringList &headers, const QList<int> &rightColumns)
@@ -468,13 +455,13 @@ void MainFrm::InitActivate()
 
         const QString ini = CurUserIni();
         const QString general = QStringLiteral("General");
-        s.ErrorSound = qRound(readSetting(general, QStringLiteral("ErrorSound"), ini).toDouble());
-        s.ErrorSoundType = qRound(readSetting(general, QStringLiteral("ErrorSoundType"), ini).toDouble());
-        s.ErrorSoundFile = readSetting(general, QStringLiteral("ErrorSoundFile"), ini);
-        s.TypeSound = qRound(readSetting(general, QStringLiteral("TypeSound"), ini).toDouble());
-        s.TypeSoundType = qRound(readSetting(general, QStringLiteral("TypeSoundType"), ini).toDouble());
-        s.TypeSoundFile = readSetting(general, QStringLiteral("TypeSoundFile"), ini);
-        s.FontUpper = readSetting(general, QStringLiteral("FontUpper"), ini) == u"1" ? 1 : 0;
+        s.ErrorSound = qRound(ReadUserSetting(general, QStringLiteral("ErrorSound"), ini).toDouble());
+        s.ErrorSoundType = qRound(ReadUserSetting(general, QStringLiteral("ErrorSoundType"), ini).toDouble());
+        s.ErrorSoundFile = ReadUserSetting(general, QStringLiteral("ErrorSoundFile"), ini);
+        s.TypeSound = qRound(ReadUserSetting(general, QStringLiteral("TypeSound"), ini).toDouble());
+        s.TypeSoundType = qRound(ReadUserSetting(general, QStringLiteral("TypeSoundType"), ini).toDouble());
+        s.TypeSoundFile = ReadUserSetting(general, QStringLiteral("TypeSoundFile"), ini);
+        s.FontUpper = ReadUserSetting(general, QStringLiteral("FontUpper"), ini) == u"1" ? 1 : 0;
 
         SetTrainingItem();
         SetWordItem();
@@ -556,7 +543,7 @@ void MainFrm::SetWordItem()
         block.list->clear();
         const QString section = QString::fromLatin1(block.section);
         for (int k = 1; k <= UserRecord::kSlots; ++k) {
-            const QString title = readSetting(section, SlotTitleKey(k), ini);
+            const QString title = ReadUserSetting(section, SlotTitleKey(k), ini);
             if (title.isEmpty())
                 continue;
             const ScoreRecord &score = block.scores[size_t(k - 1)];
