@@ -1,10 +1,7 @@
 #include "ui/shell/MainFrm.h"
 
-#include "keyboard/KeyboardModel.h"
-#include "platform/Format.h"
 #include "platform/KanaMode.h"
 #include "platform/MessageBox.h"
-#include "platform/OleDate.h"
 #include "results/ScoreRecord.h"
 #include "ui/common/WindowPlacement.h"
 #include "ui/shell/AboutFrm.h"
@@ -15,6 +12,7 @@
 #include "ui/shell/UserSelFrm.h"
 #include "ui/shell/UserWizardFrm.h"
 #include "userdata/UserSettings.h"
+#include "userdata/UserSummary.h"
 #include "userdata/Users.h"
 #include "userdata/ZRSub.h"
 
@@ -48,13 +46,6 @@ bool programEnding = false;
 
 constexpr int kChapterRole = Qt::UserRole;
 constexpr int kSlotRole = Qt::UserRole + 1;
-
-QString minutesWithUnit(double duration)
-{
-    const QString minutes = MinutesText(duration);
-    // Under half a minute rounds to no number at all; say 0 rather than a bare unit.
-    return (minutes.isEmpty() ? QStringLiteral("0") : minutes) + QStringLiteral("分");
-}
 
 QTreeWidget *makeList(const QString &name, const QStringList &headers, const QList<int> &rightColumns)
 {
@@ -504,22 +495,8 @@ void MainFrm::SetTrainingItem()
     chapterTable_ = ChapterTable(*lines);
     s.ChapterCount = qint16(chapterTable_.ChapterCount());
 
-    const bool upper = s.FontUpper == 1;
-    for (int c = s.CurUser.LessonProgress; c >= 1; --c) {
-        // A record may have come from an installation with a longer lesson table.
-        if (!chapterTable_.contains(c) || c > UserRecord::kChapters)
-            continue;
-        const Chapter &chapter = chapterTable_.chapter(c);
-        const ScoreRecord &score = s.CurUser.TrainingScores[size_t(c - 1)];
-        const bool newKeys = chapter.kind == Chapter::NewKeys;
-        QTreeWidgetItem *item = addRow(
-            ListView1, {QStringLiteral("Chapter") + NumberText(c),
-                        newKeys ? QStringLiteral("新しいキーの学習") : QStringLiteral("単語練習"),
-                        newKeys ? KeyDisplayForm(chapter.TargetKey, upper) : QStringLiteral("学習したキー全て"),
-                        NumberText(score.PracticeCount),
-                        score.TotalTime != 0 ? minutesWithUnit(score.TotalTime) : QStringLiteral("-")});
-        item->setData(0, kChapterRole, c);
-    }
+    for (const ItemRow &row : ChapterRows(s.CurUser, chapterTable_, s.FontUpper == 1))
+        addRow(ListView1, row.texts)->setData(0, kChapterRole, row.item);
 }
 
 void MainFrm::SetWordItem()
@@ -534,23 +511,11 @@ void MainFrm::SetWordItem()
                   {ListView3, "SSentLsn", s.CurUser.SentenceScores}};
     for (const auto &block : blocks) {
         block.list->clear();
-        const QString section = QString::fromLatin1(block.section);
-        const QStringList titles = ReadSlotTitles(section, ini);
-        for (int k = 1; k <= UserRecord::kSlots; ++k) {
-            const QString &title = titles[k - 1];
-            if (title.isEmpty())
-                continue;
-            const ScoreRecord &score = block.scores[size_t(k - 1)];
-            QStringList texts = {NumberText(k), title, QStringLiteral("-")};
-            if (score.PracticeCount > 0) {
-                texts << NumberText(score.PracticeCount) << minutesWithUnit(score.TotalTime)
-                      << ShortDateText(score.DayDate[0]);
-            } else {
-                texts << QStringLiteral("-") << QStringLiteral("-") << QStringLiteral("-");
-            }
-            QTreeWidgetItem *item = addRow(block.list, texts);
-            item->setData(0, kSlotRole, k);
-            item->setToolTip(1, title);
+        const QStringList titles = ReadSlotTitles(QString::fromLatin1(block.section), ini);
+        for (const ItemRow &row : SlotRows(block.scores, titles)) {
+            QTreeWidgetItem *item = addRow(block.list, row.texts);
+            item->setData(0, kSlotRole, row.item);
+            item->setToolTip(1, row.texts[1]);
         }
     }
 }
@@ -562,53 +527,18 @@ void MainFrm::SetSSentItem()
 
 void MainFrm::SetUserInfo()
 {
-    SharedState &s = ZRSub();
-    const UserRecord &u = s.CurUser;
-    Text1->setText(u.UserName);
-    Text2->setText(QStringLiteral("Chapter") + NumberText(u.LessonProgress));
-    Text3->setText(CourseName(u.Course));
-    const QString total = MinutesText(u.TotalPracticeTime);
-    Text4->setText(total.isEmpty() || total.toDouble() < 1 ? QStringLiteral(" 0分")
-                                                           : u' ' + total + QStringLiteral("分"));
-    double runs = 0;
-    // Every Chapter the record can hold counts, not only the first 35.
-    for (const ScoreRecord &r : u.TrainingScores)
-        runs += r.PracticeCount;
-    for (const auto *block : {&u.WordScores, &u.SentenceScores}) {
-        for (const ScoreRecord &r : *block)
-            runs += r.PracticeCount;
-    }
-    Text5->setText(NumberText(runs) + QStringLiteral("回"));
-
-    double chars = 0, keys = 0, misses = 0, time = 0;
-    for (const auto *block : {&u.WordScores, &u.SentenceScores}) {
-        for (const ScoreRecord &r : *block) {
-            if (!(r.PracticeCount > 0))
-                continue;
-            for (int d = 0; d < ScoreRecord::kDays; ++d) {
-                chars += r.DayChars[size_t(d)];
-                keys += r.DayKeys[size_t(d)];
-                misses += r.DayMisses[size_t(d)];
-                time += r.DayTime[size_t(d)];
-            }
-        }
-    }
-    if (!isValidOleDate(time)) {
+    const UserInfo info = UserInfoOf(ZRSub().CurUser);
+    Text1->setText(info.name);
+    Text2->setText(info.progress);
+    Text3->setText(info.course);
+    Text4->setText(info.totalTime);
+    Text5->setText(info.runs);
+    if (info.damaged) {
         damagedSummary(RecordProblemText(RecordProblem::BadTimes));
         return;
     }
-    if (!(keys > 0) || !(time > 0)) {
-        Text6->setText(QStringLiteral("-"));
-        Text7->setText(QStringLiteral("-"));
-        return;
-    }
-    Text6->setText(FormatNumber(100 - misses / keys * 100, u"###"));
-    const double minutes = PracticeMinutes(time);
-    QString speed = minutes > 0 ? FormatNumber(chars / minutes, u"###.#") : QStringLiteral("-");
-    // "###.#" leaves a bare point behind a whole number ("104."); it reads as a typo.
-    if (speed.endsWith(u'.'))
-        speed.chop(1);
-    Text7->setText(speed);
+    Text6->setText(info.accuracy);
+    Text7->setText(info.speed);
 }
 
 void MainFrm::ShowNewUser(const QString &name)
