@@ -3,7 +3,7 @@
 #include "platform/Format.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 #include "platform/OleDate.h"
 #include "userdata/ZRSub.h"
 

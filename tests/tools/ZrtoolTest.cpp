@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 #include "platform/IniFile.h"
 #include "platform/OleDate.h"
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 #include "userdata/UserRecord.h"
 
 #include <QJsonArray>

@@ -12,9 +12,9 @@
 #include "platform/IniFile.h"
 #include "platform/OleDate.h"
 #include "platform/Paths.h"
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 #include "practice/ProblemSource.h"
-#include "results/ScoreUpdate.h"
+#include "userdata/ScoreUpdate.h"
 #include "userdata/UserRecord.h"
 
 #include <QCoreApplication>
