@@ -95,6 +95,7 @@ private:
     QTreeWidget *ListView1 = nullptr;
     QTreeWidget *ListView2 = nullptr;
     QTreeWidget *ListView3 = nullptr;
+    // The learner summary: name, progress, course, total time, runs, accuracy, speed.
     QLineEdit *Text1 = nullptr;
     QLineEdit *Text2 = nullptr;
     QLineEdit *Text3 = nullptr;
