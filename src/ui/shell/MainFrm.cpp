@@ -1,5 +1,6 @@
 #include "ui/shell/MainFrm.h"
 
+#include "keyboard/KeyboardModel.h"
 #include "platform/KanaMode.h"
 #include "platform/MessageBox.h"
 #include "results/ScoreRecord.h"
@@ -123,8 +124,8 @@ void MainFrm::Load()
     start_->setEnabled(false);
     graph_->setEnabled(false);
     user_->setEnabled(false);
-    SSTab1->setCurrentIndex(0);
-    tabChanged(0);
+    SSTab1->setCurrentIndex(TrainingTab);
+    tabChanged(TrainingTab);
     SharedState &s = ZRSub();
     s.TrainingSel = s.WordSel = s.SentenceSel = 1;
     show();
@@ -153,7 +154,7 @@ void MainFrm::settleCurrentUser()
         }
     } else {
         UserSelFrm dialog(this);
-        dialog.mode = 0;
+        dialog.mode = UserSelFrm::AtStartUp;
         dialog.exec();
     }
 }
@@ -239,7 +240,7 @@ void MainFrm::SetTrainingItem()
 {
     SharedState &s = ZRSub();
     const int course = s.CurUser.Course;
-    MenuRmjCust->setEnabled(course != 1);
+    MenuRmjCust->setEnabled(course != KanaCourse);
     const QString file = LessonTableFile(course);
     QString error;
     const std::optional<QStringList> lines = ReadLessonTable(AppPath(file), &error);
@@ -330,14 +331,14 @@ void MainFrm::clearLists()
 
 void MainFrm::tabChanged(int tab)
 {
-    const bool practice = tab >= 0 && tab <= 2;
+    const bool practice = tab >= TrainingTab && tab <= SentenceTab;
     MenuLessonStart->setEnabled(practice);
     start_->setEnabled(practice && !ZRSub().CurUser.UserName.isEmpty());
     PopUpLessonStart->setEnabled(practice);
-    MenuLessonTraining->setChecked(tab == 0);
-    MenuLessonWord->setChecked(tab == 1);
-    MenuLessonSSent->setChecked(tab == 2);
-    MenuUserInfo->setChecked(tab == 3);
+    MenuLessonTraining->setChecked(tab == TrainingTab);
+    MenuLessonWord->setChecked(tab == WordTab);
+    MenuLessonSSent->setChecked(tab == SentenceTab);
+    MenuUserInfo->setChecked(tab == UserInfoTab);
 }
 
 void MainFrm::applyTabRule()
@@ -348,9 +349,9 @@ void MainFrm::applyTabRule()
 QTreeWidget *MainFrm::visibleList() const
 {
     switch (SSTab1->currentIndex()) {
-    case 0: return ListView1;
-    case 1: return ListView2;
-    case 2: return ListView3;
+    case TrainingTab: return ListView1;
+    case WordTab: return ListView2;
+    case SentenceTab: return ListView3;
     default: return nullptr;
     }
 }
@@ -401,9 +402,9 @@ void MainFrm::rememberSelection(int tab)
     const int row = selectedRow(lists[tab]);
     if (row < 1)
         return;
-    if (tab == 0)
+    if (tab == TrainingTab)
         s.TrainingSel = qint16(row);
-    else if (tab == 1)
+    else if (tab == WordTab)
         s.WordSel = qint16(row);
     else
         s.SentenceSel = qint16(row);
@@ -427,12 +428,12 @@ void MainFrm::StartLesson()
     QTreeWidgetItem *item = commandItem(tab);
     if (!item)
         return;
-    if (tab == 0) {
+    if (tab == TrainingTab) {
         const int c = item->data(0, kChapterRole).toInt();
         if (!chapterTable_.contains(c))
             return;
         Launchers().chapter(this, c, chapterTable_.chapter(c));
-    } else if (tab == 1) {
+    } else if (tab == WordTab) {
         Launchers().word(this, item->data(0, kSlotRole).toInt());
     } else {
         Launchers().sentence(this, item->data(0, kSlotRole).toInt());
@@ -445,14 +446,17 @@ void MainFrm::OpenScoreView()
     if (ZRSub().CurUser.UserName.isEmpty())
         return;
     const int tab = SSTab1->currentIndex();
-    if (tab == 3) {
-        Launchers().scoreView(this, 0, 0);
+    if (tab == UserInfoTab) {
+        Launchers().scoreView(this, ScoreViewUser, 0);
     } else {
         QTreeWidgetItem *item = commandItem(tab);
         if (!item)
             return;
-        const int role = tab == 0 ? kChapterRole : kSlotRole;
-        Launchers().scoreView(this, tab + 1, item->data(0, role).toInt());
+        const int role = tab == TrainingTab ? kChapterRole : kSlotRole;
+        const ScoreViewMode mode = tab == TrainingTab ? ScoreViewChapter
+                                   : tab == WordTab   ? ScoreViewWord
+                                                      : ScoreViewSentence;
+        Launchers().scoreView(this, mode, item->data(0, role).toInt());
     }
     InitActivate();
 }
@@ -461,7 +465,7 @@ void MainFrm::SelectUser()
 {
     {
         UserSelFrm dialog(this);
-        dialog.mode = 1;
+        dialog.mode = UserSelFrm::FromMainWindow;
         dialog.exec();
     }
     if (!ending())
@@ -483,8 +487,8 @@ void MainFrm::DeleteCurrentUser()
         s.CurUserDir.clear();
         s.CurUser.UserName.clear();
         s.CurUser.LessonProgress = 0;
-        SSTab1->setCurrentIndex(0);
-        tabChanged(0);
+        SSTab1->setCurrentIndex(TrainingTab);
+        tabChanged(TrainingTab);
     }
     clearLists();
     InitActivate();

@@ -68,6 +68,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
+    // The tabs of SSTab1, by index.
+    enum Tab : int { TrainingTab = 0, WordTab = 1, SentenceTab = 2, UserInfoTab = 3 };
+
     void buildMenus();
     void buildToolbar();
     void buildTabs();

@@ -103,10 +103,10 @@ void MainFrm::buildMenus()
     connect(MenuScoreView, &QAction::triggered, this, &MainFrm::OpenScoreView);
     connect(PopUpLessonStart, &QAction::triggered, this, &MainFrm::StartLesson);
     connect(PopUpScoreView, &QAction::triggered, this, &MainFrm::OpenScoreView);
-    connect(MenuLessonTraining, &QAction::triggered, this, [this] { SSTab1->setCurrentIndex(0); tabChanged(0); });
-    connect(MenuLessonWord, &QAction::triggered, this, [this] { SSTab1->setCurrentIndex(1); tabChanged(1); });
-    connect(MenuLessonSSent, &QAction::triggered, this, [this] { SSTab1->setCurrentIndex(2); tabChanged(2); });
-    connect(MenuUserInfo, &QAction::triggered, this, [this] { SSTab1->setCurrentIndex(3); tabChanged(3); });
+    connect(MenuLessonTraining, &QAction::triggered, this, [this] { SSTab1->setCurrentIndex(TrainingTab); tabChanged(TrainingTab); });
+    connect(MenuLessonWord, &QAction::triggered, this, [this] { SSTab1->setCurrentIndex(WordTab); tabChanged(WordTab); });
+    connect(MenuLessonSSent, &QAction::triggered, this, [this] { SSTab1->setCurrentIndex(SentenceTab); tabChanged(SentenceTab); });
+    connect(MenuUserInfo, &QAction::triggered, this, [this] { SSTab1->setCurrentIndex(UserInfoTab); tabChanged(UserInfoTab); });
     connect(MenuIniSet, &QAction::triggered, this, [this] {
         Launchers().iniSet(this);
         InitActivate();
@@ -229,7 +229,7 @@ void MainFrm::buildTabs()
             StartLesson();
         });
         list->viewport()->installEventFilter(this);
-        const int tab = list == ListView1 ? 0 : list == ListView2 ? 1 : 2;
+        const int tab = list == ListView1 ? TrainingTab : list == ListView2 ? WordTab : SentenceTab;
         connect(list, &QTreeWidget::currentItemChanged, this, [this, tab] {
             if (!refreshing_)
                 rememberSelection(tab);
