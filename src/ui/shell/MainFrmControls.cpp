@@ -189,22 +189,22 @@ void MainFrm::buildTabs()
     auto *infoLayout = new QVBoxLayout(info);
     infoLayout->setContentsMargins(16, 14, 16, 14);
     infoLayout->setSpacing(14);
-    auto *learner = new QGroupBox(QStringLiteral("使用者"));
-    auto *learnerForm = new QFormLayout(learner);
-    learnerForm->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    learnerForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    learnerForm->setHorizontalSpacing(14);
+    auto frame = [](const QString &title) {
+        auto *box = new QGroupBox(title);
+        auto *form = new QFormLayout(box);
+        form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+        form->setHorizontalSpacing(14);
+        return std::pair{box, form};
+    };
+    auto [learner, learnerForm] = frame(QStringLiteral("使用者"));
     learnerForm->addRow(QStringLiteral("使用者名"), Text1);
     learnerForm->addRow(QStringLiteral("基本練習の進捗度"), Text2);
     learnerForm->addRow(QStringLiteral("入力方式"), Text3);
     learnerForm->addRow(QStringLiteral("累計練習時間"), Text4);
     learnerForm->addRow(QStringLiteral("レッスン学習回数"), Text5);
-    auto *overall = new QGroupBox(QStringLiteral("総合成績（基本練習を除く）"));
+    auto [overall, overallForm] = frame(QStringLiteral("総合成績（基本練習を除く）"));
     overall->setObjectName(QStringLiteral("Frame1"));
-    auto *overallForm = new QFormLayout(overall);
-    overallForm->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    overallForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    overallForm->setHorizontalSpacing(14);
     overallForm->addRow(QStringLiteral("平均正解率（％）"), Text6);
     overallForm->addRow(QStringLiteral("平均入力速度(字/分)"), Text7);
     // Both frames' labels share one width, so the boxes line up.
