@@ -126,9 +126,11 @@ void KeystrokeProtocol::KeyPressMiss(QChar KeyCode)
 {
     const QChar expected = positions_.at(cursor_).key;
     const int word = positions_.at(cursor_).word;
+    // The same meaning as in the key position check: the key to type is the one to
+    // look at, with its finger; the wrong key shows as just pressed.
     if (options_.marksKeyboard) {
-        emit keyMarked(expected, PressedKey, true, false);
-        emit keyMarked(KeyCode.toLower(), NextKey, false, false);
+        emit keyMarked(expected, NextKey, true, false);
+        emit keyMarked(KeyCode.toLower(), PressedKey, false, false);
     }
     buff_ = KeyCode.unicode();
     emit missShown(expected, KeyCode);

@@ -121,6 +121,15 @@ QString HomeKeys(int course)
     return course == KanaCourse ? kHomeKana : kHomeRomaji;
 }
 
+bool IsHomeKey(int keyIndex, int course)
+{
+    for (QChar h : HomeKeys(course)) {
+        if (KeyIndexOf(h, course).index == keyIndex)
+            return true;
+    }
+    return false;
+}
+
 QString HomeKeysOf(QStringView keys, int course)
 {
     QString out;

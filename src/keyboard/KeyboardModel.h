@@ -38,6 +38,8 @@ QString FingerName(int finger);         // "左手の人差し指"
 QString FingerShortLabel(int finger);   // "人差し指"
 QChar HomeKeyOfFinger(int finger, int course);
 QString HomeKeys(int course);           // "asdfjkl;" or "ﾁﾄｼﾊﾏﾉﾘﾚ"
+// Whether key index 1..48 is a home key (keys 26 to 29 and 32 to 35 in both courses).
+bool IsHomeKey(int keyIndex, int course);
 
 // For each character in order, the home key of the finger that strikes it. Stops at the
 // first character that is not on the keyboard.

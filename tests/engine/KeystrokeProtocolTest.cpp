@@ -211,8 +211,9 @@ TEST(KeystrokeProtocol, TheTrainingKeyboardIsMarked)
     Harness h({true, true, true, {}, {}});
     h.protocol.setScreen(screen({u"か"_qs}), true);
     h.type("j");
-    // The expected key turns red with its finger, the wrong key is marked too.
-    EXPECT_EQ(h.marks, QStringList({QString(QChar(0)) + "1", "k6", "j4"}));
+    // As in the key position check: the key to type next in green with its finger, the
+    // wrong key red.
+    EXPECT_EQ(h.marks, QStringList({QString(QChar(0)) + "1", "k4", "j6"}));
     h.marks.clear();
     h.type("k");
     // The last wrong key and the key just typed go back to normal.

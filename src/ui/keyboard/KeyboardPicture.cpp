@@ -215,13 +215,15 @@ void KeyboardPicture::hideCaption()
         movingCaption_->hide();
 }
 
-void KeyboardPicture::colourKey(int index, int code, bool restoreHome, QChar c)
+void KeyboardPicture::colourKey(int index, int code, bool restoreHome)
 {
     KeyCap *k = key(index);
     const QColor colour = KeyColourOf(code, layout_.drawing);
     if (colour.isValid())
         k->setColour(colour);
-    if (restoreHome && HomeKeys(course_).contains(c))
+    // A home key goes back to light yellow whatever character reached it: A typed with
+    // Shift is still the key of a.
+    if (restoreHome && IsHomeKey(index, course_))
         k->setColour(KeyColourOf(HomeKey, layout_.drawing));
 }
 
@@ -246,7 +248,7 @@ void KeyboardPicture::MarkKeys(QStringView keys, int code, bool showFinger, bool
                 hand_->showMarker(restore ? 0 : FingerOf(k));
             }
         }
-        colourKey(k, code, restore, c);
+        colourKey(k, code, restore);
         if (layout_.captions == KeyCaptions::Moving) {
             movingCaption_->hide();
             if (showFinger)

@@ -35,6 +35,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void typed(QChar c) override;
+    void matchKanaMode() override { syncKana(); }
 
 private:
     void load();

@@ -46,6 +46,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void done(int result) override;
     void typed(QChar c) override;
+    void matchKanaMode() override { syncKana(); }
 
 private:
     void layoutWindow();

@@ -74,6 +74,7 @@ private slots:
     void guideVanishesAfterHalfTheSteps();
     void emptyWordListEndsWithAMessage();
     void kanaKeyTogglesKanaMode();
+    void strayKanaKeyDoesNotTurnTheNextKeyIntoKana();
     void singleKeyChapterCheckDoesNotHang();
 };
 
@@ -96,13 +97,15 @@ void TrainingFrmTest::wrongKeyShowsErrorAndMarksTheKeyboard()
         QCOMPARE(learner.sounds.events, QStringList{QStringLiteral("type.wav")});
         QVERIFY(!error->isVisible());
 
-        sendChar(frm, other);
+        // A home key typed with Shift by mistake.
+        sendChar(frm, other.toUpper(), Qt::ShiftModifier);
         QVERIFY(error->isVisible());
         QCOMPARE(error->text(), QStringLiteral(u"エラー '") + ToWideHiragana(QString(expected)) + QStringLiteral(u"'キー"));
         QVERIFY(wrong->isVisible());
-        QCOMPARE(wrong->text(), QString(other));
-        QCOMPARE(keyColour(frm, expected), QColor(255, 0, 0));
-        QCOMPARE(keyColour(frm, other), QColor(128, 255, 128));
+        QCOMPARE(wrong->text(), QString(other.toUpper()));
+        // As in the key position check: the key to type in green, the wrong one red.
+        QCOMPARE(keyColour(frm, expected), QColor(128, 255, 128));
+        QCOMPARE(keyColour(frm, other), QColor(255, 0, 0));
         QCOMPARE(learner.sounds.events.count(QStringLiteral("beep")), 1);
         screenshot(frm, QStringLiteral("drill-romaji-miss"));
 
@@ -247,6 +250,22 @@ void TrainingFrmTest::emptyWordListEndsWithAMessage()
     QCOMPARE(learner.messages.shown.size(), 1);
     QVERIFY(learner.messages.shown.first().text.contains(QStringLiteral(u"単語")));
     QVERIFY(!QFile::exists(learner.state().CurUserDir + QStringLiteral("/user.dat")));
+}
+
+void TrainingFrmTest::strayKanaKeyDoesNotTurnTheNextKeyIntoKana()
+{
+    Learner learner(RomajiCourse, 3);
+    learner.useWords(kWords);
+    runDrill(learner, [&](TrainingFrm *frm) {
+        const QChar expected = frm->drill()->protocol().expectedKey();
+        QKeyEvent kanaKey(QEvent::KeyPress, Qt::Key_Hiragana_Katakana, Qt::NoModifier);
+        QApplication::sendEvent(frm, &kanaKey);
+        sendChar(frm, expected);
+        QCOMPARE(frm->drill()->protocol().positionsMissed(), 0.0);
+        QCOMPARE(frm->drill()->protocol().cursor(), 1);
+        QCOMPARE(learner.state().keyStats.totalMisses(), 0.0);
+        frm->close();
+    });
 }
 
 void TrainingFrmTest::kanaKeyTogglesKanaMode()
