@@ -192,7 +192,8 @@ void KeyboardPicture::placeCaption(QLabel *caption, int index, const QString &te
 
 int KeyboardPicture::keyIndexOf(QChar c) const
 {
-    if (layout_.searchShifted)
+    // Kana have one key each, shifted or not, so every kana keyboard finds them all.
+    if (layout_.searchShifted || course_ == KanaCourse)
         return KeyIndexOf(c, course_).index;
     const QString &row = course_ == KanaCourse ? KanaKeyRow : LatinKeyRow;
     return int(row.indexOf(c)) + 1;

@@ -42,6 +42,7 @@ private:
     void start();
     void finish();
     void syncKana();
+    void showNextKey();
 
     KeyboardPicture *keyboard_ = nullptr;
     HandPicture *hand_ = nullptr;

@@ -93,7 +93,8 @@ void TrDialogFrm::load()
     const int course = ZRSub().CurUser.Course;
     const bool upper = ZRSub().FontUpper == 1;
     setWindowTitle(QStringLiteral("Chapter") + PlainNumberText(lesson) + QStringLiteral(u"へようこそ！"));
-    text_->setPlainText(ChapterIntroText(lesson, TargetKey, course, upper).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    text_->setPlainText(KeepBracketedKeysTogether(
+        ChapterIntroText(lesson, TargetKey, course, upper).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
 
     keyboard_->DrawKeyboard();
     keyboard_->MarkKeys(HomeKeys(course), HomeKey, false, false);
