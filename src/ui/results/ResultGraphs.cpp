@@ -140,13 +140,13 @@ double KeyGraphPicture::keygraph(const KeyStats &stats)
         placeBar(shadow, pixelRect(525 + kShadowOffset, top + kShadowOffset, AccuracyBarWidth(a), kBarHeight));
 
         // The key name in its frame; the space bar has no character to show, so its
-        // name is written out in the narrow font, left of the frame's place.
+        // name is written out, in half-width katakana to fit before the bar.
         const QChar key = charFromAnsiKeyCode(code);
         ShapeWidget *frame = shape(QStringLiteral("Shape9"), j, Qt::transparent);
         frame->setBorder(QColor(120, 120, 120), 1);
         frame->setGeometry(pixelRect(202, top - 35, 230, 230));
         if (key == u' ')
-            texts_.append({QPointF(20, top), QStringLiteral(u"スペース"), false, {}});
+            texts_.append({QPointF(15, top), QStringLiteral(u"ｽﾍﾟｰｽ"), true, {}});
         else
             texts_.append({QPointF(225, top), ToWideHiragana(QString(key.toUpper())), true, {}});
         frame->setVisible(key != u' ');
