@@ -299,6 +299,14 @@ TEST(ChapterIntro, HomePositionNewKeysAndReturnHints)
     EXPECT_FALSE(g.contains(u"ホームポジション」"_qs));
     EXPECT_TRUE(g.contains(u"　【 Ｇ 】キーは左手の人差し指で打ちます。（入力後は【 Ｆ 】の位置に指を戻してください。）\r\n\r\n"_qs));
 
+    // New keys the drill cannot ask for are named.
+    EXPECT_TRUE(ChapterIntroText(1, u"fjl"_qs, RomajiCourse, false, u"jl"_qs)
+                    .endsWith(u"\r\n　【 ｊ 】【 ｌ 】キーは、今のローマ字のつづりで打つ単語がないため、この Chapter の単語練習には出てきません。キー位置の確認で位置をしっかり覚えましょう。\r\n"_qs));
+    {
+        RomajiTable t = shippedTable(RomajiCourse);
+        const QList<ProblemItem> words = {{u"足"_qs, u"あし"_qs}, {u"イス"_qs, u"いす"_qs}, {u"家"_qs, u"いえ"_qs}};
+        EXPECT_EQ(DrillableKeys(words, u"asdfjkl;ei"_qs, u"fjdksla;ei"_qs, RomajiCourse, t), u"sa;ei"_qs);
+    }
     const QString kana = ChapterIntroText(1, u"ﾊﾏ"_qs, KanaCourse, false);
     EXPECT_TRUE(kana.contains(u"【 は 】のキーの上に左手の人差し指を"_qs));
     EXPECT_TRUE(kana.contains(u"【 は 】【 ま 】キーです。"_qs));
