@@ -132,7 +132,7 @@ RmjConversion ConvertWord(QStringView wd, QStringView UseKey, QStringView Target
     }
 
     bool accepted = false;
-    if (ModeSW == 0)
+    if (ModeSW == KeyFilterOn)
         accepted = !out.Rmj.isEmpty() && allIn(out.Rmj, UseKey) && anyIn(out.Rmj, TargetKey);
     else
         accepted = !out.Rmj.isEmpty();

@@ -70,6 +70,7 @@ QString KeepBracketedKeysTogether(QString text);
 enum KeyColour : int {
     NormalKey = 1,      // white
     HomeKey = 2,        // light yellow
+    YellowPicture = 3,  // the result screens' own code for the light yellow picture
     NextKey = 4,        // light green: the key to type next, a key being taught
     BlueKey = 5,        // only as a picture (result screens)
     PressedKey = 6,     // red

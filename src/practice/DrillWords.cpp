@@ -29,7 +29,7 @@ QList<DrillWord> BuildDrillWordList(const QList<ProblemItem> &words, const QStri
     for (const ProblemItem &word : words) {
         const QChar key = TargetKey.isEmpty() ? QChar() : TargetKey.at(Random::below(int(TargetKey.size())));
         const QString reading = PunctuateReading(word.reading, key);
-        RmjConversion keys = ConvertWord(reading, UseKey, TargetKey, 0, course, table);
+        RmjConversion keys = ConvertWord(reading, UseKey, TargetKey, KeyFilterOn, course, table);
         if (keys.result != 0)
             list.append({word.display, reading, std::move(keys)});
     }
@@ -48,7 +48,8 @@ QString DrillableKeys(const QList<ProblemItem> &words, const QString &UseKey, co
     }
     for (const ProblemItem &word : words) {
         for (QChar k : choices) {
-            const RmjConversion c = ConvertWord(PunctuateReading(word.reading, k), UseKey, TargetKey, 0, course, table);
+            const RmjConversion c = ConvertWord(PunctuateReading(word.reading, k), UseKey, TargetKey, KeyFilterOn, course,
+                                                  table);
             if (c.result == 0)
                 continue;
             for (QChar key : c.Rmj) {

@@ -36,7 +36,7 @@ int PictureCodeOfClass(int keyClass)
     switch (keyClass) {
     case NoMissKey: return BlueKey;
     case GoodKey: return NextKey;
-    case PracticeKey: return 3;
+    case PracticeKey: return YellowPicture;
     case FailedKey: return PressedKey;
     default: return 0;
     }

@@ -10,7 +10,7 @@ namespace zr {
 std::optional<QStringList> TypeThroughProtocol(const QString &word, const QString &keys, int course,
                                                const RomajiTable &table, QString *error)
 {
-    const RmjConversion conversion = ConvertWord(word, u"", u"", 1, course, table);
+    const RmjConversion conversion = ConvertWord(word, u"", u"", KeyFilterOff, course, table);
     if (conversion.result == 0) {
         *error = QStringLiteral("%1 yields no keys with this table").arg(word);
         return std::nullopt;

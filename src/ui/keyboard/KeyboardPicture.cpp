@@ -29,10 +29,11 @@ QRect pixelRect(const QRectF &twips)
     return QRect(left, top, right - left, bottom - top);
 }
 
-// The picture codes of the result screens: 3 stands for the light yellow key there.
+// The picture codes of the result screens: YellowPicture stands for the light yellow
+// key there, and HomeKey means nothing.
 int resultPictureToColourCode(int code)
 {
-    return code == 3 ? int(HomeKey) : code == HomeKey ? 0 : code;
+    return code == YellowPicture ? int(HomeKey) : code == HomeKey ? 0 : code;
 }
 
 }  // namespace

@@ -179,8 +179,8 @@ void KeyLsnFrm::finish()
     positionSaved_ = true;
     hide();
     TrainingFrm drill(parentWidget());
-    drill.mode = 1;
-    drill.MType = 0;
+    drill.mode = KanaWithGuide;
+    drill.MType = WordDrillTitle;
     drill.UseKey = UseKey;
     drill.TargetKey = TargetKey;
     drill.lesson = lesson;
