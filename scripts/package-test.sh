@@ -28,14 +28,14 @@ got=$("$bin/zrtool" rmjchk --table "$share/resource/DefRmj.tbl" しゃしん)
 # default table. The record is built here byte by byte (little-endian, strings as a
 # 16-bit length and code page 932 bytes) so the check does not lean on the program's own
 # writer; the table rows come straight from the installed DefRmj.tbl, already in code
-# page 932. The learner's name is テスト.
+# page 932. The learner is テスト, in the romaji course, at Chapter 1.
 mkdir -p "$root/data/user/user01"
 perl -e '
   my ($table, $out) = @ARGV;
   sub str { pack("v", length $_[0]) . $_[0] }
   open my $in, "<:raw", $table or die "$table: $!";
   my @rows = grep { length } split /\r?\n/, do { local $/; <$in> };
-  my $rec = pack("v", 6) . str("\x83\x65\x83\x58\x83\x67") . pack("v v", 0, 0) . pack("d<", 0);
+  my $rec = pack("v", 6) . str("\x83\x65\x83\x58\x83\x67") . pack("v v", 0, 1) . pack("d<", 0);
   $rec .= "\0" x ((70 + 3 * 10) * (2 + 5 * 15) * 8);   # four blocks of empty score records
   for my $i (0 .. 300) {
     my ($kana, $keys) = split /,/, ($rows[$i] // ""), 2;
@@ -48,7 +48,9 @@ perl -e '
 touch "$root/before"
 sleep 1
 status=0
-title=$(QT_QPA_PLATFORM=offscreen timeout 60 "$bin/zorvel-lesson" --data-dir "$root/data" --quit-after-show) \
+mkdir -m 700 "$root/home" "$root/run"
+title=$(HOME=$root/home XDG_RUNTIME_DIR=$root/run QT_QPA_PLATFORM=offscreen \
+  timeout 60 "$bin/zorvel-lesson" --data-dir "$root/data" --quit-after-show) \
   || status=$?
 [ "$status" -eq 0 ] || fail "zorvel-lesson ended with status $status (124: it never showed the main window)"
 [ "$title" = "ZORVEL LESSON - テスト" ] || fail "the main window's title was: $title"

@@ -1,8 +1,8 @@
 #include "platform/Paths.h"
+#include "ui/shell/ShellIcons.h"
 #include "ui/shell/StartUp.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -52,10 +52,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(ZR_VERSION));
     // Desktops match the windows to the menu entry and its icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("zorvel-lesson"));
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1/zorvel-lesson.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(AppIcon());
 
     QStringList arguments = QCoreApplication::arguments();
     if (arguments.removeAll(QString::fromLatin1(kQuitAfterShow)) > 0)
