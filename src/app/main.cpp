@@ -13,7 +13,7 @@ using namespace zr;
 namespace {
 
 const char kUsage[] =
-    "Usage: zorvel-lesson [--data-dir DIR]\n"
+    "Usage: zorvel-lesson [--data-dir DIR] [--quit-after-show]\n"
     "  --data-dir DIR     keep the learners' data in DIR (default: $XDG_DATA_HOME/zorvel-lesson)\n"
     "  --quit-after-show  close the main window as soon as it waits for the learner, after\n"
     "                     printing its title (checks an installation; needs a learner)\n"
