@@ -79,8 +79,8 @@ UserFile ReadUserFile(const QString &folder)
         f.problem = RecordProblem::Missing;
         return f;
     }
-    bool truncated = false;
-    std::optional<UserRecord> record = LoadUserRecord(path, &f.detail, &truncated);
+    bool headerCut = false;
+    std::optional<UserRecord> record = LoadUserRecord(path, &f.detail, nullptr, &headerCut);
     if (!record) {
         f.problem = RecordProblem::Unreadable;
         return f;
@@ -91,9 +91,11 @@ UserFile ReadUserFile(const QString &folder)
         f.problem = RecordProblem::OldLayout;
     else if (version != UserRecord::kCurrentVersion)
         f.problem = RecordProblem::UnknownVersion;
-    else if (truncated)
+    else if (headerCut)
         f.problem = RecordProblem::Truncated;
     else
+        // A record cut short after its header reads its missing tail as zeros (no
+        // practice there yet); it is the learner's record all the same.
         f.problem = CheckUserRecord(f.record);
     return f;
 }
@@ -105,7 +107,7 @@ QString RecordProblemText(RecordProblem problem)
     case RecordProblem::Missing: return QStringLiteral("成績データのファイル（user.dat）がありません。");
     case RecordProblem::Unreadable: return QStringLiteral("成績データのファイル（user.dat）を開けません。");
     case RecordProblem::Truncated:
-        return QStringLiteral("成績データのファイル（user.dat）が途中で切れています。");
+        return QStringLiteral("成績データのファイル（user.dat）が途中で切れていて、使用者名やコースが読めません。");
     case RecordProblem::OldLayout:
         return QStringLiteral("成績データが古い形式のまま、変換されていません。");
     case RecordProblem::UnknownVersion:
@@ -118,6 +120,14 @@ QString RecordProblemText(RecordProblem problem)
         return QStringLiteral("成績データの中に、時間や日付として正しくない値があります。");
     }
     return {};
+}
+
+bool OffersDeletion(RecordProblem problem)
+{
+    // A file that could not be opened may be whole (permissions, a disk not yet there),
+    // and an old record waits for its conversion: neither is damaged data.
+    return problem != RecordProblem::None && problem != RecordProblem::Unreadable
+           && problem != RecordProblem::OldLayout;
 }
 
 bool NameLengthOk(QStringView name)
@@ -200,18 +210,14 @@ std::optional<UserRecord> WriteNewUser(const QString &mkPath, const NewUserChoic
     const QString ini = UserIniPath(mkPath);
     if (QFileInfo::exists(ini) && !QFile::remove(ini))
         return undo(QStringLiteral("設定ファイル「%1」を書き換えられません。").arg(QDir::toNativeSeparators(ini)));
-    ReadUserSetting(QStringLiteral("General"), QStringLiteral("MoveMouse"), ini);
-    ReadUserSetting(QStringLiteral("General"), QStringLiteral("ErrorSound"), ini);
-    ReadUserSetting(QStringLiteral("Training"), QStringLiteral("LessonTime"), ini);
-    ReadUserSetting(QStringLiteral("Training"), QStringLiteral("LessonStep"), ini);
-    ReadUserSetting(QStringLiteral("WordLsn"), QStringLiteral("LessonTime"), ini);
-    ReadUserSetting(QStringLiteral("WordLsn"), QStringLiteral("LessonStep"), ini);
-    ReadUserSetting(QStringLiteral("KeyLsn"), QStringLiteral("LessonSize"), ini);
+    WriteMissingDefaults({Setting::MoveMouse, Setting::ErrorSound, Setting::TrainingLessonTime,
+                          Setting::TrainingLessonStep, Setting::WordLessonTime, Setting::WordLessonStep,
+                          Setting::KeyLessonSize},
+                         ini);
     if (!SetIniString(QStringLiteral("Training"), QStringLiteral("TargetTime"),
                       QString::number(choices.targetSpeed), ini))
         return undo(QStringLiteral("設定ファイル「%1」に書き込めません。").arg(QDir::toNativeSeparators(ini)));
     RegisterDefaultProblemFiles(mkPath);
-    ZRSub().ErrorSound = 1;
 
     rec.RomajiTable.load(*defaults);
     if (choices.course == 0) {
@@ -233,6 +239,7 @@ std::optional<UserRecord> WriteNewUser(const QString &mkPath, const NewUserChoic
     s.TrainingSel = 1;
     s.WordSel = 1;
     s.SentenceSel = 1;
+    ReloadUserSettings();
     return rec;
 }
 
@@ -243,6 +250,7 @@ void MakeCurrentUser(const QString &folder, const UserRecord &record)
     s.CurUser = record;
     if (!QFileInfo::exists(UserIniPath(folder)))
         RegisterDefaultProblemFiles(folder);
+    ReloadUserSettings();
 }
 
 bool RemoveUserFolder(const QString &folder, QString *error)

@@ -14,6 +14,18 @@ SharedState &ZRSub()
     return state;
 }
 
+void UseSharedSettings(const UserSettings &settings)
+{
+    SharedState &s = ZRSub();
+    s.ErrorSound = settings.ErrorSound;
+    s.ErrorSoundType = settings.ErrorSoundType;
+    s.ErrorSoundFile = settings.ErrorSoundFile;
+    s.TypeSound = settings.TypeSound;
+    s.TypeSoundType = settings.TypeSoundType;
+    s.TypeSoundFile = settings.TypeSoundFile;
+    s.FontUpper = settings.FontUpper ? 1 : 0;
+}
+
 void PlayTypeSound()
 {
     PlayFeedbackSound(ZRSub().typeSound());
@@ -71,6 +83,12 @@ QString CourseName(int course)
 QString MinutesText(double duration)
 {
     return FormatNumber(PracticeMinutes(duration), u"#");
+}
+
+QString ElapsedTimeText(double duration)
+{
+    const qint64 seconds = qRound64(PracticeMinutes(duration) * 60);
+    return QStringLiteral("練習時間 %1分%2秒").arg(seconds / 60).arg(seconds % 60);
 }
 
 }  // namespace zr

@@ -99,10 +99,13 @@ bool TrainingFrm::prepare()
     setWindowTitle(QStringLiteral(u"問題文を作成中です..."));
 
     const QString ini = CurUserIni();
-    look_ = ReadPracticeAppearance(ini);
-    kanaLock_ = ReadUserSetting(QStringLiteral("General"), QStringLiteral("KanaLock"), ini) == u"1"
-                    ? QStringLiteral("ON")
-                    : QString();
+    WriteMissingAppearanceDefaults(ini);
+    WriteMissingDefaults({Setting::KanaLock, Setting::TrainingLessonTime, Setting::TrainingLessonStep,
+                          Setting::RmjGuide, Setting::Addition},
+                         ini);
+    settings_ = CurrentUserSettings();
+    look_ = PracticeAppearanceOf(settings_);
+    kanaLock_ = settings_.KanaLock ? QStringLiteral("ON") : QString();
     DrillSettings settings;
     settings.UseKey = UseKey;
     settings.TargetKey = TargetKey;
@@ -110,7 +113,7 @@ bool TrainingFrm::prepare()
     settings.mode = mode;
     settings.MType = MType;
     settings.course = course_;
-    ReadDrillSettings(settings, ini);
+    UseDrillSettings(settings, settings_);
 
     KeystrokeProtocol::Options options;
     options.typeSound = ZRSub().typeSound();
@@ -158,7 +161,7 @@ bool TrainingFrm::prepare()
     if (course_ == KanaCourse)
         SetKanaMode(true);
     prompt_->setText(drill_->prompt());
-    time_->setText(FormatDate(0, u"練習時間 n分s秒"));
+    time_->setText(ElapsedTimeText(0));
     layoutScreen();
     ready_ = true;
     return true;
@@ -350,7 +353,7 @@ void TrainingFrm::tick()
     if (!drill_ || !drill_->protocol().running())
         return;
     cursor_->setVisible(!cursor_->isVisible());
-    time_->setText(FormatDate(drill_->TTime(Clock::current().now()), u"練習時間 n分s秒"));
+    time_->setText(ElapsedTimeText(drill_->TTime(Clock::current().now())));
 }
 
 void TrainingFrm::showEvent(QShowEvent *event)

@@ -14,6 +14,7 @@
 #include "ui/shell/ShellIcons.h"
 #include "ui/shell/UserSelFrm.h"
 #include "ui/shell/UserWizardFrm.h"
+#include "userdata/Startup.h"
 #include "userdata/UserSettings.h"
 #include "userdata/Users.h"
 #include "userdata/ZRSub.h"
@@ -122,6 +123,13 @@ bool offerDeletion(const QString &folder, const QString &label, const QString &r
 bool OpenUserFolder(const QString &folder)
 {
     const UserFile file = ReadUserFile(folder);
+    if (!file.usable() && !OffersDeletion(file.problem)) {
+        ShowMessage({UnusableRecordNotice(file), QStringLiteral("成績データを使用できません"),
+                     MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+        ZRSub().CurUser.UserName.clear();
+        ZRSub().CurUserDir.clear();
+        return false;
+    }
     if (!file.usable()) {
         offerDeletion(folder, file.label(), RecordProblemText(file.problem));
         return false;
@@ -222,6 +230,7 @@ void MainFrm::buildMenus()
     });
     connect(MenuUserSet, &QAction::triggered, this, [this] {
         Launchers().userSet(this);
+        ReloadUserSettings();
         InitActivate();
     });
     connect(MenuRmjCust, &QAction::triggered, this, [this] {
@@ -371,12 +380,18 @@ void MainFrm::Load()
     tabChanged(0);
     SharedState &s = ZRSub();
     s.TrainingSel = s.WordSel = s.SentenceSel = 1;
-    show();
+    // With one learner nothing is asked: the window first appears with the learner's
+    // caption and lists. The wizard and the selection open over the window instead.
+    const bool askFirst = CountUsers() != 1;
+    if (askFirst)
+        show();
 
     settleCurrentUser();
     if (ending())
         return;
     InitActivate();
+    if (!askFirst)
+        show();
     // Arrow keys and Enter work on the list from the start.
     if (QTreeWidget *list = visibleList(); list && list->isEnabled())
         list->setFocus();
@@ -453,15 +468,7 @@ void MainFrm::InitActivate()
         graph_->setEnabled(true);
         setWindowTitle(kCaption + QStringLiteral(" - ") + s.CurUser.UserName);
 
-        const QString ini = CurUserIni();
-        const QString general = QStringLiteral("General");
-        s.ErrorSound = qRound(ReadUserSetting(general, QStringLiteral("ErrorSound"), ini).toDouble());
-        s.ErrorSoundType = qRound(ReadUserSetting(general, QStringLiteral("ErrorSoundType"), ini).toDouble());
-        s.ErrorSoundFile = ReadUserSetting(general, QStringLiteral("ErrorSoundFile"), ini);
-        s.TypeSound = qRound(ReadUserSetting(general, QStringLiteral("TypeSound"), ini).toDouble());
-        s.TypeSoundType = qRound(ReadUserSetting(general, QStringLiteral("TypeSoundType"), ini).toDouble());
-        s.TypeSoundFile = ReadUserSetting(general, QStringLiteral("TypeSoundFile"), ini);
-        s.FontUpper = ReadUserSetting(general, QStringLiteral("FontUpper"), ini) == u"1" ? 1 : 0;
+        UseSharedSettings(CurrentUserSettings());
 
         SetTrainingItem();
         SetWordItem();
@@ -542,8 +549,9 @@ void MainFrm::SetWordItem()
     for (const auto &block : blocks) {
         block.list->clear();
         const QString section = QString::fromLatin1(block.section);
+        const QStringList titles = ReadSlotTitles(section, ini);
         for (int k = 1; k <= UserRecord::kSlots; ++k) {
-            const QString title = ReadUserSetting(section, SlotTitleKey(k), ini);
+            const QString &title = titles[k - 1];
             if (title.isEmpty())
                 continue;
             const ScoreRecord &score = block.scores[size_t(k - 1)];
