@@ -12,7 +12,6 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -91,8 +90,8 @@ ScoreViewFrm::ScoreViewFrm(QWidget *parent) : QDialog(parent)
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     TreeView1->setHeaderLabel(QStringLiteral(u"レッスン"));
     TreeView1->setMinimumWidth(210);
-    TreeView1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    TreeView1->header()->setStretchLastSection(false);
+    // A long title is cut off with an ellipsis; its tooltip shows it whole.
+    TreeView1->setTextElideMode(Qt::ElideRight);
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));

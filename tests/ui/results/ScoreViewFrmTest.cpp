@@ -6,6 +6,7 @@
 
 #include "platform/Format.h"
 #include "platform/IniFile.h"
+#include "ui/common/Application.h"
 #include "ui/keyboard/Shapes.h"
 #include "ui/results/ResultGraphs.h"
 #include "ui/results/ScoreViewFrm.h"
@@ -66,7 +67,7 @@ void putTitles(const QString &ini)
     SetIniString("WordLsn", "LT2", u"カタカナ語"_qs, ini);
     SetIniString("WordLsn", "LT4", u"自作の単語"_qs, ini);
     SetIniString("SSentLsn", "LT1", u"ことわざ"_qs, ini);
-    SetIniString("SSentLsn", "LT3", u"動詞の短文"_qs, ini);
+    SetIniString("SSentLsn", "LT3", u"動詞の短文と形容詞の短文を集めた長い題名の問題"_qs, ini);
 }
 
 struct Viewer {
@@ -158,7 +159,8 @@ void ScoreViewFrmTest::treeListsChaptersAndTitledSlots()
     QCOMPARE(texts.at(3), u"Chapter  3"_qs);
     QCOMPARE(texts.at(12), u"Chapter  12"_qs);
     QCOMPARE(texts.mid(13), QStringList({u"単語練習問題"_qs, u"基本単語"_qs, u"カタカナ語"_qs, u"自作の単語"_qs,
-                                         u"短文練習問題"_qs, u"ことわざ"_qs, u"動詞の短文"_qs}));
+                                         u"短文練習問題"_qs, u"ことわざ"_qs,
+                                         u"動詞の短文と形容詞の短文を集めた長い題名の問題"_qs}));
 
     // The third word node is slot 4.
     v.click("#w 4");
@@ -275,5 +277,11 @@ void ScoreViewFrmTest::openedFromEachListOfTheMainWindow()
     QVERIFY(WindowPositions::read(QStringLiteral("Score3")).has_value());
 }
 
-QTEST_MAIN(ScoreViewFrmTest)
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    SetUpApplication(app);
+    ScoreViewFrmTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "ScoreViewFrmTest.moc"
