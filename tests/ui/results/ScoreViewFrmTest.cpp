@@ -269,7 +269,7 @@ void ScoreViewFrmTest::openedFromEachListOfTheMainWindow()
         whenModal<ScoreViewFrm>([&shown](ScoreViewFrm *frm) {
             QTreeWidgetItem *item = frm->tree()->currentItem();
             shown << (item ? item->data(0, ScoreViewFrm::kNodeKeyRole).toString() : QString());
-            QTest::keyClick(frm, Qt::Key_Escape);
+            QTest::keyClick(frm->tree(), Qt::Key_Return);   // OK, from the tree that has the focus
         });
         w.OpenScoreView();
     }
