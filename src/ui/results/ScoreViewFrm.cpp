@@ -192,8 +192,9 @@ void ScoreViewFrm::buildTree()
         // Without a learner folder there is no settings file to read titles from.
         if (s.CurUserDir.isEmpty())
             continue;
-        for (int k = 1; k <= UserRecord::kSlots; ++k) {
-            const QString title = ReadUserSetting(section, SlotTitleKey(k), CurUserIni());
+        const QStringList titles = ReadSlotTitles(section, CurUserIni());
+        for (int k = 1; k <= UserRecord::kSlots && k <= titles.size(); ++k) {
+            const QString &title = titles[k - 1];
             if (!title.isEmpty())
                 node(TreeView1, root, keyPrefix(r.kind) + NumberText(k), title);
         }
