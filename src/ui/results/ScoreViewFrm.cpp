@@ -2,7 +2,7 @@
 
 #include "platform/Format.h"
 #include "platform/Twips.h"
-#include "results/ScoreSummary.h"
+#include "results/HistorySummary.h"
 #include "ui/common/WindowPlacement.h"
 #include "ui/results/ResultGraphs.h"
 #include "userdata/UserRecord.h"
@@ -47,21 +47,21 @@ std::optional<ScoreViewMode> kindOfKey(QStringView key)
 {
     const QStringView kind = key.left(2);
     if (kind == u"#t")
-        return ScoreViewMode::Training;
+        return ScoreViewChapter;
     if (kind == u"#w")
-        return ScoreViewMode::Word;
+        return ScoreViewWord;
     if (kind == u"#s")
-        return ScoreViewMode::Sentence;
+        return ScoreViewSentence;
     return std::nullopt;
 }
 
 QString keyPrefix(ScoreViewMode kind)
 {
     switch (kind) {
-    case ScoreViewMode::Training: return QStringLiteral("#t");
-    case ScoreViewMode::Word: return QStringLiteral("#w");
-    case ScoreViewMode::Sentence: return QStringLiteral("#s");
-    case ScoreViewMode::None: break;
+    case ScoreViewChapter: return QStringLiteral("#t");
+    case ScoreViewWord: return QStringLiteral("#w");
+    case ScoreViewSentence: return QStringLiteral("#s");
+    case ScoreViewUser: break;
     }
     return {};
 }
@@ -70,10 +70,10 @@ const ScoreRecord *recordOf(ScoreViewMode kind, int n)
 {
     const UserRecord &user = ZRSub().CurUser;
     switch (kind) {
-    case ScoreViewMode::Training: return user.score(ScoreBlock::Training, n);
-    case ScoreViewMode::Word: return user.score(ScoreBlock::Word, n);
-    case ScoreViewMode::Sentence: return user.score(ScoreBlock::Sentence, n);
-    case ScoreViewMode::None: break;
+    case ScoreViewChapter: return user.score(ScoreBlock::Training, n);
+    case ScoreViewWord: return user.score(ScoreBlock::Word, n);
+    case ScoreViewSentence: return user.score(ScoreBlock::Sentence, n);
+    case ScoreViewUser: break;
     }
     return nullptr;
 }
@@ -184,8 +184,8 @@ void ScoreViewFrm::buildTree()
         const char *section;
         const char16_t *text;
         ScoreViewMode kind;
-    } slotRoots[] = {{"WordLsn", u"単語練習問題", ScoreViewMode::Word},
-                     {"SSentLsn", u"短文練習問題", ScoreViewMode::Sentence}};
+    } slotRoots[] = {{"WordLsn", u"単語練習問題", ScoreViewWord},
+                     {"SSentLsn", u"短文練習問題", ScoreViewSentence}};
     for (const auto &r : slotRoots) {
         const QString section = QString::fromLatin1(r.section);
         QTreeWidgetItem *root = node(TreeView1, nullptr, section, QString::fromUtf16(r.text));
@@ -204,7 +204,7 @@ void ScoreViewFrm::buildTree()
 
 void ScoreViewFrm::preselect()
 {
-    if (mode == ScoreViewMode::None)
+    if (mode == ScoreViewUser)
         return;
     const QString key = keyPrefix(mode) + NumberText(Lsn);
     for (QTreeWidgetItemIterator it(TreeView1); *it; ++it) {
@@ -242,7 +242,7 @@ void ScoreViewFrm::nodeClick(QTreeWidgetItem *item)
         clearItem();
         return;
     }
-    const ScoreSummary summary = SummariseScore(*record);
+    const HistorySummary summary = SummariseHistory(*record);
     Text[0]->setText(MinutesWithUnit(summary.totalTime));
     Text[1]->setText(PlainNumberText(summary.practiceCount) + QStringLiteral(u"回"));
     Text[2]->setText(summary.lastDate != 0 ? ShortDateText(summary.lastDate) : QString());

@@ -17,9 +17,9 @@ namespace zr {
 
 class DayHistoryPicture;
 
-// Where the viewer was opened from, and so what it shows first: the list of the main
-// window (a Chapter, a word slot, a sentence slot), or none.
-enum class ScoreViewMode { None = 0, Training = 1, Word = 2, Sentence = 3 };
+// Where the viewer was opened from, and so what it shows first: the learner's summary
+// (nothing), or one of the main window's lists (a Chapter, a word slot, a sentence slot).
+enum ScoreViewMode : int { ScoreViewUser = 0, ScoreViewChapter = 1, ScoreViewWord = 2, ScoreViewSentence = 3 };
 
 // "成績一覧": the history of every Chapter reached and every titled word and sentence
 // slot, read from the current learner's record. A tree of the items, a summary and
@@ -32,9 +32,9 @@ public:
 
     explicit ScoreViewFrm(QWidget *parent = nullptr);
 
-    ScoreViewMode mode = ScoreViewMode::None;
-    // The item to show first: the Chapter for Training, the slot number for Word and
-    // Sentence.
+    ScoreViewMode mode = ScoreViewUser;
+    // The item to show first: the Chapter for ScoreViewChapter, the slot number for
+    // ScoreViewWord and ScoreViewSentence.
     int Lsn = 0;
 
     // Draws the history of item n of the kind's block.

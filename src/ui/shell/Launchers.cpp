@@ -23,7 +23,7 @@ ShellLaunchers programLaunchers()
     l.sentence = [](QWidget *, int) { notYet(QStringLiteral("短文練習問題")); };
     l.scoreView = [](QWidget *parent, int mode, int lsn) {
         ScoreViewFrm viewer(parent);
-        viewer.mode = mode >= 1 && mode <= 3 ? ScoreViewMode(mode) : ScoreViewMode::None;
+        viewer.mode = mode >= 1 && mode <= 3 ? ScoreViewMode(mode) : ScoreViewUser;
         viewer.Lsn = lsn;
         viewer.exec();
     };

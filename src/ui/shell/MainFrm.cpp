@@ -49,6 +49,13 @@ bool programEnding = false;
 constexpr int kChapterRole = Qt::UserRole;
 constexpr int kSlotRole = Qt::UserRole + 1;
 
+QString minutesWithUnit(double duration)
+{
+    const QString minutes = MinutesText(duration);
+    // Under half a minute rounds to no number at all; say 0 rather than a bare unit.
+    return (minutes.isEmpty() ? QStringLiteral("0") : minutes) + QStringLiteral("分");
+}
+
 QTreeWidget *makeList(const QString &name, const QStringList &headers, const QList<int> &rightColumns)
 {
     auto *list = new QTreeWidget;
@@ -510,7 +517,7 @@ void MainFrm::SetTrainingItem()
                         newKeys ? QStringLiteral("新しいキーの学習") : QStringLiteral("単語練習"),
                         newKeys ? KeyDisplayForm(chapter.TargetKey, upper) : QStringLiteral("学習したキー全て"),
                         NumberText(score.PracticeCount),
-                        score.TotalTime != 0 ? MinutesWithUnit(score.TotalTime) : QStringLiteral("-")});
+                        score.TotalTime != 0 ? minutesWithUnit(score.TotalTime) : QStringLiteral("-")});
         item->setData(0, kChapterRole, c);
     }
 }
@@ -536,7 +543,7 @@ void MainFrm::SetWordItem()
             const ScoreRecord &score = block.scores[size_t(k - 1)];
             QStringList texts = {NumberText(k), title, QStringLiteral("-")};
             if (score.PracticeCount > 0) {
-                texts << NumberText(score.PracticeCount) << MinutesWithUnit(score.TotalTime)
+                texts << NumberText(score.PracticeCount) << minutesWithUnit(score.TotalTime)
                       << ShortDateText(score.DayDate[0]);
             } else {
                 texts << QStringLiteral("-") << QStringLiteral("-") << QStringLiteral("-");

@@ -71,7 +71,7 @@ void putTitles(const QString &ini)
 }
 
 struct Viewer {
-    explicit Viewer(ScoreViewMode mode = ScoreViewMode::None, int lsn = 0)
+    explicit Viewer(ScoreViewMode mode = ScoreViewUser, int lsn = 0)
     {
         frm.mode = mode;
         frm.Lsn = lsn;
@@ -200,7 +200,7 @@ void ScoreViewFrmTest::openingShowsTheChosenItem()
 
 void ScoreViewFrmTest::summaryAndHistoryOfAnItem()
 {
-    Viewer v(ScoreViewMode::Training, 3);
+    Viewer v(ScoreViewChapter, 3);
     QCOMPARE(v.texts(), QStringList({u"3分"_qs, u"3回"_qs, u"2026/12/08"_qs, u"95%"_qs, u"100.0字/分"_qs}));
     // 95 % of 1800 twips is 114 pixels; both days run at the best speed (1800 twips).
     for (int row : {0, 1}) {
@@ -221,7 +221,7 @@ void ScoreViewFrmTest::summaryAndHistoryOfAnItem()
 
 void ScoreViewFrmTest::neverPractisedItem()
 {
-    Viewer v(ScoreViewMode::Training, 1);
+    Viewer v(ScoreViewChapter, 1);
     QCOMPARE(v.texts(), QStringList({u"0分"_qs, u"0回"_qs, "", "", ""}));
     for (int row = 0; row < ScoreRecord::kDays; ++row) {
         for (const char *shape : {"Shape1", "Shape2", "Shape3", "Shape4"})
@@ -233,7 +233,7 @@ void ScoreViewFrmTest::neverPractisedItem()
 
 void ScoreViewFrmTest::rootEmptiesEverything()
 {
-    Viewer v(ScoreViewMode::Training, 3);
+    Viewer v(ScoreViewChapter, 3);
     v.click("WordLsn");
     QCOMPARE(v.texts(), QStringList({"", "", "", "", ""}));
     for (int row = 0; row < ScoreRecord::kDays; ++row)

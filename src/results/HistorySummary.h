@@ -8,7 +8,7 @@ namespace zr {
 
 // What the history viewer says about one item: its whole-life totals, the last day it
 // was practised, and accuracy and speed over the stored days taken together.
-struct ScoreSummary {
+struct HistorySummary {
     double totalTime = 0;       // days
     double practiceCount = 0;
     double lastDate = 0;        // entry 1's date; 0 when never practised
@@ -18,6 +18,6 @@ struct ScoreSummary {
     std::optional<double> speed;
 };
 
-ScoreSummary SummariseScore(const ScoreRecord &record);
+HistorySummary SummariseHistory(const ScoreRecord &record);
 
 }  // namespace zr

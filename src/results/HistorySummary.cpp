@@ -1,10 +1,10 @@
-#include "results/ScoreSummary.h"
+#include "results/HistorySummary.h"
 
 namespace zr {
 
-ScoreSummary SummariseScore(const ScoreRecord &r)
+HistorySummary SummariseHistory(const ScoreRecord &r)
 {
-    ScoreSummary s;
+    HistorySummary s;
     s.totalTime = r.TotalTime;
     s.practiceCount = r.PracticeCount;
     s.lastDate = r.DayDate[0];

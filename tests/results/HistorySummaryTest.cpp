@@ -1,4 +1,4 @@
-#include "results/ScoreSummary.h"
+#include "results/HistorySummary.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +34,7 @@ ScoreRecord recordOf(std::initializer_list<Day> days, double count)
 
 }  // namespace
 
-TEST(ScoreSummary, AveragesCoverEveryStoredDay)
+TEST(HistorySummary, AveragesCoverEveryStoredDay)
 {
     const struct {
         const char *what;
@@ -56,7 +56,7 @@ TEST(ScoreSummary, AveragesCoverEveryStoredDay)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        const ScoreSummary s = SummariseScore(c.record);
+        const HistorySummary s = SummariseHistory(c.record);
         EXPECT_EQ(s.practiceCount, c.record.PracticeCount);
         EXPECT_EQ(s.totalTime, c.record.TotalTime);
         EXPECT_EQ(s.lastDate, c.lastDate);
