@@ -29,7 +29,7 @@ constexpr double kToday = 46364;   // 2026-12-08
 
 // Every record tells by its practice count which it is: Chapter n has n runs, word slot
 // k 10 + k, sentence slot k 20 + k. Chapter 3 was practised on two days with 300 hits
-// and 15 misses in all; Chapter 1 never.
+// and 15 misses in all; Chapter 1 never; Chapter 12 for more than a day in all.
 UserRecord preparedRecord()
 {
     UserRecord u;
@@ -37,6 +37,7 @@ UserRecord preparedRecord()
     u.LessonProgress = 12;
     for (int n = 2; n <= 12; ++n)
         u.TrainingScores[size_t(n - 1)].PracticeCount = n;
+    u.TrainingScores[11].TotalTime = 25.0 / 24;   // more than a day in all
     ScoreRecord &c3 = u.TrainingScores[2];
     const double days[2][5] = {{200, 200, 10, 120 * kSecond, kToday}, {100, 100, 5, 60 * kSecond, kToday - 3}};
     for (int e = 0; e < 2; ++e) {
@@ -217,6 +218,9 @@ void ScoreViewFrmTest::summaryAndHistoryOfAnItem()
     for (const PrintedText &t : texts)
         blue += t.colour == QColor(0, 0, 255);
     QCOMPARE(blue, 3);   // the latest day's row only
+
+    v.click("#t 12");
+    QCOMPARE(v.text(1), u"1500分"_qs);
 }
 
 void ScoreViewFrmTest::neverPractisedItem()
