@@ -12,10 +12,9 @@ class ShapeWidget;
 
 // Texts the graphs print, in twips of their picture.
 struct PrintedText {
-    QPointF at;            // top-left corner, or the right end when rightAligned
+    QPointF at;            // top-left corner
     QString text;
     bool fixedFont = false;
-    bool rightAligned = false;
     QColor colour;
 };
 
@@ -54,8 +53,8 @@ struct DayHistoryLayout {
     double speedLeft = 4830;
     double fullBar = 3000;          // a bar at 100 % or at the best day's speed
     double dateX = 25;
-    double accuracyRight = 4750;    // right ends of the two figures
-    double speedRight = 9250;
+    double accuracyX = 4050;        // the two figures, padded to a fixed width
+    double speedX = 8025;
     // The viewer leaves out a day that lacks units typed or time, even with hits.
     bool needsCharsAndTime = false;
 
