@@ -71,12 +71,6 @@ int CountUsers()
     return n;
 }
 
-QString MinutesWithUnit(double duration)
-{
-    const QString minutes = MinutesText(duration);
-    return (minutes.isEmpty() ? QStringLiteral("0") : minutes) + QStringLiteral("分");
-}
-
 QString CourseName(int course)
 {
     switch (course) {

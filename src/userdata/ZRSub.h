@@ -67,10 +67,6 @@ QString CurUserIni();
 // How many of the folders user01 to user10 exist.
 int CountUsers();
 
-// Practice minutes with their unit, "0分" when under half a minute: the lists and the
-// history viewer never show a bare unit.
-QString MinutesWithUnit(double duration);
-
 // "ローマ字入力コース", "JIS仮名入力コース", or nothing for any other value.
 QString CourseName(int course);
 

@@ -2,11 +2,11 @@
 
 #include "platform/Format.h"
 #include "platform/Twips.h"
-#include "results/HistorySummary.h"
 #include "ui/common/WindowPlacement.h"
 #include "ui/results/ResultGraphs.h"
 #include "userdata/UserRecord.h"
 #include "userdata/UserSettings.h"
+#include "userdata/UserSummary.h"
 #include "userdata/ZRSub.h"
 
 #include <QFrame>
@@ -242,18 +242,11 @@ void ScoreViewFrm::nodeClick(QTreeWidgetItem *item)
         clearItem();
         return;
     }
-    const HistorySummary summary = SummariseHistory(*record);
-    Text[0]->setText(MinutesWithUnit(summary.totalTime));
-    Text[1]->setText(PlainNumberText(summary.practiceCount) + QStringLiteral(u"回"));
-    Text[2]->setText(summary.lastDate != 0 ? ShortDateText(summary.lastDate) : QString());
-    if (summary.accuracy) {
-        Text[3]->setText(FormatNumber(*summary.accuracy, u"###;###;0") + u'%');
-        // Hits in less than a second of practice have no measurable speed.
-        Text[4]->setText(FormatNumber(summary.speed.value_or(0), u"##0.0") + QStringLiteral(u"字/分"));
-    } else {
-        Text[3]->clear();
-        Text[4]->clear();
-    }
+    const ScoreOverview overview = OverviewOf(SummarizeScore(*record));
+    const QString texts[5] = {overview.totalTime, overview.practiceCount, overview.lastDate, overview.accuracy,
+                              overview.speed};
+    for (int i = 0; i < 5; ++i)
+        Text[i]->setText(texts[i]);
     PutScore(n, *kind);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "results/ScoreRecord.h"
+#include "ui/shell/Launchers.h"
 
 #include <QDialog>
 #include <QString>
@@ -16,10 +17,6 @@ class QTreeWidgetItem;
 namespace zr {
 
 class DayHistoryPicture;
-
-// Where the viewer was opened from, and so what it shows first: the learner's summary
-// (nothing), or one of the main window's lists (a Chapter, a word slot, a sentence slot).
-enum ScoreViewMode : int { ScoreViewUser = 0, ScoreViewChapter = 1, ScoreViewWord = 2, ScoreViewSentence = 3 };
 
 // "成績一覧": the history of every Chapter reached and every titled word and sentence
 // slot, read from the current learner's record. A tree of the items, a summary and
