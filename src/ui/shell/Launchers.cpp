@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "ui/practice/ChapterLauncher.h"
+#include "ui/results/ScoreViewFrm.h"
 
 namespace zr {
 namespace {
@@ -20,7 +21,12 @@ ShellLaunchers programLaunchers()
     };
     l.word = [](QWidget *, int) { notYet(QStringLiteral("単語練習問題")); };
     l.sentence = [](QWidget *, int) { notYet(QStringLiteral("短文練習問題")); };
-    l.scoreView = [](QWidget *, int, int) { notYet(QStringLiteral("成績一覧")); };
+    l.scoreView = [](QWidget *parent, int mode, int lsn) {
+        ScoreViewFrm viewer(parent);
+        viewer.mode = mode >= 1 && mode <= 3 ? ScoreViewMode(mode) : ScoreViewUser;
+        viewer.Lsn = lsn;
+        viewer.exec();
+    };
     l.iniSet = [](QWidget *) { notYet(QStringLiteral("練習問題の構成")); };
     l.userSet = [](QWidget *) { notYet(QStringLiteral("ユーザ設定")); };
     l.rmjCust = [](QWidget *) { notYet(QStringLiteral("ローマ字設定")); };
