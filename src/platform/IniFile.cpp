@@ -11,10 +11,6 @@
 namespace zr {
 namespace {
 
-// A settings file larger than this is not a settings file; it is read as empty rather
-// than loaded whole.
-constexpr qint64 kMaxIniFileSize = 16 * 1024 * 1024;
-
 struct Line {
     QByteArray raw;      // the line as stored, without its line break
     QString text;        // decoded, for matching names
@@ -29,12 +25,12 @@ struct ParsedLine {
 QList<Line> readLines(const QString &path, bool *exists = nullptr)
 {
     QList<Line> lines;
-    QFile file(path);
     if (exists)
-        *exists = file.exists();
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxIniFileSize)
+        *exists = QFile::exists(path);
+    const std::optional<QByteArray> read = readFileBounded(path, kMaxIniFileBytes, nullptr);
+    if (!read)
         return lines;
-    const QByteArray data = file.readAll();
+    const QByteArray &data = *read;
     qsizetype start = 0;
     while (start < data.size()) {
         qsizetype end = data.indexOf('\n', start);

@@ -4,6 +4,10 @@
 
 namespace zr {
 
+// A settings file larger than this is not a settings file; it reads as empty rather
+// than being loaded whole.
+inline constexpr qint64 kMaxIniFileBytes = 1024 * 1024;
+
 // The settings files ("user.ini") are INI files handled with the semantics of the
 // Windows profile functions: section and key names compare without regard to case,
 // lines the program does not touch stay byte for byte as they were, and a write creates

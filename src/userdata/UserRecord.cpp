@@ -2,10 +2,13 @@
 
 #include "platform/BinaryIO.h"
 
-#include <QFile>
+#include <QBuffer>
 
 namespace zr {
 namespace {
+
+// A record of the current layout is about 64 KB; the older ones are smaller.
+constexpr qint64 kMaxUserRecordBytes = 1024 * 1024;
 
 void writeScore(BinaryWriter &w, const ScoreRecord &r)
 {
@@ -131,12 +134,11 @@ UserRecord ReadUserRecord(QIODevice &device, bool *truncated)
 
 std::optional<UserRecord> LoadUserRecord(const QString &path, QString *error, bool *truncated)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+    std::optional<QByteArray> data = readFileBounded(path, kMaxUserRecordBytes, error);
+    if (!data)
         return std::nullopt;
-    }
+    QBuffer file(&*data);
+    file.open(QIODevice::ReadOnly);
     return ReadUserRecord(file, truncated);
 }
 
@@ -148,12 +150,11 @@ bool SaveUserRecord(const QString &path, const UserRecord &record, QString *erro
 std::optional<LegacyUserRecord> LoadLegacyUserRecord(const QString &path, QString *error,
                                                      bool *truncated)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+    std::optional<QByteArray> data = readFileBounded(path, kMaxUserRecordBytes, error);
+    if (!data)
         return std::nullopt;
-    }
+    QBuffer file(&*data);
+    file.open(QIODevice::ReadOnly);
     BinaryReader r(file);
     LegacyUserRecord rec;
     readHeader(r, rec);
