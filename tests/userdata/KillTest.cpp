@@ -22,13 +22,22 @@ using namespace zr::test;
 
 namespace {
 
-UserRecord version(int n)
+// The two contents the files alternate between.
+const UserRecord &version(int n)
 {
-    UserRecord u;
-    u.UserName = QStringLiteral(u"版%1").arg(n);
-    u.LessonProgress = qint16(n);
-    u.RomajiTable = shippedTable(n % 2);
-    return u;
+    static const UserRecord versions[2] = {[] {
+        UserRecord u;
+        u.UserName = QStringLiteral(u"版0");
+        u.RomajiTable = shippedTable(0);
+        return u;
+    }(), [] {
+        UserRecord u;
+        u.UserName = QStringLiteral(u"版1");
+        u.LessonProgress = 1;
+        u.RomajiTable = shippedTable(1);
+        return u;
+    }()};
+    return versions[n % 2];
 }
 
 [[noreturn]] void saveForever(const QString &folder)

@@ -204,6 +204,22 @@ TEST(WriteNewUser, LeavesNothingBehindWhenTheTableIsMissing)
     EXPECT_TRUE(scope.state().CurUserDir.isEmpty());
 }
 
+// On a full disk no learner is reported made, and none is half made.
+TEST(WriteNewUser, AFullDiskMakesNoLearner)
+{
+    SharedStateScope scope;
+    NewUserChoices choices;
+    choices.name = u"山田花子"_qs;
+    QString error;
+    {
+        FullDiskScope full(50);
+        EXPECT_FALSE(WriteNewUser(UserFolder(1), choices, &error));
+    }
+    EXPECT_TRUE(error.contains(UserIniPath(UserFolder(1)))) << error.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(UserFolder(1)));
+    EXPECT_TRUE(scope.state().CurUserDir.isEmpty());
+}
+
 TEST(WriteNewUser, ReplacesAStaleSettingsFileInAnExistingFolder)
 {
     SharedStateScope scope;
