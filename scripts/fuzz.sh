@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (clang, libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer)
 # in build-fuzz and runs each for SECONDS (default 60), as many at once as there are
-# cores. The corpus grows in build-fuzz/corpus; the seeds are the shipped files, the
-# hand-made records of fuzz/make_seeds.py and the regression inputs in
-# fuzz/regressions/TARGET (add any crash input there). Exit status 1 when a target
-# found a crash, a leak or undefined behaviour.
+# cores (ZR_FUZZ_JOBS sets another number). The corpus grows in build-fuzz/corpus; the
+# seeds are the shipped files, the hand-made records of fuzz/make_seeds.py and the
+# regression inputs in fuzz/regressions/TARGET (add any crash input there). Exit status
+# 1 when a target found a crash, a leak or undefined behaviour.
 #
 # usage: scripts/fuzz.sh [SECONDS] [TARGET...]
 set -euo pipefail
@@ -38,7 +38,7 @@ run() {
     >"$build/logs/$t.log" 2>&1
 }
 
-jobs=$(nproc)
+jobs=${ZR_FUZZ_JOBS:-$(nproc)}
 pids=()
 names=()
 status=0

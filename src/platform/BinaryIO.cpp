@@ -39,18 +39,34 @@ QByteArray BinaryReader::take(qint64 bytes)
     return data;
 }
 
+bool BinaryReader::takeInto(char *buffer, qint64 bytes)
+{
+    if (bytes > remaining_) {
+        truncated_ = true;
+        return false;
+    }
+    const qint64 got = device_.read(buffer, bytes);
+    remaining_ -= bytes;
+    if (got != bytes) {
+        truncated_ = true;
+        remaining_ = 0;
+        return false;
+    }
+    return true;
+}
+
 qint16 BinaryReader::readInt16()
 {
-    const QByteArray b = take(2);
-    return b.size() == 2 ? qFromLittleEndian<qint16>(b.constData()) : 0;
+    char b[2];
+    return takeInto(b, 2) ? qFromLittleEndian<qint16>(b) : 0;
 }
 
 double BinaryReader::readDouble()
 {
-    const QByteArray b = take(8);
-    if (b.size() != 8)
+    char b[8];
+    if (!takeInto(b, 8))
         return 0.0;
-    const quint64 bits = qFromLittleEndian<quint64>(b.constData());
+    const quint64 bits = qFromLittleEndian<quint64>(b);
     double value;
     std::memcpy(&value, &bits, sizeof value);
     return value;

@@ -26,6 +26,8 @@ public:
 
 private:
     QByteArray take(qint64 bytes);
+    // Numbers are read into the caller's buffer: a record holds thousands of them.
+    bool takeInto(char *buffer, qint64 bytes);
 
     QIODevice &device_;
     qint64 remaining_;

@@ -89,6 +89,9 @@ class UserRecordLock {
 public:
     explicit UserRecordLock(const QString &folder);
     bool tryLock(int timeoutMs);
+    // After a failed tryLock: true when another process holds the lock, false when the
+    // lock file could not be made at all (a read-only folder, say).
+    bool heldElsewhere() const { return lock_.error() == QLockFile::LockFailedError; }
     const QString &folder() const { return folder_; }
     // "process 123" of the holder, for a message; empty when unknown.
     QString holder() const;

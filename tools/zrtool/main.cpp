@@ -342,6 +342,8 @@ int runScore(const QStringList &args)
     // it while the learner is current: an update is refused rather than lost.
     UserRecordLock lock(QFileInfo(path).absolutePath());
     if (!lock.tryLock(1000)) {
+        if (!lock.heldElsewhere())
+            fail(path + QStringLiteral(": cannot lock the record (the folder may be read-only); it is left as it is"));
         const QString holder = lock.holder();
         fail(path + QStringLiteral(": the record is in use") + (holder.isEmpty() ? QString() : QStringLiteral(" by ") + holder)
              + QStringLiteral("; try again when ZORVEL LESSON has let go of this learner"));
