@@ -3,7 +3,7 @@
 #include "platform/BinaryIO.h"
 #include "platform/Cp932.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QList>
 
 #include <optional>
@@ -22,12 +22,13 @@ struct ParsedLine {
     QString value;  // key value
 };
 
-QList<Line> readLines(const QString &path, bool *exists = nullptr)
+// unreadable tells whether something stands at path that could not be read whole.
+QList<Line> readLines(const QString &path, bool *unreadable = nullptr)
 {
     QList<Line> lines;
-    if (exists)
-        *exists = QFile::exists(path);
     const std::optional<QByteArray> read = readFileBounded(path, kMaxIniFileBytes, nullptr);
+    if (unreadable)
+        *unreadable = !read && (QFileInfo::exists(path) || QFileInfo(path).isSymLink());
     if (!read)
         return lines;
     const QByteArray &data = *read;
@@ -111,7 +112,12 @@ int GetIniString(const QString &section, const QString &key, const QString &defa
 bool SetIniString(const QString &section, const QString &key, const QString &value,
                   const QString &file)
 {
-    QList<Line> lines = readLines(file);
+    bool unreadable = false;
+    QList<Line> lines = readLines(file, &unreadable);
+    // What cannot be read (too large, a folder, a device) is not replaced by a file
+    // holding only this one key.
+    if (unreadable)
+        return false;
 
     qsizetype sectionAt = -1;   // index of the section header
     qsizetype insertAt = -1;    // where a new key of the section goes
