@@ -4,6 +4,8 @@
 
 #include <QBuffer>
 
+#include <algorithm>
+
 namespace zr {
 namespace {
 
@@ -117,11 +119,13 @@ QByteArray SerializeUserRecord(const UserRecord &rec)
     return w.data();
 }
 
-UserRecord ReadUserRecord(QIODevice &device, bool *truncated)
+UserRecord ReadUserRecord(QIODevice &device, bool *truncated, bool *headerCut)
 {
     BinaryReader r(device);
     UserRecord rec;
     readHeader(r, rec);
+    if (headerCut)
+        *headerCut = r.truncated();
     readBlock(r, rec.TrainingScores);
     readBlock(r, rec.WordScores);
     readBlock(r, rec.SentenceScores);
@@ -132,14 +136,15 @@ UserRecord ReadUserRecord(QIODevice &device, bool *truncated)
     return rec;
 }
 
-std::optional<UserRecord> LoadUserRecord(const QString &path, QString *error, bool *truncated)
+std::optional<UserRecord> LoadUserRecord(const QString &path, QString *error, bool *truncated,
+                                         bool *headerCut)
 {
     std::optional<QByteArray> data = readFileBounded(path, kMaxUserRecordBytes, error);
     if (!data)
         return std::nullopt;
     QBuffer file(&*data);
     file.open(QIODevice::ReadOnly);
-    return ReadUserRecord(file, truncated);
+    return ReadUserRecord(file, truncated, headerCut);
 }
 
 bool SaveUserRecord(const QString &path, const UserRecord &record, QString *error)
@@ -148,7 +153,7 @@ bool SaveUserRecord(const QString &path, const UserRecord &record, QString *erro
 }
 
 std::optional<LegacyUserRecord> LoadLegacyUserRecord(const QString &path, QString *error,
-                                                     bool *truncated)
+                                                     bool *truncated, bool *headerCut)
 {
     std::optional<QByteArray> data = readFileBounded(path, kMaxUserRecordBytes, error);
     if (!data)
@@ -158,6 +163,8 @@ std::optional<LegacyUserRecord> LoadLegacyUserRecord(const QString &path, QStrin
     BinaryReader r(file);
     LegacyUserRecord rec;
     readHeader(r, rec);
+    if (headerCut)
+        *headerCut = r.truncated();
     int chapters = 0, slotCount = 10;
     switch (rec.FormatVersion) {
     case 3:
@@ -182,13 +189,16 @@ std::optional<LegacyUserRecord> LoadLegacyUserRecord(const QString &path, QStrin
 }
 
 UserRecord ConvertLegacyUserRecord(const LegacyUserRecord &old,
-                                   const QList<RomajiEntry> &defaultTable)
+                                   const QList<RomajiEntry> &defaultTable, int chapterCount)
 {
     UserRecord rec;
     rec.FormatVersion = UserRecord::kCurrentVersion;
     rec.UserName = old.UserName;
     rec.Course = old.Course;
-    rec.LessonProgress = old.LessonProgress;
+    // An old record may name a Chapter the course does not have, or none at all; the
+    // converted record must start somewhere the course offers.
+    const int last = chapterCount >= 1 ? std::min(chapterCount, UserRecord::kChapters) : UserRecord::kChapters;
+    rec.LessonProgress = qint16(std::clamp<int>(old.LessonProgress, 1, last));
     rec.TotalPracticeTime = old.TotalPracticeTime;
     copyScores(rec.TrainingScores, old.ChapterScores);
     copyScores(rec.WordScores, old.WordScores);

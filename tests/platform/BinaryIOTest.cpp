@@ -98,17 +98,3 @@ TEST(BoundedRead, RefusesWhatIsNotASmallRegularFile)
         EXPECT_TRUE(error.contains(r.path)) << error.toStdString();
     }
 }
-
-// A settings file beyond the size limit reads as empty and is never replaced by a
-// write, which would keep only the one key written.
-TEST(BoundedRead, SettingsBeyondTheLimitAreNeitherReadNorReplaced)
-{
-    TempDir dir;
-    const QString path = dir.file("user.ini");
-    const QByteArray big = "[General]\r\nFont=Gothic\r\n" + QByteArray(kMaxIniFileBytes, ';');
-    writeBytes(path, big);
-    QString value;
-    EXPECT_EQ(GetIniString("General", "Font", "none", value, 255, path), 4);
-    EXPECT_FALSE(SetIniString("General", "Font", "Mincho", path));
-    EXPECT_EQ(readBytes(path), big);
-}

@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "platform/Cp932.h"
+#include "userdata/Users.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -73,6 +74,30 @@ TEST(UserRecordFile, BytesMatchTheLayout)
     EXPECT_EQ(bytes.mid(16 + n + 8, 8), storedDouble(2));             // Chapter 1 PracticeCount
     EXPECT_EQ(bytes.size(), 61616 + n + 1204 + 2 + 1);                // one 2-byte kana, one key
     EXPECT_EQ(ScoreRecord::kBytes, 616);
+}
+
+TEST(UserRecordFile, ASmallRecordByteForByte)
+{
+    // Written out by hand, so that an encoding fault of the writer cannot pass.
+    UserRecord u;
+    u.UserName = QStringLiteral(u"あい");
+    u.Course = 1;
+    u.LessonProgress = 3;
+    u.TotalPracticeTime = 0.5;
+    u.TrainingScores[0].PracticeCount = 2;
+    u.RomajiTable.load({{u"か"_qs, u"ｶ"_qs}});
+
+    QByteArray expected("\x06\x00"                              // format version 6
+                        "\x04\x00\x82\xa0\x82\xa2"              // "あい" in code page 932
+                        "\x01\x00\x03\x00"                      // course, LessonProgress
+                        "\x00\x00\x00\x00\x00\x00\xe0\x3f",     // 0.5 days
+                        20);
+    QByteArray scores(100 * 616, '\0');
+    scores[8 + 7] = '\x40';                                       // Chapter 1 practised 2.0 times
+    expected += scores;
+    expected += QByteArray("\x02\x00\x82\xa9\x01\x00\xb6", 7);      // か, ｶ
+    expected += QByteArray(300 * 4, '\0');                           // 300 empty rows
+    EXPECT_EQ(SerializeUserRecord(u), expected);
 }
 
 TEST(UserRecordFile, BlocksStartAtTheirOffsets)
@@ -204,7 +229,7 @@ TEST(LegacyUserRecord, Version4KeepsItsThirtyFiveChapters)
     QString error;
     const auto old = LoadLegacyUserRecord(dir.file("user.dat"), &error);
     ASSERT_TRUE(old) << error.toStdString();
-    const UserRecord u = ConvertLegacyUserRecord(*old, {});
+    const UserRecord u = ConvertLegacyUserRecord(*old, {}, 70);
     EXPECT_EQ(u.FormatVersion, 6);
     EXPECT_EQ(u.UserName, QString("abcd"));
     EXPECT_EQ(u.LessonProgress, 12);
@@ -227,7 +252,7 @@ TEST(LegacyUserRecord, Version3LosesChaptersAndSlotsBeyondTen)
     const auto old = LoadLegacyUserRecord(dir.file("user.dat"), nullptr);
     ASSERT_TRUE(old);
     EXPECT_EQ(old->WordScores.size(), 20);
-    const UserRecord u = ConvertLegacyUserRecord(*old, {});
+    const UserRecord u = ConvertLegacyUserRecord(*old, {}, 70);
     for (const ScoreRecord &s : u.TrainingScores)
         EXPECT_TRUE(s.isZero());
     EXPECT_EQ(u.LessonProgress, 12);
@@ -242,7 +267,7 @@ TEST(LegacyUserRecord, Version5GetsTheDefaultTableBack)
     writeBytes(dir.file("user.dat"), oldUserRecord(5, "abcd", 0, "shi"));
     const auto old = LoadLegacyUserRecord(dir.file("user.dat"), nullptr);
     ASSERT_TRUE(old);
-    const UserRecord u = ConvertLegacyUserRecord(*old, {{u"し"_qs, "si"}});
+    const UserRecord u = ConvertLegacyUserRecord(*old, {{u"し"_qs, "si"}}, 70);
     EXPECT_EQ(u.TrainingScores[49].PracticeCount, 50);
     EXPECT_TRUE(u.TrainingScores[50].isZero());
     EXPECT_EQ(u.RomajiTable.find(u"し"), QString("si"));
@@ -256,4 +281,24 @@ TEST(LegacyUserRecord, OtherVersionsAreNotOldLayouts)
     EXPECT_FALSE(LoadLegacyUserRecord(dir.file("user.dat"), &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(LoadLegacyUserRecord(dir.file("none.dat"), &error));
+}
+
+TEST(LegacyUserRecord, TheChapterReachedStaysWithinTheCourse)
+{
+    const struct {
+        qint16 stored;
+        int chapterCount;
+        qint16 converted;
+    } cases[] = {
+        {12, 21, 12}, {0, 21, 1}, {-3, 21, 1}, {22, 21, 21}, {99, 0, 70}, {71, 80, 70}, {70, 0, 70},
+    };
+    LegacyUserRecord old;
+    old.FormatVersion = 4;
+    old.UserName = "abcd";
+    for (const auto &c : cases) {
+        old.LessonProgress = c.stored;
+        const UserRecord u = ConvertLegacyUserRecord(old, {}, c.chapterCount);
+        EXPECT_EQ(u.LessonProgress, c.converted) << c.stored << " of " << c.chapterCount;
+        EXPECT_EQ(CheckUserRecord(u), RecordProblem::None);
+    }
 }

@@ -4,6 +4,7 @@
 // Exit status: 0 on success, 2 with a one-line message on bad input.
 
 #include "Json.h"
+#include "TypeCommand.h"
 
 #include "engine/RmjChk.h"
 #include "keyboard/KeyboardModel.h"
@@ -37,6 +38,7 @@ const char kUsage[] =
     "  zrtool rmjchk [--course romaji|kana] [--table FILE] [--use KEYS --target KEYS] WORD...\n"
     "  zrtool chapters [--course romaji|kana] [--file LESSONTABLE]\n"
     "  zrtool keys [--course romaji|kana] CHAR...\n"
+    "  zrtool type [--course romaji|kana] [--table FILE] WORD KEYS\n"
     "  zrtool user show FILE\n"
     "  zrtool score add FILE --block training|word|sentence --index N --chars X --hits X\n"
     "                        --misses X --seconds S [--today YYYY-MM-DD]\n"
@@ -127,16 +129,11 @@ QString dateText(double ole)
     return dateFromOle(ole).toString(Qt::ISODate);
 }
 
-// --- rmjchk -----------------------------------------------------------------------
+// --- rmjchk and type ---------------------------------------------------------------
 
-int runRmjchk(const QStringList &args)
+// The table of --table, or the course's default table of the installation.
+RomajiTable tableOf(const Arguments &a, int course)
 {
-    const Arguments a = parse(args, {"--course", "--table", "--use", "--target"}, {});
-    const int course = courseOf(a);
-    if (a.has(QStringLiteral("--use")) != a.has(QStringLiteral("--target")))
-        fail(QStringLiteral("--use and --target go together"));
-    if (a.positional.isEmpty())
-        fail(QStringLiteral("no word to convert"));
     const QString tablePath = a.has(QStringLiteral("--table"))
                                   ? a.option(QStringLiteral("--table"))
                                   : ResolvePath(appDir(), DefaultTableFile(course));
@@ -146,6 +143,33 @@ int runRmjchk(const QStringList &args)
         fail(error);
     RomajiTable table;
     table.load(*entries);
+    return table;
+}
+
+int runType(const QStringList &args)
+{
+    const Arguments a = parse(args, {"--course", "--table"}, {});
+    const int course = courseOf(a);
+    if (a.positional.size() != 2)
+        fail(QStringLiteral("usage: zrtool type [--course romaji|kana] [--table FILE] WORD KEYS"));
+    QString error;
+    const auto lines = TypeThroughProtocol(a.positional[0], a.positional[1], course, tableOf(a, course), &error);
+    if (!lines)
+        fail(error);
+    for (const QString &line : *lines)
+        print(line);
+    return 0;
+}
+
+int runRmjchk(const QStringList &args)
+{
+    const Arguments a = parse(args, {"--course", "--table", "--use", "--target"}, {});
+    const int course = courseOf(a);
+    if (a.has(QStringLiteral("--use")) != a.has(QStringLiteral("--target")))
+        fail(QStringLiteral("--use and --target go together"));
+    if (a.positional.isEmpty())
+        fail(QStringLiteral("no word to convert"));
+    const RomajiTable table = tableOf(a, course);
     const bool filter = a.has(QStringLiteral("--use"));
     for (const QString &word : a.positional) {
         const RmjConversion c = ConvertWord(word, a.option(QStringLiteral("--use")),
@@ -384,8 +408,9 @@ int runIni(const QStringList &args)
         return 0;
     }
     if (args.size() == 5 && args[0] == u"set") {
-        if (!SetIniString(args[2], args[3], args[4], args[1]))
-            fail(args[1] + QStringLiteral(": cannot write (the disk may be full or the folder read-only); the file is unchanged"));
+        QString why;
+        if (!SetIniString(args[2], args[3], args[4], args[1], &why))
+            fail(args[1] + QStringLiteral(": cannot write: ") + why);
         return 0;
     }
     fail(QStringLiteral("usage: zrtool ini get FILE SECTION KEY | ini set FILE SECTION KEY VALUE"));
@@ -502,7 +527,7 @@ int main(int argc, char *argv[])
         return args.isEmpty() ? 2 : 0;
     }
     const std::map<QString, std::function<int(const QStringList &)>> commands = {
-        {"rmjchk", runRmjchk}, {"chapters", runChapters}, {"keys", runKeys}, {"user", runUser},
+        {"rmjchk", runRmjchk}, {"chapters", runChapters}, {"keys", runKeys}, {"type", runType}, {"user", runUser},
         {"score", runScore},   {"ini", runIni},           {"problem", runProblem},
     };
     try {
