@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     bool truncated = false;
     if (const auto old = LoadLegacyUserRecord(path, &error, &truncated)) {
         static const QList<RomajiEntry> table = {{QStringLiteral(u"し"), QStringLiteral("si")}};
-        const UserRecord converted = ConvertLegacyUserRecord(*old, table);
+        const UserRecord converted = ConvertLegacyUserRecord(*old, table, 69);
         (void)CheckUserRecord(converted);
     }
 
