@@ -1,7 +1,7 @@
 // A short-sentence set (".zrw") as the sentence practice reads it.
 
 #include "FuzzSupport.h"
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 
 using namespace zr;
 

@@ -1,7 +1,7 @@
 // A word dictionary (".zrd") as the word practice and the problem lists read it.
 
 #include "FuzzSupport.h"
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 
 using namespace zr;
 
