@@ -5,6 +5,7 @@
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
 #include "platform/OleDate.h"
+#include "userdata/SpellingChoices.h"
 #include "userdata/UserSettings.h"
 #include "userdata/ZRSub.h"
 
@@ -214,13 +215,8 @@ std::optional<UserRecord> WriteNewUser(const QString &mkPath, const NewUserChoic
     ZRSub().ErrorSound = 1;
 
     rec.RomajiTable.load(*defaults);
-    if (choices.course == 0) {
-        const QList<SpellingAlternative> &alternatives = SpellingAlternatives();
-        for (qsizetype i = 0; i < alternatives.size(); ++i) {
-            const int chosen = choices.spellings.value(i, 0) == 1 ? 1 : 0;
-            rec.RomajiTable.setSpelling(alternatives[i].kana, alternatives[i].spelling[chosen]);
-        }
-    }
+    if (choices.course == 0)
+        ApplySpellingChoices(rec.RomajiTable, choices.spellings);
 
     QString saveError;
     if (!SaveUserRecord(UserDataPath(mkPath), rec, &saveError))

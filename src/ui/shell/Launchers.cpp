@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "ui/practice/ChapterLauncher.h"
+#include "ui/settings/RmjCustFrm.h"
 
 namespace zr {
 namespace {
@@ -23,7 +24,7 @@ ShellLaunchers programLaunchers()
     l.scoreView = [](QWidget *, int, int) { notYet(QStringLiteral("成績一覧")); };
     l.iniSet = [](QWidget *) { notYet(QStringLiteral("練習問題の構成")); };
     l.userSet = [](QWidget *) { notYet(QStringLiteral("ユーザ設定")); };
-    l.rmjCust = [](QWidget *) { notYet(QStringLiteral("ローマ字設定")); };
+    l.rmjCust = ShowRmjCustFrm;
     return l;
 }
 
