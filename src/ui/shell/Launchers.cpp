@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "ui/practice/ChapterLauncher.h"
+#include "ui/settings/IniSetFrm.h"
 #include "ui/settings/RmjCustFrm.h"
 
 namespace zr {
@@ -22,7 +23,7 @@ ShellLaunchers programLaunchers()
     l.word = [](QWidget *, int) { notYet(QStringLiteral("単語練習問題")); };
     l.sentence = [](QWidget *, int) { notYet(QStringLiteral("短文練習問題")); };
     l.scoreView = [](QWidget *, int, int) { notYet(QStringLiteral("成績一覧")); };
-    l.iniSet = [](QWidget *) { notYet(QStringLiteral("練習問題の構成")); };
+    l.iniSet = ShowIniSetFrm;
     l.userSet = [](QWidget *) { notYet(QStringLiteral("ユーザ設定")); };
     l.rmjCust = ShowRmjCustFrm;
     return l;
