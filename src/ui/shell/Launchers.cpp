@@ -4,6 +4,7 @@
 #include "ui/practice/ChapterLauncher.h"
 #include "ui/settings/IniSetFrm.h"
 #include "ui/settings/RmjCustFrm.h"
+#include "ui/settings/UserSetFrm.h"
 
 namespace zr {
 namespace {
@@ -24,7 +25,7 @@ ShellLaunchers programLaunchers()
     l.sentence = [](QWidget *, int) { notYet(QStringLiteral("短文練習問題")); };
     l.scoreView = [](QWidget *, int, int) { notYet(QStringLiteral("成績一覧")); };
     l.iniSet = ShowIniSetFrm;
-    l.userSet = [](QWidget *) { notYet(QStringLiteral("ユーザ設定")); };
+    l.userSet = ShowUserSetFrm;
     l.rmjCust = ShowRmjCustFrm;
     return l;
 }
