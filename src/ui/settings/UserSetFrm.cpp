@@ -79,6 +79,23 @@ QSpinBox *spin(const char *name, int minimum, int maximum, int step)
     return box;
 }
 
+// The limits of a practice: minutes and seconds, or a number of screens.
+QLayout *limitRow(QSpinBox *minutes, QSpinBox *seconds, QSpinBox *screens)
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(minutes);
+    row->addWidget(new QLabel(QStringLiteral("分")));
+    row->addWidget(seconds);
+    row->addWidget(new QLabel(QStringLiteral("秒")));
+    row->addSpacing(12);
+    row->addWidget(new QLabel(QStringLiteral("または")));
+    row->addSpacing(12);
+    row->addWidget(screens);
+    row->addWidget(new QLabel(QStringLiteral("画面で終了")));
+    row->addStretch(1);
+    return row;
+}
+
 // Minutes and seconds of a stored limit ("00:02:30"); the default's when the text is no
 // time.
 std::pair<int, int> minutesAndSeconds(const QString &section, const QString &value)
@@ -330,17 +347,7 @@ QWidget *UserSetFrm::trainingTab()
     Text1 = spin("Text1", 1, 10, 1);
     Text2 = spin("Text2", 0, 59, 5);
     Text5 = spin("Text5", 3, 20, 1);
-    auto *time = new QHBoxLayout;
-    time->addWidget(Text1);
-    time->addWidget(new QLabel(QStringLiteral("分")));
-    time->addWidget(Text2);
-    time->addWidget(new QLabel(QStringLiteral("秒")));
-    time->addSpacing(12);
-    time->addWidget(new QLabel(QStringLiteral("または")));
-    time->addSpacing(12);
-    time->addWidget(Text5);
-    time->addWidget(new QLabel(QStringLiteral("画面で終了")));
-    time->addStretch(1);
+    QLayout *time = limitRow(Text1, Text2, Text5);
 
     auto *grid = new QGridLayout;
     grid->addWidget(group(QStringLiteral("入力速度の目標値"), target), 0, 0, 1, 2);
@@ -366,17 +373,7 @@ QWidget *UserSetFrm::wordTab()
     Text4 = spin("Text4", 1, 10, 1);
     Text3 = spin("Text3", 0, 59, 5);
     Text6 = spin("Text6", 3, 20, 1);
-    auto *time = new QHBoxLayout;
-    time->addWidget(Text4);
-    time->addWidget(new QLabel(QStringLiteral("分")));
-    time->addWidget(Text3);
-    time->addWidget(new QLabel(QStringLiteral("秒")));
-    time->addSpacing(12);
-    time->addWidget(new QLabel(QStringLiteral("または")));
-    time->addSpacing(12);
-    time->addWidget(Text6);
-    time->addWidget(new QLabel(QStringLiteral("画面で終了")));
-    time->addStretch(1);
+    QLayout *time = limitRow(Text4, Text3, Text6);
     auto *layout = new QVBoxLayout;
     layout->addWidget(group(QStringLiteral("練習時間"), time));
     layout->addStretch(1);
