@@ -23,30 +23,33 @@ QChar TypedCharacter(const QKeyEvent &event)
     return kana.isNull() ? c : kana;
 }
 
-PracticeAppearance ReadPracticeAppearance(const QString &ini)
+PracticeAppearance PracticeAppearanceOf(const UserSettings &settings)
 {
-    const QString general = QStringLiteral("General");
-    auto setting = [&](const char *key) { return ReadUserSetting(general, QString::fromLatin1(key), ini); };
-    auto colour = [&](const char *key) {
-        bool ok = false;
-        const qint64 value = setting(key).trimmed().toLongLong(&ok);
-        if (!ok)
-            return ColourFromSetting(DefaultSettingValue(general, QString::fromLatin1(key)).toLongLong());
-        return ColourFromSetting(value);
-    };
     PracticeAppearance a;
-    a.font = QFont(setting("Font"));
-    bool ok = false;
-    const double size = setting("FontSize").trimmed().toDouble(&ok);
-    a.font.setPointSizeF(ok && size >= 6 && size <= 72 ? size : 20);
-    a.font.setItalic(setting("FontItalic").compare(u"True", Qt::CaseInsensitive) == 0);
-    a.font.setBold(setting("FontBold").compare(u"True", Qt::CaseInsensitive) == 0);
-    a.typedText = colour("FontColor1");
-    a.inputText = colour("FontColor2");
-    a.problemText = colour("FontColor3");
-    a.guideText = colour("FontColor4");
-    a.background = colour("BackColor");
+    a.font = QFont(settings.Font);
+    a.font.setPointSizeF(settings.FontSize);
+    a.font.setItalic(settings.FontItalic);
+    a.font.setBold(settings.FontBold);
+    a.typedText = ColourFromSetting(settings.FontColor1);
+    a.inputText = ColourFromSetting(settings.FontColor2);
+    a.problemText = ColourFromSetting(settings.FontColor3);
+    a.guideText = ColourFromSetting(settings.FontColor4);
+    a.background = ColourFromSetting(settings.BackColor);
     return a;
+}
+
+void WriteMissingAppearanceDefaults(const QString &iniFile)
+{
+    WriteMissingDefaults({Setting::Font, Setting::FontSize, Setting::FontItalic, Setting::FontBold,
+                          Setting::FontColor1, Setting::FontColor2, Setting::FontColor3, Setting::FontColor4,
+                          Setting::BackColor},
+                         iniFile);
+}
+
+PracticeAppearance ReadPracticeAppearance(const QString &iniFile)
+{
+    WriteMissingAppearanceDefaults(iniFile);
+    return PracticeAppearanceOf(LoadUserSettings(iniFile));
 }
 
 PracticeDialog::PracticeDialog(QWidget *parent) : QDialog(parent)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "userdata/UserSettings.h"
+
 #include <QChar>
 #include <QDialog>
 #include <QFont>
@@ -24,6 +26,11 @@ struct PracticeAppearance {
     QColor guideText;     // FontColor4
     QColor background;    // BackColor
 };
+PracticeAppearance PracticeAppearanceOf(const UserSettings &settings);
+// Writes the defaults of the font and colour keys a file lacks, in the order the
+// practice windows have always first read them.
+void WriteMissingAppearanceDefaults(const QString &iniFile);
+// Both of the above for a learner's file.
 PracticeAppearance ReadPracticeAppearance(const QString &iniFile);
 
 // A practice window: input methods off, and every key press taken by the window
