@@ -1,6 +1,5 @@
 #include "ui/settings/UserSetFrm.h"
 
-#include "platform/IniFile.h"
 #include "platform/MessageBox.h"
 #include "platform/OleDate.h"
 #include "platform/Paths.h"
@@ -29,13 +28,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <tuple>
+
 namespace zr {
 namespace {
-
-const QString kGeneral = QStringLiteral("General");
-const QString kTraining = QStringLiteral("Training");
-const QString kWordLsn = QStringLiteral("WordLsn");
-const QString kKeyLsn = QStringLiteral("KeyLsn");
 
 // The sample of the practice screen: the problem line (typed part, rest), the input
 // line with the cursor mark under its next place, and the input guide.
@@ -79,6 +76,20 @@ QSpinBox *spin(const char *name, int minimum, int maximum, int step)
     return box;
 }
 
+// A box with the range the setting's declaration offers.
+QSpinBox *spin(const char *name, Setting setting)
+{
+    const SettingDeclaration &d = Declaration(setting);
+    return spin(name, d.minimum, d.maximum, d.step);
+}
+
+// The minutes and seconds boxes of a time limit; its range is declared in seconds.
+std::pair<QSpinBox *, QSpinBox *> timeBoxes(const char *minutesName, const char *secondsName, Setting setting)
+{
+    const SettingDeclaration &d = Declaration(setting);
+    return {spin(minutesName, d.minimum / 60, d.maximum / 60, 1), spin(secondsName, 0, 59, d.step)};
+}
+
 // The limits of a practice: minutes and seconds, or a number of screens.
 QLayout *limitRow(QSpinBox *minutes, QSpinBox *seconds, QSpinBox *screens)
 {
@@ -96,20 +107,16 @@ QLayout *limitRow(QSpinBox *minutes, QSpinBox *seconds, QSpinBox *screens)
     return row;
 }
 
-// Minutes and seconds of a stored limit ("00:02:30"); the default's when the text is no
-// time.
-std::pair<int, int> minutesAndSeconds(const QString &section, const QString &value)
+// A limit's time of day as minutes and seconds, and back.
+std::pair<int, int> minutesAndSeconds(double lessonTime)
 {
-    std::optional<double> time = parseTimeValue(value);
-    if (!time)
-        time = parseTimeValue(DefaultSettingValue(section, QStringLiteral("LessonTime")));
-    const TimeOfDay t = timeOfDay(time.value_or(0));
+    const TimeOfDay t = timeOfDay(lessonTime);
     return {t.minute, t.second};
 }
 
-QString lessonTime(const QSpinBox *minutes, const QSpinBox *seconds)
+double lessonTime(const QSpinBox *minutes, const QSpinBox *seconds)
 {
-    return QStringLiteral("00:%1:%2").arg(minutes->value(), 2, 10, QChar(u'0')).arg(seconds->value(), 2, 10, QChar(u'0'));
+    return (minutes->value() * 60 + seconds->value()) / 86400.0;
 }
 
 void setTextColour(QWidget *w, const QColor &c)
@@ -338,15 +345,14 @@ QWidget *UserSetFrm::trainingTab()
         return box;
     };
 
-    Text7 = spin("Text7", 10, 400, 5);
+    Text7 = spin("Text7", Setting::TargetTime);
     auto *target = new QHBoxLayout;
     target->addWidget(Text7);
     target->addWidget(new QLabel(QStringLiteral("字/分 (10～400)")));
     target->addStretch(1);
 
-    Text1 = spin("Text1", 1, 10, 1);
-    Text2 = spin("Text2", 0, 59, 5);
-    Text5 = spin("Text5", 3, 20, 1);
+    std::tie(Text1, Text2) = timeBoxes("Text1", "Text2", Setting::TrainingLessonTime);
+    Text5 = spin("Text5", Setting::TrainingLessonStep);
     QLayout *time = limitRow(Text1, Text2, Text5);
 
     auto *grid = new QGridLayout;
@@ -370,9 +376,8 @@ QWidget *UserSetFrm::trainingTab()
 
 QWidget *UserSetFrm::wordTab()
 {
-    Text4 = spin("Text4", 1, 10, 1);
-    Text3 = spin("Text3", 0, 59, 5);
-    Text6 = spin("Text6", 3, 20, 1);
+    std::tie(Text4, Text3) = timeBoxes("Text4", "Text3", Setting::WordLessonTime);
+    Text6 = spin("Text6", Setting::WordLessonStep);
     QLayout *time = limitRow(Text4, Text3, Text6);
     auto *layout = new QVBoxLayout;
     layout->addWidget(group(QStringLiteral("練習時間"), time));
@@ -471,15 +476,19 @@ bool UserSetFrm::eventFilter(QObject *watched, QEvent *event)
 
 void UserSetFrm::clearDesign()
 {
-    fontName_ = QString::fromUtf16(kProportionalGothic);
+    applyDesign(DefaultUserSettings());
+}
+
+void UserSetFrm::applyDesign(const UserSettings &u)
+{
+    fontName_ = u.Font;
     font_ = QFont(fontName_);
-    font_.setPointSizeF(20);
-    font_.setItalic(false);
-    font_.setBold(false);
-    for (int c = 0; c < kColours; ++c) {
-        const QString key = c == Background ? QStringLiteral("BackColor") : QStringLiteral("FontColor%1").arg(c + 1);
-        colours_[c] = ColourFromSetting(DefaultSettingValue(kGeneral, key).toLongLong());
-    }
+    font_.setPointSizeF(u.FontSize);
+    font_.setItalic(u.FontItalic);
+    font_.setBold(u.FontBold);
+    const qint64 colours[kColours] = {u.FontColor1, u.FontColor2, u.FontColor3, u.FontColor4, u.BackColor};
+    for (int c = 0; c < kColours; ++c)
+        colours_[c] = ColourFromSetting(colours[c]);
     showSample();
 }
 
@@ -511,60 +520,49 @@ void UserSetFrm::showSample()
 
 void UserSetFrm::load()
 {
-    const SharedState &s = ZRSub();
     const QString ini = CurUserIni();
-    const auto setting = [&](const QString &section, const char *key) {
-        return ReadUserSetting(section, QString::fromLatin1(key), ini);
-    };
-    const auto check = [](QButtonGroup *group, const QString &value) {
-        if (QAbstractButton *b = value == u"0" ? group->button(0) : value == u"2" ? group->button(2) : nullptr)
-            b->setChecked(true);
-    };
+    // Keys the file lacks get their defaults written, as on every first read.
+    WriteMissingDefaults({Setting::ErrorSoundType, Setting::TypeSoundType, Setting::ErrorSoundFile,
+                          Setting::TypeSoundFile, Setting::MoveMouse, Setting::KanaLock, Setting::TrainingLessonTime,
+                          Setting::WordLessonTime, Setting::TrainingLessonStep, Setting::WordLessonStep,
+                          Setting::TargetTime, Setting::KeyLessonSize, Setting::RmjGuide, Setting::Addition,
+                          Setting::Level, Setting::FontUpper},
+                         ini);
+    WriteMissingAppearanceDefaults(ini);
+    settings_ = LoadUserSettings(ini);
+    const UserSettings &u = settings_;
 
-    Check1->setChecked(s.ErrorSound == 1);
-    Check4->setChecked(s.TypeSound == 1);
-    check(Option14, setting(kGeneral, "ErrorSoundType"));
-    check(Option15, setting(kGeneral, "TypeSoundType"));
-    Text8->setText(setting(kGeneral, "ErrorSoundFile"));
-    Text9->setText(setting(kGeneral, "TypeSoundFile"));
-    Check2->setChecked(setting(kGeneral, "MoveMouse") == u"1");
-    Check3->setChecked(setting(kGeneral, "KanaLock") == u"1");
+    // The two boxes show the sounds as the program plays them now.
+    Check1->setChecked(ZRSub().ErrorSound == 1);
+    Check4->setChecked(ZRSub().TypeSound == 1);
+    // A kind of sound the dialog offers no option for (the default 1) selects none.
+    for (const auto &[group, kind] : {std::pair{Option14, u.ErrorSoundType}, std::pair{Option15, u.TypeSoundType}}) {
+        if (QAbstractButton *b = kind == 0 || kind == 2 ? group->button(kind) : nullptr)
+            b->setChecked(true);
+    }
+    Text8->setText(u.ErrorSoundFile);
+    Text9->setText(u.TypeSoundFile);
+    Check2->setChecked(u.MoveMouse);
+    Check3->setChecked(u.KanaLock);
     soundGroupChanged();
 
-    const auto [trainingMinutes, trainingSeconds] = minutesAndSeconds(kTraining, setting(kTraining, "LessonTime"));
+    // Values outside a box's range are brought into it.
+    const auto [trainingMinutes, trainingSeconds] = minutesAndSeconds(u.training.LessonTime);
     Text1->setValue(trainingMinutes);
     Text2->setValue(trainingSeconds);
-    const auto [wordMinutes, wordSeconds] = minutesAndSeconds(kWordLsn, setting(kWordLsn, "LessonTime"));
+    const auto [wordMinutes, wordSeconds] = minutesAndSeconds(u.word.LessonTime);
     Text4->setValue(wordMinutes);
     Text3->setValue(wordSeconds);
-    // A value that is not a number keeps the default; one out of range is brought into it.
-    const auto number = [&](QSpinBox *box, const QString &section, const char *key) {
-        bool ok = false;
-        const double value = setting(section, key).trimmed().toDouble(&ok);
-        box->setValue(ok ? qRound(value) : DefaultSettingValue(section, QString::fromLatin1(key)).toInt());
-    };
-    number(Text5, kTraining, "LessonStep");
-    number(Text6, kWordLsn, "LessonStep");
-    number(Text7, kTraining, "TargetTime");
+    Text5->setValue(u.training.LessonStep);
+    Text6->setValue(u.word.LessonStep);
+    Text7->setValue(u.TargetTime);
 
-    const QString size = setting(kKeyLsn, "LessonSize");
-    Option[size == u"Short" ? 1 : size == u"Mid" ? 2 : 3]->setChecked(true);
-    const QString guide = setting(kTraining, "RmjGuide");
-    Option[guide == u"1" ? 4 : guide == u"2" ? 5 : 6]->setChecked(true);
-    Option[setting(kTraining, "Addition") == u"1" ? 7 : 8]->setChecked(true);
-    const QString level = setting(kTraining, "Level");
-    Option[level == u"1" ? 9 : level == u"2" ? 10 : 11]->setChecked(true);
-    (setting(kGeneral, "FontUpper") == u"1" ? Option12 : Option13)->setChecked(true);
-
-    const PracticeAppearance look = ReadPracticeAppearance(ini);
-    font_ = look.font;
-    fontName_ = setting(kGeneral, "Font");
-    colours_[Typed] = look.typedText;
-    colours_[Input] = look.inputText;
-    colours_[Problem] = look.problemText;
-    colours_[Guide] = look.guideText;
-    colours_[Background] = look.background;
-    showSample();
+    Option[u.KeyLessonSize == LessonSize::Short ? 1 : u.KeyLessonSize == LessonSize::Mid ? 2 : 3]->setChecked(true);
+    Option[u.RmjGuide == RmjGuideMode::Never ? 4 : u.RmjGuide == RmjGuideMode::FirstHalf ? 5 : 6]->setChecked(true);
+    Option[u.Addition ? 7 : 8]->setChecked(true);
+    Option[u.Level == PassLevel::Easy ? 9 : u.Level == PassLevel::Standard ? 10 : 11]->setChecked(true);
+    (u.FontUpper ? Option12 : Option13)->setChecked(true);
+    applyDesign(u);
 }
 
 bool UserSetFrm::save()
@@ -591,61 +589,45 @@ bool UserSetFrm::save()
         }
     }
 
-    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
-    const auto kind = [](QButtonGroup *group) {
-        return group->checkedId() < 0 ? QString() : QString::number(group->checkedId());
-    };
-    const auto choice = [this](std::initializer_list<std::pair<int, const char *>> list) {
-        for (const auto &[n, value] : list) {
-            if (Option[n]->isChecked())
-                return QString::fromLatin1(value);
-        }
-        return QString();
-    };
-    // Every setting in the order it is written; a sound kind with neither option chosen
-    // is left as it is.
-    const struct {
-        const QString &section;
-        const char *key;
-        QString value;
-    } values[] = {
-        {kGeneral, "ErrorSound", flag(Check1->isChecked())},
-        {kGeneral, "ErrorSoundType", kind(Option14)},
-        {kGeneral, "ErrorSoundFile", Text8->text()},
-        {kGeneral, "TypeSound", flag(Check4->isChecked())},
-        {kGeneral, "TypeSoundType", kind(Option15)},
-        {kGeneral, "TypeSoundFile", Text9->text()},
-        {kGeneral, "MoveMouse", flag(Check2->isChecked())},
-        {kTraining, "LessonTime", lessonTime(Text1, Text2)},
-        {kTraining, "LessonStep", QString::number(Text5->value())},
-        {kWordLsn, "LessonTime", lessonTime(Text4, Text3)},
-        {kWordLsn, "LessonStep", QString::number(Text6->value())},
-        {kTraining, "TargetTime", QString::number(Text7->value())},
-        {kKeyLsn, "LessonSize", choice({{1, "Short"}, {2, "Mid"}, {3, "Long"}})},
-        {kTraining, "RmjGuide", choice({{4, "1"}, {5, "2"}, {6, "3"}})},
-        {kGeneral, "KanaLock", flag(Check3->isChecked())},
-        {kTraining, "Addition", choice({{7, "1"}, {8, "0"}})},
-        {kTraining, "Level", choice({{9, "1"}, {10, "2"}, {11, "3"}})},
-        {kGeneral, "FontUpper", flag(Option12->isChecked())},
-        {kGeneral, "Font", fontName_},
-        {kGeneral, "FontSize", QString::number(font_.pointSizeF())},
-        {kGeneral, "FontItalic", font_.italic() ? QStringLiteral("True") : QStringLiteral("False")},
-        {kGeneral, "Fontbold", font_.bold() ? QStringLiteral("True") : QStringLiteral("False")},
-        {kGeneral, "FontColor1", QString::number(SettingFromColour(colours_[Typed]))},
-        {kGeneral, "FontColor2", QString::number(SettingFromColour(colours_[Input]))},
-        {kGeneral, "FontColor3", QString::number(SettingFromColour(colours_[Problem]))},
-        {kGeneral, "FontColor4", QString::number(SettingFromColour(colours_[Guide]))},
-        {kGeneral, "BackColor", QString::number(SettingFromColour(colours_[Background]))},
-    };
+    // Settings the dialog does not show, such as a sound kind with neither option
+    // chosen, stay as they were read.
+    UserSettings u = settings_;
+    u.ErrorSound = Check1->isChecked() ? 1 : 0;
+    if (Option14->checkedId() >= 0)
+        u.ErrorSoundType = Option14->checkedId();
+    u.ErrorSoundFile = Text8->text();
+    u.TypeSound = Check4->isChecked() ? 1 : 0;
+    if (Option15->checkedId() >= 0)
+        u.TypeSoundType = Option15->checkedId();
+    u.TypeSoundFile = Text9->text();
+    u.MoveMouse = Check2->isChecked();
+    u.training.LessonTime = lessonTime(Text1, Text2);
+    u.training.LessonStep = Text5->value();
+    u.word.LessonTime = lessonTime(Text4, Text3);
+    u.word.LessonStep = Text6->value();
+    u.TargetTime = Text7->value();
+    u.KeyLessonSize = Option[1]->isChecked() ? LessonSize::Short : Option[2]->isChecked() ? LessonSize::Mid : LessonSize::Long;
+    u.RmjGuide = Option[4]->isChecked()   ? RmjGuideMode::Never
+                 : Option[5]->isChecked() ? RmjGuideMode::FirstHalf
+                                          : RmjGuideMode::Always;
+    u.KanaLock = Check3->isChecked();
+    u.Addition = Option[7]->isChecked();
+    u.Level = Option[9]->isChecked() ? PassLevel::Easy : Option[10]->isChecked() ? PassLevel::Standard : PassLevel::Strict;
+    u.FontUpper = Option12->isChecked();
+    u.Font = fontName_;
+    // The font dialog offers sizes the practice screens do not take.
+    const SettingDeclaration &size = Declaration(Setting::FontSize);
+    u.FontSize = std::clamp(font_.pointSizeF(), double(size.minimum), double(size.maximum));
+    u.FontItalic = font_.italic();
+    u.FontBold = font_.bold();
+    u.FontColor1 = SettingFromColour(colours_[Typed]);
+    u.FontColor2 = SettingFromColour(colours_[Input]);
+    u.FontColor3 = SettingFromColour(colours_[Problem]);
+    u.FontColor4 = SettingFromColour(colours_[Guide]);
+    u.BackColor = SettingFromColour(colours_[Background]);
+
     const QString ini = CurUserIni();
-    bool written = true;
-    for (const auto &v : values) {
-        const bool soundKind = QByteArrayView(v.key).endsWith("SoundType");
-        if (soundKind && v.value.isEmpty())
-            continue;
-        written &= SetIniString(v.section, QString::fromLatin1(v.key), v.value, ini);
-    }
-    if (!written) {
+    if (!SaveUserSettings(u, ini)) {
         ShowMessage({QStringLiteral("設定ファイル「%1」に書き込めません。").arg(QDir::toNativeSeparators(ini)),
                      QStringLiteral("エラー"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "userdata/UserSettings.h"
+
 #include <QColor>
 #include <QDialog>
 #include <QFont>
@@ -52,8 +54,10 @@ private:
     void chooseFont();
     void chooseColour(Colour c);
     void clearDesign();
+    void applyDesign(const UserSettings &settings);
     void showSample();
 
+    UserSettings settings_;   // as read when the dialog opened
     QFont font_;
     QString fontName_;   // the face name as stored ("ＭＳ Ｐゴシック")
     QColor colours_[kColours];

@@ -153,6 +153,12 @@ void UserSetFrmTest::savedValues_data()
     }) << QStringList{"General", "Font", "IPAGothic", "General", "FontSize", "10.5", "General", "FontBold", "True",
                       "General", "FontItalic", "False", "General", "BackColor", "16744448", "General", "FontColor4",
                       "5649426", "General", "FontColor1", "16711680"};
+    QTest::newRow("font larger than practice takes") << Edit([](UserSetFrm &w, SettingsScope &s) {
+        QFont font(u"IPAGothic"_qs);
+        font.setPointSize(96);
+        s.dialogs.fonts = {font};
+        click(&w, "Command4");
+    }) << QStringList{"General", "FontSize", "72"};
 }
 
 void UserSetFrmTest::savedValues()
