@@ -29,9 +29,14 @@ RmjCustFrm::RmjCustFrm(QWidget *parent) : QDialog(parent)
     setModal(true);
     choices_ = ChoicesOfTable(ZRSub().CurUser.RomajiTable);
 
-    const QString headings[3] = {QStringLiteral("清音"), QStringLiteral("濁音と拗音"), QStringLiteral("促音")};
+    const QString headings[3] = {QStringLiteral("清音"), QStringLiteral("濁音と拗音"), QStringLiteral("小さい文字")};
     const SpellingButtonGrid keys = MakeSpellingButtons(headings, this, [this](int n) { keyClicked(n); });
     KeyBtn = keys.buttons;
+    // っ stands alone on its row; its kind is named beside it.
+    auto *sokuon = new QLabel(QStringLiteral("促音"));
+    sokuon->setObjectName(QStringLiteral("Label3"));
+    sokuon->setStyleSheet(QStringLiteral("color: palette(mid); font-weight: bold;"));
+    keys.grid->addWidget(sokuon, SpellingGridRow(1), 1);
     for (int g = 0; g < kSpellingGroups; ++g) {
         auto *box = new QCheckBox(QStringLiteral("連動"));
         box->setObjectName(QStringLiteral("Check1_%1").arg(g));

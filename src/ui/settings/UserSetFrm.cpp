@@ -390,7 +390,7 @@ QWidget *UserSetFrm::wordTab()
 QWidget *UserSetFrm::sentenceTab()
 {
     auto *layout = new QVBoxLayout;
-    layout->addWidget(note(QStringLiteral("短文練習問題には、設定する項目はありません。")));
+    layout->addWidget(note(QStringLiteral("短文練習問題には、設定する項目はありません。1回の練習は6画面で終わり、時間の制限はありません。")));
     layout->addStretch(1);
     auto *page = new QWidget;
     page->setLayout(layout);
