@@ -74,6 +74,9 @@ QString UnstorableProblemName(const QString &name)
             return QStringLiteral("「%1」は名前に改行などの制御文字を含むため登録できません。ファイル名を変えてから登録して下さい。")
                 .arg(CleanProblemTitle(shown));
     }
+    // A stored path reads a backslash as a folder separator, so a full path cannot hold one.
+    if (isFullPath(name) && name.contains(u'\\'))
+        return QStringLiteral("「%1」は名前に「\\」を含むため登録できません。ファイル名を変えてから登録して下さい。").arg(shown);
     if (fromAnsi(toAnsi(name)) != name)
         return QStringLiteral("「%1」は名前に Shift-JIS で表せない文字を含むため登録できません。"
                               "ファイル名やフォルダ名を変えてから登録して下さい。")

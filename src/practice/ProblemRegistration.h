@@ -24,7 +24,8 @@ int SlotNumber(int index);   // 1 to 10
 QString RegisteredProblemName(const QString &chosenPath, const QString &appDir);
 
 // Why a registered name cannot be kept in "user.ini" (a control character, a character
-// code page 932 lacks, more than 254 bytes), naming it; empty when it can.
+// code page 932 lacks, more than 254 bytes, a backslash in a full path, which would read
+// back as a folder separator), naming it; empty when it can.
 QString UnstorableProblemName(const QString &name);
 
 // Two registered names name the same file: relative names compare without regard to

@@ -189,6 +189,7 @@ void IniSetFrmTest::filesThatCannotBeRegistered()
     const QString folder = LearnerProblemFolder();
     putFile(folder + "/garbage.zrd", "not a dictionary");
     const QString newline = ownDictionary(u"two\nlines.zrd"_qs, u"x"_qs);
+    const QString backslash = ownDictionary(u"back\\slash.zrd"_qs, u"x"_qs);
     const struct {
         QString file;
         QString mentions;
@@ -197,6 +198,7 @@ void IniSetFrmTest::filesThatCannotBeRegistered()
         {folder + "/garbage.zrd", u"garbage.zrd"_qs},
         {resourceFile("juku1.zrw"), u"juku1.zrw"_qs},   // a sentence set in a word slot
         {newline, u"two lines.zrd"_qs},
+        {backslash, u"back\\slash.zrd"_qs},
     };
     IniSetFrm w;
     for (const auto &c : cases) {
