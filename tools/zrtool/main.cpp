@@ -35,6 +35,7 @@ namespace {
 
 const char kUsage[] =
     "usage:\n"
+    "  zrtool --version\n"
     "  zrtool rmjchk [--course romaji|kana] [--table FILE] [--use KEYS --target KEYS] WORD...\n"
     "  zrtool chapters [--course romaji|kana] [--file LESSONTABLE]\n"
     "  zrtool keys [--course romaji|kana] CHAR...\n"
@@ -466,6 +467,10 @@ int main(int argc, char *argv[])
     if (args.isEmpty() || args[0] == u"--help" || args[0] == u"-h") {
         std::fputs(kUsage, args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? 2 : 0;
+    }
+    if (args[0] == u"--version") {
+        std::printf("zrtool (ZORVEL LESSON) %s\n", ZR_VERSION);
+        return 0;
     }
     const std::map<QString, std::function<int(const QStringList &)>> commands = {
         {"rmjchk", runRmjchk}, {"chapters", runChapters}, {"keys", runKeys}, {"type", runType}, {"user", runUser},
