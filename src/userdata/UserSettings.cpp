@@ -1,5 +1,6 @@
 #include "userdata/UserSettings.h"
 
+#include "platform/BinaryIO.h"
 #include "platform/Format.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
@@ -277,10 +278,11 @@ void WriteMissingDefaults(std::initializer_list<Setting> settings, const QString
 
 namespace {
 
+// The file's bytes, only to notice a change since the last load; bounded like every
+// settings read, so a device or a huge file in the learner's folder costs nothing.
 QByteArray fileBytes(const QString &file)
 {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return readFileBounded(file, kMaxIniFileBytes, nullptr).value_or(QByteArray());
 }
 
 void loadCurrent()
