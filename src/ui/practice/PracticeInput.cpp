@@ -2,8 +2,10 @@
 
 #include "keyboard/KanaInput.h"
 #include "platform/KanaMode.h"
+#include "platform/OleDate.h"
 #include "ui/keyboard/Shapes.h"
 #include "userdata/UserSettings.h"
+#include "userdata/ZRSub.h"
 
 #include <QKeyEvent>
 
@@ -47,6 +49,33 @@ PracticeAppearance ReadPracticeAppearance(const QString &ini)
     a.guideText = colour("FontColor4");
     a.background = colour("BackColor");
     return a;
+}
+
+ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot, const QString &ini)
+{
+    const QString section = kind == PracticeKind::Word ? QStringLiteral("WordLsn") : QStringLiteral("SSentLsn");
+    const QString general = QStringLiteral("General");
+    ProblemPracticeSettings s;
+    s.kind = kind;
+    s.slot = slot;
+    s.path = ReadUserSetting(section, SlotPathKey(slot), ini);
+    s.title = ReadUserSetting(section, SlotTitleKey(slot), ini);
+    s.look = ReadPracticeAppearance(ini);
+    s.FontUpper = ReadUserSetting(general, QStringLiteral("FontUpper"), ini) == u"1";
+    s.KanaLock = ReadUserSetting(general, QStringLiteral("KanaLock"), ini) == u"1";
+    s.MoveMouse = ReadUserSetting(general, QStringLiteral("MoveMouse"), ini) == u"1";
+    s.typeSound = ZRSub().typeSound();
+    s.errorSound = ZRSub().errorSound();
+    if (kind == PracticeKind::Word) {
+        // A limit that cannot be read keeps its default.
+        if (const auto time = parseTimeValue(ReadUserSetting(section, QStringLiteral("LessonTime"), ini)))
+            s.LessonTime = *time;
+        bool ok = false;
+        const int steps = ReadUserSetting(section, QStringLiteral("LessonStep"), ini).trimmed().toInt(&ok);
+        if (ok && steps > 0)
+            s.LessonStep = steps;
+    }
+    return s;
 }
 
 PracticeDialog::PracticeDialog(QWidget *parent) : QDialog(parent)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/Sound.h"
+#include "practice/ProblemPractice.h"
+
 #include <QChar>
 #include <QDialog>
 #include <QFont>
@@ -25,6 +28,24 @@ struct PracticeAppearance {
     QColor background;    // BackColor
 };
 PracticeAppearance ReadPracticeAppearance(const QString &iniFile);
+
+// What a word or sentence practice is given by its launcher: the slot's problem file
+// and title, and the learner's settings the practice windows use.
+struct ProblemPracticeSettings {
+    PracticeKind kind = PracticeKind::Word;
+    int slot = 1;
+    QString path;    // relative to the installation folder, as the slot stores it
+    QString title;
+    PracticeAppearance look;
+    bool FontUpper = false;
+    bool KanaLock = false;
+    bool MoveMouse = false;
+    SoundSetting typeSound;
+    SoundSetting errorSound;
+    double LessonTime = 150.0 / 86400.0;   // [WordLsn], days
+    int LessonStep = 8;                    // [WordLsn]
+};
+ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot, const QString &iniFile);
 
 // A practice window: input methods off, and every key press taken by the window
 // itself (Tab and Esc included) before any control sees it.

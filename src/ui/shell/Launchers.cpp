@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "ui/practice/ChapterLauncher.h"
+#include "ui/practice/ProblemDialogFrm.h"
 
 namespace zr {
 namespace {
@@ -18,8 +19,8 @@ ShellLaunchers programLaunchers()
     l.chapter = [](QWidget *parent, int lesson, const Chapter &chapter) {
         StartChapter(parent, lesson, chapter);
     };
-    l.word = [](QWidget *, int) { notYet(QStringLiteral("単語練習問題")); };
-    l.sentence = [](QWidget *, int) { notYet(QStringLiteral("短文練習問題")); };
+    l.word = [](QWidget *parent, int slot) { StartProblemPractice(parent, PracticeKind::Word, slot); };
+    l.sentence = [](QWidget *parent, int slot) { StartProblemPractice(parent, PracticeKind::Sentence, slot); };
     l.scoreView = [](QWidget *, int, int) { notYet(QStringLiteral("成績一覧")); };
     l.iniSet = [](QWidget *) { notYet(QStringLiteral("練習問題の構成")); };
     l.userSet = [](QWidget *) { notYet(QStringLiteral("ユーザ設定")); };
