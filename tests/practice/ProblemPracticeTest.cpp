@@ -31,8 +31,8 @@ SentenceSet setOf(const QList<QList<ProblemItem>> &problems)
 }
 
 // A practice over entries, typed right one key every ms milliseconds.
-struct Run {
-    Run(PracticeKind kind, QList<PracticeEntry> entries, int steps = 8, double seconds = 3600)
+struct Practice {
+    Practice(PracticeKind kind, QList<PracticeEntry> entries, int steps = 8, double seconds = 3600)
         : practice(stats, {kind, QStringLiteral(u"題"), 3, seconds / 86400.0, steps}, {})
     {
         Random::seed(5);
@@ -103,7 +103,7 @@ TEST(ProblemEntries, ItemsThatLeaveNothingToTypeAreLeftOut)
     ASSERT_EQ(passages.size(), 2);
     EXPECT_EQ(passages[0].size(), 2);
     EXPECT_EQ(passages[1].front().display, u"三");
-    Run empty(PracticeKind::Word, {});
+    Practice empty(PracticeKind::Word, {});
     EXPECT_FALSE(empty.practice.start());
     EXPECT_TRUE(empty.practice.finished());
 }
@@ -161,7 +161,7 @@ TEST(WordPractice, RowsHoldRandomWordsUpTo62Bytes)
 {
     const auto words = BuildWordEntries({{u"赤"_qs, u"あか"_qs}, {u"写真"_qs, u"しゃしん"_qs}, {u"机"_qs, u"つくえ"_qs}}, 3,
                                         RomajiCourse, romaji());
-    Run run(PracticeKind::Word, words, 3);
+    Practice run(PracticeKind::Word, words, 3);
     ASSERT_TRUE(run.practice.start());
     run.typeAll();
     ASSERT_EQ(run.rows.size(), 6);
@@ -175,7 +175,7 @@ TEST(WordPractice, RowsHoldRandomWordsUpTo62Bytes)
             const PracticeItem &word = words.at(p.word).front();
             EXPECT_LE(width + AnsiByteLength(word.reading), 62);
             width += AnsiByteLength(word.reading) + 2;
-            text += word.display + u"　";
+            text += word.display + QStringLiteral(u"　");
         }
         EXPECT_EQ(row.text, text);
         EXPECT_GT(width, 62 - 8) << "the row ended while a word would still fit";
@@ -189,7 +189,7 @@ TEST(WordPractice, LimitsAreCheckedAtTheEndOfAStep)
                                         romaji());
     {
         // LessonStep 1 ends after the two rows of step 1, long before the time.
-        Run run(PracticeKind::Word, words, 1);
+        Practice run(PracticeKind::Word, words, 1);
         ASSERT_TRUE(run.practice.start());
         run.typeStep();
         EXPECT_TRUE(run.practice.finished());
@@ -197,13 +197,13 @@ TEST(WordPractice, LimitsAreCheckedAtTheEndOfAStep)
     }
     {
         // 10 seconds: the first step that ends after 10 s of typing is the last.
-        Run run(PracticeKind::Word, words, 1000, 10);
+        Practice run(PracticeKind::Word, words, 1000, 10);
         ASSERT_TRUE(run.practice.start());
         int steps = 0;
         double endOfStep = 0;
         while (!run.practice.finished()) {
             EXPECT_LE(endOfStep, 10.0 / 86400.0) << "went on after the time was up";
-            run.typeStep(300);
+            run.typeStep(60);
             endOfStep = run.practice.TTime(run.time.clock().now());
             ++steps;
         }
@@ -214,12 +214,12 @@ TEST(WordPractice, LimitsAreCheckedAtTheEndOfAStep)
 
 TEST(SentencePractice, SixStepsOfPassagesInOrderWhateverTheTime)
 {
-    Run first(PracticeKind::Sentence, twelvePassages());
+    Practice first(PracticeKind::Sentence, twelvePassages());
     ASSERT_TRUE(first.practice.start());
     // A slow typist: ten seconds a key, far beyond any word practice limit.
     EXPECT_EQ(first.typeAll(10000), 6);
     EXPECT_EQ(first.captions.at(2), u"題 (Step 3/6)"_qs);
-    Run second(PracticeKind::Sentence, twelvePassages());
+    Practice second(PracticeKind::Sentence, twelvePassages());
     ASSERT_TRUE(second.practice.start());
     second.typeAll(50);
     QStringList texts;
@@ -228,15 +228,15 @@ TEST(SentencePractice, SixStepsOfPassagesInOrderWhateverTheTime)
         texts.append(first.rows[i].text);
     }
     // Row 0 of step s is problem 2s + 1, row 1 problem 2s + 2; 13 and 14 are not used.
-    EXPECT_EQ(texts, (QStringList{u"問2"_qs, u"問1"_qs, u"問4"_qs, u"問3"_qs, u"問6"_qs, u"問5"_qs, u"問8"_qs,
-                                  u"問7"_qs, u"問10"_qs, u"問9"_qs, u"問12"_qs, u"問11"_qs}));
+    EXPECT_EQ(texts, (QStringList{u"問1"_qs, u"問2"_qs, u"問3"_qs, u"問4"_qs, u"問5"_qs, u"問6"_qs, u"問7"_qs,
+                                  u"問8"_qs, u"問9"_qs, u"問10"_qs, u"問11"_qs, u"問12"_qs}));
 }
 
 TEST(SentencePractice, EveryLineEndsWithTheSpaceBarAndFewPassagesComeAgain)
 {
     const auto passages = BuildPassageEntries(
         setOf({{{u"一"_qs, u"いち"_qs}, {u"二"_qs, u"に"_qs}, {u"三"_qs, u"さん"_qs}}}), RomajiCourse, romaji());
-    Run run(PracticeKind::Sentence, passages);
+    Practice run(PracticeKind::Sentence, passages);
     ASSERT_TRUE(run.practice.start());
     EXPECT_EQ(run.practice.row(0).text, u"一二三"_qs);
     // Both rows of a step are the one passage: three spaces each.
@@ -270,6 +270,6 @@ TEST(PracticeResult, FixedGradingAndTheTwoParagraphs)
     before.DayKeys[0] = 10;
     before.DayDate[0] = 46364;
     EXPECT_EQ(PracticeScoreAddText(before, 0, 0.5 / 86400, 0, 0),
-              u"\r\n　前回の練習日は、" + FormatDate(46364, u"yyyy年m月d日(aaaa)")
+              u"\r\n　前回の練習日は、"_qs + FormatDate(46364, u"yyyy年m月d日(aaaa)")
                   + u"です。\r\n　今回の正解率は 0%、入力速度は 0.0字/分でした。\r\n"_qs);
 }
