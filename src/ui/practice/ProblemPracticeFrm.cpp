@@ -475,13 +475,17 @@ void ProblemPracticeFrm::handOver()
 {
     const double elapsed = practice_->TTime(Clock::current().now());
     hide();
-    ProblemScoreFrm score(kind_, parentWidget());
-    score.CCh = practice_->CCh();
-    score.TTime = elapsed;
-    score.UseKey = UseKey;
-    score.TargetKey = TargetKey;
-    score.lesson = lesson;
-    score.exec();
+    std::unique_ptr<ProblemScoreFrm> score;
+    if (kind_ == PracticeKind::Word)
+        score = std::make_unique<WdScoreFrm>(parentWidget());
+    else
+        score = std::make_unique<SentScoreFrm>(parentWidget());
+    score->CCh = practice_->CCh();
+    score->TTime = elapsed;
+    score->UseKey = UseKey;
+    score->TargetKey = TargetKey;
+    score->lesson = lesson;
+    score->exec();
     accept();
 }
 
