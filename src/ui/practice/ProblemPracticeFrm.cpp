@@ -158,8 +158,10 @@ ProblemPracticeFrm::ProblemPracticeFrm(PracticeKind kind, QWidget *parent) : Pra
         row.problem->setObjectName(QStringLiteral("Label1_%1").arg(i));
         row.inputFrame = new QFrame(this);
         row.inputFrame->setObjectName(QStringLiteral("LblInputFrame_%1").arg(i));
-        row.inputFrame->setFrameShape(QFrame::Panel);
-        row.inputFrame->setFrameShadow(QFrame::Sunken);
+        row.inputFrame->setFrameShape(QFrame::Box);
+        QPalette framePal = row.inputFrame->palette();
+        framePal.setColor(QPalette::WindowText, QColor(170, 170, 170));
+        row.inputFrame->setPalette(framePal);
         row.typed = new TextFlow(row.inputFrame);
         row.typed->setObjectName(QStringLiteral("Label2_%1").arg(i));
         row.miss = new QLabel(row.inputFrame);
