@@ -2,6 +2,7 @@
 // learner sees while typing, how a run ends, and what lands on disk.
 
 #include "PracticeTestKit.h"
+#include "../shell/ShellTestSupport.h"
 
 #include "platform/Format.h"
 #include "ui/common/Application.h"
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QtTest>
 
 using namespace zr;
@@ -176,6 +178,8 @@ private slots:
     void nothingToPractise_data();
     void nothingToPractise();
     void failedSaveSaysSo();
+    void mainWindowStartsTheSelectedSlot_data();
+    void mainWindowStartsTheSelectedSlot();
 };
 
 void ProblemPracticeFrmTest::shippedSlotEndToEnd_data()
@@ -406,6 +410,52 @@ void ProblemPracticeFrmTest::failedSaveSaysSo()
     QCOMPARE(learner.messages.shown.size(), 1);
     QVERIFY(learner.messages.shown[0].text.startsWith(QStringLiteral(u"成績を保存できませんでした。")));
     QCOMPARE(learner.state().CurUser.WordScores[0].PracticeCount, 1.0);
+}
+
+void ProblemPracticeFrmTest::mainWindowStartsTheSelectedSlot_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("course");
+    QTest::newRow("word, romaji") << int(PracticeKind::Word) << int(RomajiCourse);
+    QTest::newRow("sentence, kana") << int(PracticeKind::Sentence) << int(KanaCourse);
+}
+
+// The real launchers from the main window's list; the list shows the run afterwards.
+void ProblemPracticeFrmTest::mainWindowStartsTheSelectedSlot()
+{
+    QFETCH(int, kind);
+    QFETCH(int, course);
+    const PracticeKind k = PracticeKind(kind);
+    ShellScope scope;
+    ResetLaunchers();
+    ClockScope time;
+    scope.putUser(1, sampleUser(QStringLiteral(u"練習"), course, 30));
+    QDir().mkpath(UserFolder(1));
+    RegisterDefaultProblemFiles(UserFolder(1));
+    SetIniString(QStringLiteral("WordLsn"), QStringLiteral("LessonStep"), QStringLiteral("1"), UserIniPath(UserFolder(1)));
+    MainFrm w;
+    w.Load();
+    const int tab = k == PracticeKind::Word ? 1 : 2;
+    child<QTabWidget>(&w, "SSTab1")->setCurrentIndex(tab);
+    auto *list = child<QTreeWidget>(&w, tab == 1 ? "ListView2" : "ListView3");
+    list->setCurrentItem(list->topLevelItem(0));
+    QCOMPARE(list->topLevelItem(0)->text(3), QStringLiteral("-"));
+
+    ModalScript script;
+    script.then(dialogClass(k), [](QWidget *d) { d->findChild<QPushButton *>(QStringLiteral("OKButton"))->click(); });
+    script.then(practiceClass(k), [&](QWidget *f) {
+        typePractice(static_cast<ProblemPracticeFrm *>(f), time.clock(), 150);
+    });
+    script.then(scoreClass(k), [](QWidget *r) { r->findChild<QPushButton *>(QStringLiteral("Command1"))->click(); });
+    script.start();
+    w.StartLesson();
+    QVERIFY(script.finished());
+    QCOMPARE(list->topLevelItem(0)->text(3), QStringLiteral(" 1"));
+    QVERIFY(list->topLevelItem(0)->text(4).endsWith(u'分'));
+    QString error;
+    const auto saved = LoadUserRecord(UserDataPath(UserFolder(1)), &error);
+    QVERIFY(saved.has_value());
+    QCOMPARE(slotRecord(*saved, k).PracticeCount, 1.0);
 }
 
 int main(int argc, char **argv)
