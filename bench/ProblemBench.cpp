@@ -8,6 +8,7 @@
 //   practice_bench cold KIND    one cold start: KIND is word, sentence or drill
 
 #include "engine/RomajiTable.h"
+#include "keyboard/KeyboardModel.h"
 #include "keyboard/LessonTable.h"
 #include "platform/Random.h"
 #include "platform/WindowPositions.h"
@@ -18,6 +19,8 @@
 #include "ui/practice/TrainingFrm.h"
 #include "userdata/UserSettings.h"
 #include "userdata/ZRSub.h"
+
+#include "BenchSupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,25 +36,11 @@
 #include <vector>
 
 using namespace zr;
+using namespace zr::bench;
 
 namespace {
 
 constexpr int kPresses = 2000;
-
-double percentile(std::vector<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    const size_t i = std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5));
-    return v[i];
-}
-
-void press(QWidget *w, QChar c)
-{
-    QKeyEvent down(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(w, &down);
-    QKeyEvent up(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(w, &up);
-}
 
 // A learner with the shipped romaji table in a temporary data folder; word slot 1 is the
 // 2000-word dictionary, sentence slot 1 a set of twelve copies of the longest shipped

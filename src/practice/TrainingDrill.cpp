@@ -19,14 +19,19 @@ const QString kWideBlank = QStringLiteral(u"　");
 
 }  // namespace
 
+void ReadLessonLimits(const QString &section, const QString &iniFile, double &LessonTime, int &LessonStep)
+{
+    if (const auto time = parseTimeValue(ReadUserSetting(section, QStringLiteral("LessonTime"), iniFile)))
+        LessonTime = *time;
+    bool ok = false;
+    const int steps = ReadUserSetting(section, QStringLiteral("LessonStep"), iniFile).trimmed().toInt(&ok);
+    if (ok && steps > 0)
+        LessonStep = steps;
+}
+
 void ReadDrillSettings(DrillSettings &settings, const QString &iniFile)
 {
-    if (const auto time = parseTimeValue(ReadUserSetting(kTraining, QStringLiteral("LessonTime"), iniFile)))
-        settings.LessonTime = *time;
-    bool ok = false;
-    const int steps = ReadUserSetting(kTraining, QStringLiteral("LessonStep"), iniFile).trimmed().toInt(&ok);
-    if (ok && steps > 0)
-        settings.LessonStep = steps;
+    ReadLessonLimits(kTraining, iniFile, settings.LessonTime, settings.LessonStep);
     settings.RmjGuide = ReadUserSetting(kTraining, QStringLiteral("RmjGuide"), iniFile);
     settings.Addition = ReadUserSetting(kTraining, QStringLiteral("Addition"), iniFile) == u"1";
 }

@@ -25,6 +25,10 @@ struct DrillSettings {
     bool Addition = true;                  // remedial pass of mistyped words
 };
 
+// Reads "LessonTime" (a time of day, into days) and "LessonStep" of a section of a
+// learner's "user.ini"; a value that cannot be read leaves its variable as it is.
+void ReadLessonLimits(const QString &section, const QString &iniFile, double &LessonTime, int &LessonStep);
+
 // Reads the [Training] settings of a learner's "user.ini" into settings. A time or a
 // screen count that cannot be read keeps its default.
 void ReadDrillSettings(DrillSettings &settings, const QString &iniFile);

@@ -2,12 +2,18 @@
 
 #include "keyboard/KanaInput.h"
 #include "platform/KanaMode.h"
-#include "platform/OleDate.h"
+#include "practice/TrainingDrill.h"
+#include "platform/Twips.h"
+#include "ui/common/Application.h"
 #include "ui/keyboard/Shapes.h"
 #include "userdata/UserSettings.h"
 #include "userdata/ZRSub.h"
 
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
 
 namespace zr {
 
@@ -51,6 +57,59 @@ PracticeAppearance ReadPracticeAppearance(const QString &ini)
     return a;
 }
 
+void setTextColour(QWidget *w, const QColor &colour)
+{
+    QPalette pal = w->palette();
+    if (pal.color(QPalette::WindowText) == colour)
+        return;
+    pal.setColor(QPalette::WindowText, colour);
+    w->setPalette(pal);
+}
+
+QLabel *CreateErrorLabel(QWidget *window)
+{
+    auto *error = new QLabel(window);
+    error->setObjectName(QStringLiteral("LError"));
+    QFont errorFont(QString::fromUtf16(kProportionalGothic), 11);
+    errorFont.setBold(true);
+    error->setFont(errorFont);
+    setTextColour(error, QColor(210, 0, 0));
+    error->hide();
+    return error;
+}
+
+QLabel *CreateClockBar(QWidget *window, const QString &labelName, QStatusBar **bar)
+{
+    auto *statusBar = new QStatusBar(window);
+    statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar->setSizeGripEnabled(false);
+    auto *clock = new QLabel(statusBar);
+    clock->setObjectName(labelName);
+    statusBar->addWidget(clock, 1);
+    *bar = statusBar;
+    return clock;
+}
+
+QPlainTextEdit *CreateDialogText(QWidget *dialog, int minWidthTwips, int minHeightTwips)
+{
+    auto *text = new QPlainTextEdit(dialog);
+    text->setObjectName(QStringLiteral("Text1"));
+    text->setReadOnly(true);
+    text->setFont(QFont(QString::fromUtf16(kFixedGothic), 10));
+    text->setFocusPolicy(Qt::NoFocus);
+    text->setMinimumSize(int(twipsToPixels(minWidthTwips)), int(twipsToPixels(minHeightTwips)));
+    return text;
+}
+
+QPushButton *CreateNextButton(QWidget *dialog)
+{
+    auto *ok = new QPushButton(QStringLiteral(u"次へ"), dialog);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    ok->setMinimumWidth(96);
+    return ok;
+}
+
 ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot, const QString &ini)
 {
     const QString section = kind == PracticeKind::Word ? QStringLiteral("WordLsn") : QStringLiteral("SSentLsn");
@@ -66,15 +125,8 @@ ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot,
     s.MoveMouse = ReadUserSetting(general, QStringLiteral("MoveMouse"), ini) == u"1";
     s.typeSound = ZRSub().typeSound();
     s.errorSound = ZRSub().errorSound();
-    if (kind == PracticeKind::Word) {
-        // A limit that cannot be read keeps its default.
-        if (const auto time = parseTimeValue(ReadUserSetting(section, QStringLiteral("LessonTime"), ini)))
-            s.LessonTime = *time;
-        bool ok = false;
-        const int steps = ReadUserSetting(section, QStringLiteral("LessonStep"), ini).trimmed().toInt(&ok);
-        if (ok && steps > 0)
-            s.LessonStep = steps;
-    }
+    if (kind == PracticeKind::Word)
+        ReadLessonLimits(section, ini, s.LessonTime, s.LessonStep);
     return s;
 }
 

@@ -9,6 +9,10 @@
 #include <QColor>
 
 class QKeyEvent;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
 
 namespace zr {
 
@@ -46,6 +50,19 @@ struct ProblemPracticeSettings {
     int LessonStep = 8;                    // [WordLsn]
 };
 ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot, const QString &iniFile);
+
+// Sets the text colour of a label.
+void setTextColour(QWidget *w, const QColor &colour);
+
+// The parts the practice windows share: the hidden error label "LError", and the status
+// bar "StatusBar1" with the clock label (returned) in it.
+QLabel *CreateErrorLabel(QWidget *window);
+QLabel *CreateClockBar(QWidget *window, const QString &labelName, QStatusBar **bar);
+
+// The parts the set-up dialogs share: the read-only text "Text1" and the default
+// button "OKButton" reading "次へ".
+QPlainTextEdit *CreateDialogText(QWidget *dialog, int minWidthTwips, int minHeightTwips);
+QPushButton *CreateNextButton(QWidget *dialog);
 
 // A practice window: input methods off, and every key press taken by the window
 // itself (Tab and Esc included) before any control sees it.

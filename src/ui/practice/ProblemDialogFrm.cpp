@@ -22,17 +22,8 @@ ProblemDialogFrm::ProblemDialogFrm(PracticeKind kind, QWidget *parent) : QDialog
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     settings.kind = kind;
 
-    text_ = new QPlainTextEdit(this);
-    text_->setObjectName(QStringLiteral("Text1"));
-    text_->setReadOnly(true);
-    text_->setFont(QFont(QString::fromUtf16(kFixedGothic), 10));
-    text_->setFocusPolicy(Qt::NoFocus);
-    text_->setMinimumSize(int(twipsToPixels(7200)), int(twipsToPixels(3000)));
-
-    ok_ = new QPushButton(QStringLiteral(u"次へ"), this);
-    ok_->setObjectName(QStringLiteral("OKButton"));
-    ok_->setDefault(true);
-    ok_->setMinimumWidth(96);
+    text_ = CreateDialogText(this, 7200, 3000);
+    ok_ = CreateNextButton(this);
     connect(ok_, &QPushButton::clicked, this, &ProblemDialogFrm::next);
 
     auto *buttons = new QHBoxLayout;

@@ -29,15 +29,6 @@ constexpr int kPadding = 6;
 const QColor kGreyed(150, 150, 150);
 const QString kClockPattern = QStringLiteral(u"練習時間 n分s秒");
 
-void setTextColour(QWidget *w, const QColor &colour)
-{
-    QPalette pal = w->palette();
-    if (pal.color(QPalette::WindowText) == colour)
-        return;
-    pal.setColor(QPalette::WindowText, colour);
-    w->setPalette(pal);
-}
-
 QString practiceName(PracticeKind kind)
 {
     return kind == PracticeKind::Word ? QStringLiteral(u"単語練習問題") : QStringLiteral(u"短文練習問題");
@@ -173,20 +164,8 @@ ProblemPracticeFrm::ProblemPracticeFrm(PracticeKind kind, QWidget *parent) : Pra
     input_->setObjectName(QStringLiteral("LInput"));
     cursor_ = new ShapeWidget(ShapeWidget::Rectangle, this);
     cursor_->setObjectName(QStringLiteral("Cursor"));
-    error_ = new QLabel(this);
-    error_->setObjectName(QStringLiteral("LError"));
-    QFont errorFont(QString::fromUtf16(kProportionalGothic), 11);
-    errorFont.setBold(true);
-    error_->setFont(errorFont);
-    setTextColour(error_, QColor(210, 0, 0));
-    error_->hide();
-
-    statusBar_ = new QStatusBar(this);
-    statusBar_->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar_->setSizeGripEnabled(false);
-    time_ = new QLabel(statusBar_);
-    time_->setObjectName(QStringLiteral("LblTime"));
-    statusBar_->addWidget(time_, 1);
+    error_ = CreateErrorLabel(this);
+    time_ = CreateClockBar(this, QStringLiteral("LblTime"), &statusBar_);
 
     display_.setParent(this);
     display_.setObjectName(QStringLiteral("Timer1"));

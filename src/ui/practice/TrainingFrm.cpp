@@ -27,15 +27,6 @@ const QString kSection = QStringLiteral("Training");
 const QString kDictionary = QStringLiteral("resource\\zr.zrd");
 constexpr int kMargin = 16;
 
-void setTextColour(QWidget *w, const QColor &colour)
-{
-    QPalette pal = w->palette();
-    if (pal.color(QPalette::WindowText) == colour)
-        return;
-    pal.setColor(QPalette::WindowText, colour);
-    w->setPalette(pal);
-}
-
 }  // namespace
 
 TrainingFrm::TrainingFrm(QWidget *parent) : PracticeDialog(parent)
@@ -59,13 +50,7 @@ TrainingFrm::TrainingFrm(QWidget *parent) : PracticeDialog(parent)
 
     guide_ = new QLabel(this);
     guide_->setObjectName(QStringLiteral("LGuide"));
-    error_ = new QLabel(this);
-    error_->setObjectName(QStringLiteral("LError"));
-    QFont errorFont(QString::fromUtf16(kProportionalGothic), 11);
-    errorFont.setBold(true);
-    error_->setFont(errorFont);
-    setTextColour(error_, QColor(210, 0, 0));
-    error_->hide();
+    error_ = CreateErrorLabel(this);
 
     KeyboardLayout layout;
     layout.geometry = DrillGeometry;
@@ -76,12 +61,7 @@ TrainingFrm::TrainingFrm(QWidget *parent) : PracticeDialog(parent)
     course_ = ZRSub().CurUser.Course;
     keyboard_ = new KeyboardPicture(layout, course_, ZRSub().FontUpper == 1, this);
 
-    statusBar_ = new QStatusBar(this);
-    statusBar_->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar_->setSizeGripEnabled(false);
-    time_ = new QLabel(statusBar_);
-    time_->setObjectName(QStringLiteral("StatusLabel"));
-    statusBar_->addWidget(time_, 1);
+    time_ = CreateClockBar(this, QStringLiteral("StatusLabel"), &statusBar_);
 
     display_.setParent(this);
     display_.setObjectName(QStringLiteral("Timer1"));

@@ -41,21 +41,10 @@ QString section(PracticeKind kind)
     return kind == PracticeKind::Word ? QStringLiteral("WordLsn") : QStringLiteral("SSentLsn");
 }
 
-// Types a practice through to its end, the expected key every msPerKey milliseconds,
-// a wrong key first wherever wrongAt says so.
 int typePractice(ProblemPracticeFrm *frm, ManualClock &clock, qint64 msPerKey,
                  const std::function<bool(int)> &wrongAt = {})
 {
-    int typed = 0;
-    while (!frm->practice()->finished() && typed < 20000) {
-        const QChar key = frm->practice()->protocol().expectedKey();
-        if (wrongAt && wrongAt(typed))
-            typeKey(frm, key == u'q' ? QChar(u'p') : QChar(u'q'));
-        clock.advanceMs(msPerKey);
-        typeKey(frm, key);
-        ++typed;
-    }
-    return typed;
+    return typeRun(frm, frm->practice(), clock, msPerKey, wrongAt);
 }
 
 // A problem file of the test's own in slot 1, in a resource folder beside the shipped
@@ -182,14 +171,24 @@ private slots:
     void mainWindowStartsTheSelectedSlot();
 };
 
-void ProblemPracticeFrmTest::shippedSlotEndToEnd_data()
+// Rows of both kinds of practice in both courses, or only the diagonal.
+static void kindAndCourseRows(bool all)
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("course");
-    QTest::newRow("word, romaji") << int(PracticeKind::Word) << int(RomajiCourse);
-    QTest::newRow("sentence, romaji") << int(PracticeKind::Sentence) << int(RomajiCourse);
-    QTest::newRow("word, kana") << int(PracticeKind::Word) << int(KanaCourse);
-    QTest::newRow("sentence, kana") << int(PracticeKind::Sentence) << int(KanaCourse);
+    for (int kind : {int(PracticeKind::Word), int(PracticeKind::Sentence)}) {
+        for (int course : {int(RomajiCourse), int(KanaCourse)}) {
+            if (all || (kind == int(PracticeKind::Word)) == (course == RomajiCourse))
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(kind == int(PracticeKind::Word) ? "word" : "sentence",
+                                                                     course == RomajiCourse ? "romaji" : "kana")))
+                    << kind << course;
+        }
+    }
+}
+
+void ProblemPracticeFrmTest::shippedSlotEndToEnd_data()
+{
+    kindAndCourseRows(true);
 }
 
 // Slot 1 of a new learner, twice on one day: one history entry with the sums, the
@@ -414,10 +413,7 @@ void ProblemPracticeFrmTest::failedSaveSaysSo()
 
 void ProblemPracticeFrmTest::mainWindowStartsTheSelectedSlot_data()
 {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("course");
-    QTest::newRow("word, romaji") << int(PracticeKind::Word) << int(RomajiCourse);
-    QTest::newRow("sentence, kana") << int(PracticeKind::Sentence) << int(KanaCourse);
+    kindAndCourseRows(false);
 }
 
 // The real launchers from the main window's list; the list shows the run afterwards.
