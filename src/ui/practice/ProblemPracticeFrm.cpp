@@ -5,7 +5,6 @@
 #include "platform/Format.h"
 #include "platform/KanaMode.h"
 #include "platform/MessageBox.h"
-#include "platform/Random.h"
 #include "platform/Twips.h"
 #include "ui/common/Application.h"
 #include "ui/common/WindowPlacement.h"
@@ -187,7 +186,6 @@ bool ProblemPracticeFrm::prepare()
     prepared_ = true;
     setWindowTitle(QStringLiteral(u"問題文を作成中です..."));
     course_ = ZRSub().CurUser.Course;
-    Random::seedFromClock();
 
     auto refuse = [&](const QString &text) {
         ShowMessage({text, practiceName(kind_), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
