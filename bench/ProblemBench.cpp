@@ -18,7 +18,6 @@
 #include "platform/Random.h"
 #include "platform/WindowPositions.h"
 #include "practice/ProblemFile.h"
-#include "practice/TrainingDrill.h"
 #include "ui/common/Application.h"
 #include "ui/practice/PracticeInput.h"
 #include "ui/practice/ProblemPracticeFrm.h"
@@ -85,10 +84,8 @@ struct Bench {
         ini.close();
         // A learner who has used the program before: every setting the windows read is
         // in the file, so none of them is written while a window opens.
-        ReadProblemPracticeSettings(PracticeKind::Word, 1, CurUserIni());
-        ReadProblemPracticeSettings(PracticeKind::Sentence, 1, CurUserIni());
-        DrillSettings drill;
-        ReadDrillSettings(drill, CurUserIni());
+        for (const SettingDeclaration &d : SettingDeclarations())
+            WriteMissingDefaults({d.id}, CurUserIni());
 
         // The longest passage of the shipped sets, by keys.
         SentenceSet longest;

@@ -7,13 +7,20 @@
 
 namespace zr {
 
+int LessonSizeOf(LessonSize size)
+{
+    switch (size) {
+    case LessonSize::Short: return 40;
+    case LessonSize::Mid: return 70;
+    default: return 100;
+    }
+}
+
 int LessonSizeOf(const QString &setting)
 {
-    if (setting == u"Short")
-        return 40;
-    if (setting == u"Mid")
-        return 70;
-    return 100;
+    UserSettings settings;
+    SetSettingText(settings, Setting::KeyLessonSize, setting);
+    return LessonSizeOf(settings.KeyLessonSize);
 }
 
 QString MakeKeyText(const QString &UseKey, const QString &TargetKey, int size, int course)

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "userdata/UserSettings.h"
+
 #include <QString>
 
 namespace zr {
 
-// Number of keys of a key position check by the "LessonSize" setting: "Short" 40,
-// "Mid" 70, anything else 100.
+// Number of keys of a key position check by the "LessonSize" setting: Short 40,
+// Mid 70, Long 100.
+int LessonSizeOf(LessonSize size);
+// The same for the setting's stored text ("Short", "Mid", anything else Long).
 int LessonSizeOf(const QString &setting);
 
 // The keys a key position check asks for, size characters drawn at random from a pool

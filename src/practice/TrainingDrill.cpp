@@ -5,12 +5,10 @@
 #include "platform/Format.h"
 #include "platform/OleDate.h"
 #include "platform/Random.h"
-#include "userdata/UserSettings.h"
 
 namespace zr {
 namespace {
 
-const QString kTraining = QStringLiteral("Training");
 const QString kFirstPrompt =
     QStringLiteral(u"●次の単語を入力して下さい｡　(入力を始めた時点で時間計測が開始されます)");
 const QString kRunningPrompt = QStringLiteral(u"●次の単語を入力して下さい｡");
@@ -19,21 +17,12 @@ const QString kWideBlank = QStringLiteral(u"　");
 
 }  // namespace
 
-void ReadLessonLimits(const QString &section, const QString &iniFile, double &LessonTime, int &LessonStep)
+void UseDrillSettings(DrillSettings &settings, const UserSettings &user)
 {
-    if (const auto time = parseTimeValue(ReadUserSetting(section, QStringLiteral("LessonTime"), iniFile)))
-        LessonTime = *time;
-    bool ok = false;
-    const int steps = ReadUserSetting(section, QStringLiteral("LessonStep"), iniFile).trimmed().toInt(&ok);
-    if (ok && steps > 0)
-        LessonStep = steps;
-}
-
-void ReadDrillSettings(DrillSettings &settings, const QString &iniFile)
-{
-    ReadLessonLimits(kTraining, iniFile, settings.LessonTime, settings.LessonStep);
-    settings.RmjGuide = ReadUserSetting(kTraining, QStringLiteral("RmjGuide"), iniFile);
-    settings.Addition = ReadUserSetting(kTraining, QStringLiteral("Addition"), iniFile) == u"1";
+    settings.LessonTime = user.training.LessonTime;
+    settings.LessonStep = user.training.LessonStep;
+    settings.RmjGuide = user.RmjGuide;
+    settings.Addition = user.Addition;
 }
 
 // Miss stacks ------------------------------------------------------------------------
@@ -132,7 +121,7 @@ bool TrainingDrill::start()
     screenCounter_ = 0;
     remedialNext_ = false;
     finished_ = false;
-    if (settings_.RmjGuide == u"1")
+    if (settings_.RmjGuide == RmjGuideMode::Never)
         mode_ = 2;
     prompt_ = kFirstPrompt;
     // A word with more keys than a screen holds could never be placed.
@@ -257,7 +246,7 @@ void TrainingDrill::onScreenCompleted()
         }
         remedialNext_ = true;
     }
-    if (settings_.RmjGuide == u"2" && mode_ != 2
+    if (settings_.RmjGuide == RmjGuideMode::FirstHalf && mode_ != 2
         && (now > start + settings_.LessonTime / 2 || screenCounter_ >= settings_.LessonStep / 2.0)) {
         mode_ = 2;
         emit modeChanged();

@@ -2,6 +2,7 @@
 
 #include "engine/KeystrokeProtocol.h"
 #include "practice/DrillWords.h"
+#include "userdata/UserSettings.h"
 
 #include <QList>
 #include <QObject>
@@ -21,17 +22,12 @@ struct DrillSettings {
     int course = 0;
     double LessonTime = 150.0 / 86400.0;   // time limit in days
     int LessonStep = 8;                    // screen limit
-    QString RmjGuide = QStringLiteral("2");
+    RmjGuideMode RmjGuide = RmjGuideMode::FirstHalf;
     bool Addition = true;                  // remedial pass of mistyped words
 };
 
-// Reads "LessonTime" (a time of day, into days) and "LessonStep" of a section of a
-// learner's "user.ini"; a value that cannot be read leaves its variable as it is.
-void ReadLessonLimits(const QString &section, const QString &iniFile, double &LessonTime, int &LessonStep);
-
-// Reads the [Training] settings of a learner's "user.ini" into settings. A time or a
-// screen count that cannot be read keeps its default.
-void ReadDrillSettings(DrillSettings &settings, const QString &iniFile);
+// Takes the [Training] limits, RmjGuide and Addition of a learner's settings.
+void UseDrillSettings(DrillSettings &settings, const UserSettings &user);
 
 // The words a learner mistyped: a short stack of 10 slots (they come back on one of the
 // next screens) and a long one of 25 (the remedial pass). Slot 1 is the newest; -1 is

@@ -22,13 +22,22 @@ QString paragraph(const QString &text)
 
 }  // namespace
 
+GradeThresholds ThresholdsForLevel(PassLevel level)
+{
+    switch (level) {
+    case PassLevel::Easy: return {85, 75};
+    case PassLevel::Standard: return {90, 85};
+    default: return {95, 90};
+    }
+}
+
 GradeThresholds ThresholdsForLevel(const QString &Level)
 {
     if (Level == u"1")
-        return {85, 75};
+        return ThresholdsForLevel(PassLevel::Easy);
     if (Level == u"2")
-        return {90, 85};
-    return {95, 90};
+        return ThresholdsForLevel(PassLevel::Standard);
+    return ThresholdsForLevel(PassLevel::Strict);
 }
 
 int PictureCodeOfClass(int keyClass)

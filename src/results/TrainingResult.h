@@ -16,6 +16,10 @@ struct GradeThresholds {
 };
 GradeThresholds ThresholdsForLevel(const QString &Level);
 
+// The "Level" setting: how strict the pass judgement is.
+enum class PassLevel { Easy = 1, Standard = 2, Strict = 3 };
+GradeThresholds ThresholdsForLevel(PassLevel level);
+
 // Grades of a key, best first.
 enum KeyClass : int { NoMissKey = 1, GoodKey = 2, PracticeKey = 3, FailedKey = 4 };
 

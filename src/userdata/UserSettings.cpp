@@ -4,44 +4,44 @@
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 #include "practice/ProblemFile.h"
+#include "platform/OleDate.h"
 #include "userdata/ZRSub.h"
+
+#include <QFile>
 
 namespace zr {
 namespace {
 
-struct Default {
-    const char16_t *section;
-    const char16_t *key;
-    const char16_t *value;
-};
+using T = SettingType;
 
-constexpr Default kDefaults[] = {
-    {u"General", u"MoveMouse", u"0"},
-    {u"General", u"TypeSound", u"0"},
-    {u"General", u"TypeSoundType", u"1"},
-    {u"General", u"TypeSoundFile", u""},
-    {u"General", u"ErrorSound", u"1"},
-    {u"General", u"ErrorSoundType", u"2"},
-    {u"General", u"KanaLock", u"0"},
-    {u"General", u"Font", u"ＭＳ Ｐゴシック"},
-    {u"General", u"FontSize", u"20"},
-    {u"General", u"FontItalic", u"False"},
-    {u"General", u"FontBold", u"False"},
-    {u"General", u"FontColor1", u"16711680"},
-    {u"General", u"FontColor2", u"0"},
-    {u"General", u"FontColor3", u"0"},
-    {u"General", u"FontColor4", u"33023"},
-    {u"General", u"BackColor", u"16777215"},
-    {u"General", u"FontUpper", u"0"},
-    {u"KeyLsn", u"LessonSize", u"Mid"},
-    {u"Training", u"LessonTime", u"00:02:30"},
-    {u"Training", u"LessonStep", u"8"},
-    {u"Training", u"RmjGuide", u"2"},
-    {u"Training", u"Addition", u"1"},
-    {u"Training", u"Level", u"2"},
-    {u"Training", u"TargetTime", u"40"},
-    {u"WordLsn", u"LessonTime", u"00:02:30"},
-    {u"WordLsn", u"LessonStep", u"8"},
+constexpr SettingDeclaration kDeclarations[] = {
+    {Setting::MoveMouse, u"General", u"MoveMouse", T::Flag, u"0"},
+    {Setting::TypeSound, u"General", u"TypeSound", T::Integer, u"0", 0, 1, 1},
+    {Setting::TypeSoundType, u"General", u"TypeSoundType", T::Integer, u"1", 0, 2, 2},
+    {Setting::TypeSoundFile, u"General", u"TypeSoundFile", T::Text, u""},
+    {Setting::ErrorSound, u"General", u"ErrorSound", T::Integer, u"1", 0, 1, 1},
+    {Setting::ErrorSoundType, u"General", u"ErrorSoundType", T::Integer, u"2", 0, 2, 2},
+    {Setting::ErrorSoundFile, u"General", u"ErrorSoundFile", T::Text, nullptr},
+    {Setting::KanaLock, u"General", u"KanaLock", T::Flag, u"0"},
+    {Setting::Font, u"General", u"Font", T::Text, u"ＭＳ Ｐゴシック"},
+    {Setting::FontSize, u"General", u"FontSize", T::Number, u"20", 6, 72, 1},
+    {Setting::FontItalic, u"General", u"FontItalic", T::Boolean, u"False"},
+    {Setting::FontBold, u"General", u"FontBold", T::Boolean, u"False"},
+    {Setting::FontColor1, u"General", u"FontColor1", T::Colour, u"16711680"},
+    {Setting::FontColor2, u"General", u"FontColor2", T::Colour, u"0"},
+    {Setting::FontColor3, u"General", u"FontColor3", T::Colour, u"0"},
+    {Setting::FontColor4, u"General", u"FontColor4", T::Colour, u"33023"},
+    {Setting::BackColor, u"General", u"BackColor", T::Colour, u"16777215"},
+    {Setting::FontUpper, u"General", u"FontUpper", T::Flag, u"0"},
+    {Setting::KeyLessonSize, u"KeyLsn", u"LessonSize", T::Choice, u"Mid"},
+    {Setting::TrainingLessonTime, u"Training", u"LessonTime", T::Time, u"00:02:30", 60, 10 * 60 + 55, 5},
+    {Setting::TrainingLessonStep, u"Training", u"LessonStep", T::Integer, u"8", 3, 20, 1},
+    {Setting::RmjGuide, u"Training", u"RmjGuide", T::Choice, u"2"},
+    {Setting::Addition, u"Training", u"Addition", T::Flag, u"1"},
+    {Setting::Level, u"Training", u"Level", T::Choice, u"2"},
+    {Setting::TargetTime, u"Training", u"TargetTime", T::Integer, u"40", 10, 400, 5},
+    {Setting::WordLessonTime, u"WordLsn", u"LessonTime", T::Time, u"00:02:30", 60, 10 * 60 + 55, 5},
+    {Setting::WordLessonStep, u"WordLsn", u"LessonStep", T::Integer, u"8", 3, 20, 1},
 };
 
 struct DefaultFile {
@@ -73,15 +73,246 @@ constexpr DefaultFile kDefaultFiles[] = {
     {u"SSentLsn", 10, u"resource\\kentei3.zrw"},
 };
 
+QString defaultText(const SettingDeclaration &d)
+{
+    if (d.id == Setting::ErrorSoundFile)
+        return SystemSoundFolder(ZRSub().AppDir) + QStringLiteral("/media/chord.wav");
+    return QString::fromUtf16(d.defaultText);
+}
+
+// The stored text of a key as the program has always seen it: cut at a NUL, at most
+// 254 bytes, empty when missing.
+QString storedText(const QString &section, const QString &key, const QString &file)
+{
+    QString value;
+    if (GetIniString(section, key, QString(), value, 255, file) == 0)
+        return {};
+    const qsizetype nul = value.indexOf(QChar(u'\0'));
+    if (nul >= 0)
+        value.truncate(nul);
+    return value;
+}
+
+// "00:mm:ss": the minute and second of the limit, as the settings dialog builds it.
+QString limitText(double lessonTime)
+{
+    const TimeOfDay t = timeOfDay(lessonTime);
+    return QStringLiteral("00:") + FormatNumber(t.minute, u"00") + QStringLiteral(":") + FormatNumber(t.second, u"00");
+}
+
+// The order of the settings dialog's save.
+constexpr Setting kSaveOrder[] = {
+    Setting::ErrorSound,         Setting::ErrorSoundType,     Setting::ErrorSoundFile, Setting::TypeSound,
+    Setting::TypeSoundType,      Setting::TypeSoundFile,      Setting::MoveMouse,      Setting::TrainingLessonTime,
+    Setting::TrainingLessonStep, Setting::WordLessonTime,     Setting::WordLessonStep, Setting::TargetTime,
+    Setting::KeyLessonSize,      Setting::RmjGuide,           Setting::KanaLock,       Setting::Addition,
+    Setting::Level,              Setting::FontUpper,          Setting::Font,           Setting::FontSize,
+    Setting::FontItalic,         Setting::FontBold,           Setting::FontColor1,     Setting::FontColor2,
+    Setting::FontColor3,         Setting::FontColor4,         Setting::BackColor,
+};
+static_assert(std::size(kSaveOrder) == std::size(kDeclarations));
+
 }  // namespace
+
+std::span<const SettingDeclaration> SettingDeclarations()
+{
+    return kDeclarations;
+}
+
+const SettingDeclaration &Declaration(Setting setting)
+{
+    return kDeclarations[size_t(setting)];
+}
+
+UserSettings DefaultUserSettings()
+{
+    UserSettings u;
+    u.ErrorSoundFile = defaultText(Declaration(Setting::ErrorSoundFile));
+    return u;
+}
+
+UserSettings LoadUserSettings(const QString &file)
+{
+    UserSettings u = DefaultUserSettings();
+    for (const SettingDeclaration &d : kDeclarations) {
+        const QString text = storedText(QString::fromUtf16(d.section), QString::fromUtf16(d.key), file);
+        SetSettingText(u, d.id, text.isEmpty() ? defaultText(d) : text);
+    }
+    return u;
+}
+
+void SetSettingText(UserSettings &u, Setting setting, const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    bool ok = false;
+    auto flag = [&] { return text == u"1"; };
+    auto rounded = [&] { return qint32(qRound(text.toDouble())); };
+    auto boolean = [&] { return text.compare(u"True", Qt::CaseInsensitive) == 0; };
+    auto colour = [&](qint64 &field) {
+        const qint64 v = trimmed.toLongLong(&ok);
+        if (ok)
+            field = v;
+    };
+    auto time = [&](PracticeLimit &limit) {
+        if (const auto t = parseTimeValue(text))
+            limit.LessonTime = *t;
+    };
+    auto steps = [&](PracticeLimit &limit) {
+        const int v = trimmed.toInt(&ok);
+        if (ok && v > 0)
+            limit.LessonStep = v;
+    };
+    switch (setting) {
+    case Setting::MoveMouse: u.MoveMouse = flag(); break;
+    case Setting::TypeSound: u.TypeSound = rounded(); break;
+    case Setting::TypeSoundType: u.TypeSoundType = rounded(); break;
+    case Setting::TypeSoundFile: u.TypeSoundFile = text; break;
+    case Setting::ErrorSound: u.ErrorSound = rounded(); break;
+    case Setting::ErrorSoundType: u.ErrorSoundType = rounded(); break;
+    case Setting::ErrorSoundFile: u.ErrorSoundFile = text; break;
+    case Setting::KanaLock: u.KanaLock = flag(); break;
+    case Setting::Font: u.Font = text; break;
+    case Setting::FontSize: {
+        const double size = trimmed.toDouble(&ok);
+        if (ok && size >= 6 && size <= 72)
+            u.FontSize = size;
+        break;
+    }
+    case Setting::FontItalic: u.FontItalic = boolean(); break;
+    case Setting::FontBold: u.FontBold = boolean(); break;
+    case Setting::FontColor1: colour(u.FontColor1); break;
+    case Setting::FontColor2: colour(u.FontColor2); break;
+    case Setting::FontColor3: colour(u.FontColor3); break;
+    case Setting::FontColor4: colour(u.FontColor4); break;
+    case Setting::BackColor: colour(u.BackColor); break;
+    case Setting::FontUpper: u.FontUpper = flag(); break;
+    case Setting::KeyLessonSize:
+        u.KeyLessonSize = text == u"Short" ? LessonSize::Short : text == u"Mid" ? LessonSize::Mid : LessonSize::Long;
+        break;
+    case Setting::TrainingLessonTime: time(u.training); break;
+    case Setting::TrainingLessonStep: steps(u.training); break;
+    case Setting::RmjGuide:
+        u.RmjGuide = text == u"1" ? RmjGuideMode::Never : text == u"2" ? RmjGuideMode::FirstHalf : RmjGuideMode::Always;
+        break;
+    case Setting::Addition: u.Addition = flag(); break;
+    case Setting::Level:
+        u.Level = text == u"1" ? PassLevel::Easy : text == u"2" ? PassLevel::Standard : PassLevel::Strict;
+        break;
+    case Setting::TargetTime: {
+        const int v = trimmed.toInt(&ok);
+        if (ok)
+            u.TargetTime = v;
+        break;
+    }
+    case Setting::WordLessonTime: time(u.word); break;
+    case Setting::WordLessonStep: steps(u.word); break;
+    }
+}
+
+QString SettingText(const UserSettings &u, Setting setting)
+{
+    auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+    auto boolean = [](bool on) { return on ? QStringLiteral("True") : QStringLiteral("False"); };
+    switch (setting) {
+    case Setting::MoveMouse: return flag(u.MoveMouse);
+    case Setting::TypeSound: return QString::number(u.TypeSound);
+    case Setting::TypeSoundType: return QString::number(u.TypeSoundType);
+    case Setting::TypeSoundFile: return u.TypeSoundFile;
+    case Setting::ErrorSound: return QString::number(u.ErrorSound);
+    case Setting::ErrorSoundType: return QString::number(u.ErrorSoundType);
+    case Setting::ErrorSoundFile: return u.ErrorSoundFile;
+    case Setting::KanaLock: return flag(u.KanaLock);
+    case Setting::Font: return u.Font;
+    case Setting::FontSize: return QString::number(u.FontSize);
+    case Setting::FontItalic: return boolean(u.FontItalic);
+    case Setting::FontBold: return boolean(u.FontBold);
+    case Setting::FontColor1: return QString::number(u.FontColor1);
+    case Setting::FontColor2: return QString::number(u.FontColor2);
+    case Setting::FontColor3: return QString::number(u.FontColor3);
+    case Setting::FontColor4: return QString::number(u.FontColor4);
+    case Setting::BackColor: return QString::number(u.BackColor);
+    case Setting::FontUpper: return flag(u.FontUpper);
+    case Setting::KeyLessonSize:
+        return u.KeyLessonSize == LessonSize::Short ? QStringLiteral("Short")
+               : u.KeyLessonSize == LessonSize::Mid ? QStringLiteral("Mid")
+                                                    : QStringLiteral("Long");
+    case Setting::TrainingLessonTime: return limitText(u.training.LessonTime);
+    case Setting::TrainingLessonStep: return QString::number(u.training.LessonStep);
+    case Setting::RmjGuide: return QString::number(int(u.RmjGuide));
+    case Setting::Addition: return flag(u.Addition);
+    case Setting::Level: return QString::number(int(u.Level));
+    case Setting::TargetTime: return QString::number(u.TargetTime);
+    case Setting::WordLessonTime: return limitText(u.word.LessonTime);
+    case Setting::WordLessonStep: return QString::number(u.word.LessonStep);
+    }
+    return {};
+}
+
+bool SaveUserSettings(const UserSettings &settings, const QString &file)
+{
+    bool ok = true;
+    for (Setting setting : kSaveOrder) {
+        const SettingDeclaration &d = Declaration(setting);
+        if (setting == Setting::ErrorSoundType || setting == Setting::TypeSoundType) {
+            const qint32 type = setting == Setting::ErrorSoundType ? settings.ErrorSoundType : settings.TypeSoundType;
+            if (type != 0 && type != 2)
+                continue;
+        }
+        const QString key = setting == Setting::FontBold ? QStringLiteral("Fontbold") : QString::fromUtf16(d.key);
+        ok = SetIniString(QString::fromUtf16(d.section), key, SettingText(settings, setting), file) && ok;
+    }
+    return ok;
+}
+
+void WriteMissingDefaults(std::initializer_list<Setting> settings, const QString &file)
+{
+    for (Setting setting : settings) {
+        const SettingDeclaration &d = Declaration(setting);
+        ReadUserSetting(QString::fromUtf16(d.section), QString::fromUtf16(d.key), file);
+    }
+}
+
+namespace {
+
+QByteArray fileBytes(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void loadCurrent()
+{
+    LoadedUserSettings &l = ZRSub().loadedSettings;
+    l.file = CurUserIni();
+    l.bytes = fileBytes(l.file);
+    l.settings = LoadUserSettings(l.file);
+    l.loaded = true;
+}
+
+}  // namespace
+
+void ReloadUserSettings()
+{
+    WriteMissingDefaults({Setting::ErrorSound, Setting::ErrorSoundType, Setting::ErrorSoundFile, Setting::TypeSound,
+                          Setting::TypeSoundType, Setting::TypeSoundFile, Setting::FontUpper},
+                         CurUserIni());
+    loadCurrent();
+    UseSharedSettings(ZRSub().loadedSettings.settings);
+}
+
+const UserSettings &CurrentUserSettings()
+{
+    const LoadedUserSettings &l = ZRSub().loadedSettings;
+    if (!l.loaded || l.file != CurUserIni() || l.bytes != fileBytes(l.file))
+        loadCurrent();
+    return l.settings;
+}
 
 QString DefaultSettingValue(const QString &section, const QString &key)
 {
-    if (section == u"General" && key == u"ErrorSoundFile")
-        return SystemSoundFolder(ZRSub().AppDir) + QStringLiteral("/media/chord.wav");
-    for (const Default &d : kDefaults) {
+    for (const SettingDeclaration &d : kDeclarations) {
         if (section == d.section && key == d.key)
-            return QString::fromUtf16(d.value);
+            return defaultText(d);
     }
     return {};
 }
@@ -104,6 +335,14 @@ QString ReadUserSetting(const QString &section, const QString &key, const QStrin
             return value;
     }
     return DefaultUserSetting(section, key, file);
+}
+
+QStringList ReadSlotTitles(const QString &section, const QString &file)
+{
+    QStringList titles;
+    for (int k = 1; k <= 10; ++k)
+        titles << ReadUserSetting(section, SlotTitleKey(k), file);
+    return titles;
 }
 
 QString SlotPathKey(int slot)

@@ -1,8 +1,180 @@
 #pragma once
 
+#include "results/TrainingResult.h"
+
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
+
+#include <initializer_list>
+#include <span>
 
 namespace zr {
+
+// Every key of a learner's "user.ini" except the problem-file slots (below) is declared
+// once here, with its section, its type, the text of its default and the range its
+// editor offers. A learner's settings are read into one typed value, `UserSettings`,
+// which the windows take as it is; nothing else parses the file's text.
+
+enum class Setting {
+    // [General]
+    MoveMouse,
+    TypeSound,
+    TypeSoundType,
+    TypeSoundFile,
+    ErrorSound,
+    ErrorSoundType,
+    ErrorSoundFile,
+    KanaLock,
+    Font,
+    FontSize,
+    FontItalic,
+    FontBold,
+    FontColor1,
+    FontColor2,
+    FontColor3,
+    FontColor4,
+    BackColor,
+    FontUpper,
+    // [KeyLsn]
+    KeyLessonSize,
+    // [Training]
+    TrainingLessonTime,
+    TrainingLessonStep,
+    RmjGuide,
+    Addition,
+    Level,
+    TargetTime,
+    // [WordLsn], shared by word and sentence practice
+    WordLessonTime,
+    WordLessonStep,
+};
+
+enum class SettingType {
+    Flag,      // "1" on, anything else off
+    Integer,   // decimal text
+    Number,    // decimal text with an optional fraction
+    Text,      // taken as it is
+    Boolean,   // "True" / "False"
+    Colour,    // 0x00BBGGRR as decimal text
+    Time,      // "hh:mm:ss", a duration in days; its range is in seconds
+    Choice,    // one of a few words or digits
+};
+
+struct SettingDeclaration {
+    Setting id;
+    const char16_t *section;
+    const char16_t *key;
+    SettingType type;
+    const char16_t *defaultText;   // ErrorSoundFile's default depends on the installation
+    // The range an editor offers (both 0 when it offers none); stored values outside
+    // it are used as they are.
+    int minimum = 0;
+    int maximum = 0;
+    int step = 0;
+};
+
+// All declarations, in the order of the enum.
+std::span<const SettingDeclaration> SettingDeclarations();
+const SettingDeclaration &Declaration(Setting setting);
+
+// How long a word drill or a practice runs: the first of a time and a number of
+// screens that is reached ends it.
+struct PracticeLimit {
+    double LessonTime = 150.0 / 86400.0;   // days; the editor offers 1-10 minutes, 0-59 s
+    int LessonStep = 8;                    // screens; the editor offers 3-20
+
+    bool operator==(const PracticeLimit &) const = default;
+};
+
+// When the drill shows the keys of the next unit under the problem line.
+enum class RmjGuideMode { Never = 1, FirstHalf = 2, Always = 3 };
+
+// How many keys the key position check asks for.
+enum class LessonSize { Short, Mid, Long };
+
+struct UserSettings {
+    // [General]
+    bool MoveMouse = false;        // mouse cursor to the practice window's corner
+    qint32 TypeSound = 0;          // 1: a sound on every correct key
+    qint32 TypeSoundType = 1;      // 0 the standard beep, 2 the file; 1 (the default) neither
+    QString TypeSoundFile;
+    qint32 ErrorSound = 1;         // 1: a sound on every miss
+    qint32 ErrorSoundType = 2;
+    QString ErrorSoundFile;
+    bool KanaLock = false;         // keep the kana lock in line with the course
+    QString Font = QStringLiteral(u"ＭＳ Ｐゴシック");
+    double FontSize = 20;          // points; 6 to 72
+    bool FontItalic = false;
+    bool FontBold = false;
+    qint64 FontColor1 = 16711680;  // the typed part of the problem text
+    qint64 FontColor2 = 0;         // the input line
+    qint64 FontColor3 = 0;         // the problem text
+    qint64 FontColor4 = 33023;     // the input guide
+    qint64 BackColor = 16777215;
+    bool FontUpper = false;        // show letters in upper case
+    // [KeyLsn]
+    LessonSize KeyLessonSize = LessonSize::Mid;
+    // [Training]
+    PracticeLimit training;
+    RmjGuideMode RmjGuide = RmjGuideMode::FirstHalf;
+    bool Addition = true;          // a remedial pass of the mistyped words
+    PassLevel Level = PassLevel::Standard;
+    int TargetTime = 40;           // target speed in characters a minute (not a time)
+    // [WordLsn]
+    PracticeLimit word;
+
+    bool operator==(const UserSettings &) const = default;
+};
+
+// The settings of the current learner as last read, and the file and bytes they were
+// read from (kept in the shared state).
+struct LoadedUserSettings {
+    QString file;
+    QByteArray bytes;
+    UserSettings settings;
+    bool loaded = false;
+};
+
+// The defaults of every setting (ErrorSoundFile: the chord of the installation).
+UserSettings DefaultUserSettings();
+
+// Reads every declared key of file. A missing or empty key, and a value its reader
+// cannot use, take the default; nothing is written.
+UserSettings LoadUserSettings(const QString &file);
+
+// Sets one setting from the text a file stores: "1" for a flag, "True" for a boolean
+// (in any case), a time as "hh:mm:ss", a size of 6 to 72 points, a positive number
+// of screens; "Short"/"Mid" (anything else: Long); RmjGuide and Level "1"/"2"
+// (anything else: the third choice). A text the setting cannot take leaves it as it is.
+void SetSettingText(UserSettings &settings, Setting setting, const QString &text);
+
+// The value of setting as the file stores it.
+QString SettingText(const UserSettings &settings, Setting setting);
+
+// Writes the settings into file in the order the settings dialog saves them:
+// [General] sounds and MoveMouse, the [Training] and [WordLsn] limits, TargetTime,
+// LessonSize, RmjGuide, KanaLock, Addition, Level, then FontUpper, the font and the
+// colours. A sound type that is neither 0 nor 2 is not written (the dialog has no
+// option for it), and the bold flag goes under "Fontbold", the spelling the dialog
+// has always used. Returns false when the file could not be written.
+bool SaveUserSettings(const UserSettings &settings, const QString &file);
+
+// A learner's file fills in the order the program first needs its keys: the first use
+// of a key writes its default when the file lacks it. Each window that starts to use
+// keys names them here, in the order it reads them.
+void WriteMissingDefaults(std::initializer_list<Setting> settings, const QString &file);
+
+// The current learner's settings. Read again whenever the current learner's file no
+// longer holds what they were read from (the settings dialog saved, a key's default
+// was written, or the file was edited by hand); reading writes nothing.
+const UserSettings &CurrentUserSettings();
+
+// Loads the current learner's settings when the learner becomes current and after the
+// settings dialog saves: first writes the defaults of the keys every window shares
+// (the sounds and FontUpper) when the file lacks them, then reads the file and hands
+// the shared keys to the shared state (UseSharedSettings).
+void ReloadUserSettings();
 
 // Reads a setting of a learner's "user.ini". An empty or missing value is replaced by
 // its default, which is then written into the file, so the file grows to its full
@@ -16,6 +188,14 @@ QString DefaultUserSetting(const QString &section, const QString &key, const QSt
 // The default of a setting without writing it.
 QString DefaultSettingValue(const QString &section, const QString &key);
 
+// The problem-file slots: in sections "WordLsn" and "SSentLsn", "L"n holds the path of
+// slot n (1-10, relative to the installation folder) and "LT"n the file's title.
+QString SlotPathKey(int slot);
+QString SlotTitleKey(int slot);
+
+// The titles of the ten slots of section; a missing title is written empty.
+QStringList ReadSlotTitles(const QString &section, const QString &file);
+
 // Registers problem file path (relative to the installation folder) in slot n of
 // section ("WordLsn" or "SSentLsn") of the learner folder's "user.ini": "L"n = path,
 // "LT"n = the file's title. An empty path clears both keys.
@@ -25,9 +205,5 @@ void RegisterProblemFile(const QString &section, int slot, const QString &path,
 // The default problem files: four word dictionaries in word slots 1-4 and ten sentence
 // sets in sentence slots 1-10; the other slots are cleared.
 void RegisterDefaultProblemFiles(const QString &userFolder);
-
-// The slot key names "L1".."L10" and "LT1".."LT10".
-QString SlotPathKey(int slot);
-QString SlotTitleKey(int slot);
 
 }  // namespace zr

@@ -200,18 +200,14 @@ std::optional<UserRecord> WriteNewUser(const QString &mkPath, const NewUserChoic
     const QString ini = UserIniPath(mkPath);
     if (QFileInfo::exists(ini) && !QFile::remove(ini))
         return undo(QStringLiteral("設定ファイル「%1」を書き換えられません。").arg(QDir::toNativeSeparators(ini)));
-    ReadUserSetting(QStringLiteral("General"), QStringLiteral("MoveMouse"), ini);
-    ReadUserSetting(QStringLiteral("General"), QStringLiteral("ErrorSound"), ini);
-    ReadUserSetting(QStringLiteral("Training"), QStringLiteral("LessonTime"), ini);
-    ReadUserSetting(QStringLiteral("Training"), QStringLiteral("LessonStep"), ini);
-    ReadUserSetting(QStringLiteral("WordLsn"), QStringLiteral("LessonTime"), ini);
-    ReadUserSetting(QStringLiteral("WordLsn"), QStringLiteral("LessonStep"), ini);
-    ReadUserSetting(QStringLiteral("KeyLsn"), QStringLiteral("LessonSize"), ini);
+    WriteMissingDefaults({Setting::MoveMouse, Setting::ErrorSound, Setting::TrainingLessonTime,
+                          Setting::TrainingLessonStep, Setting::WordLessonTime, Setting::WordLessonStep,
+                          Setting::KeyLessonSize},
+                         ini);
     if (!SetIniString(QStringLiteral("Training"), QStringLiteral("TargetTime"),
                       QString::number(choices.targetSpeed), ini))
         return undo(QStringLiteral("設定ファイル「%1」に書き込めません。").arg(QDir::toNativeSeparators(ini)));
     RegisterDefaultProblemFiles(mkPath);
-    ZRSub().ErrorSound = 1;
 
     rec.RomajiTable.load(*defaults);
     if (choices.course == 0) {
@@ -233,6 +229,7 @@ std::optional<UserRecord> WriteNewUser(const QString &mkPath, const NewUserChoic
     s.TrainingSel = 1;
     s.WordSel = 1;
     s.SentenceSel = 1;
+    ReloadUserSettings();
     return rec;
 }
 
@@ -243,6 +240,7 @@ void MakeCurrentUser(const QString &folder, const UserRecord &record)
     s.CurUser = record;
     if (!QFileInfo::exists(UserIniPath(folder)))
         RegisterDefaultProblemFiles(folder);
+    ReloadUserSettings();
 }
 
 bool RemoveUserFolder(const QString &folder, QString *error)

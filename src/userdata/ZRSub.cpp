@@ -14,6 +14,18 @@ SharedState &ZRSub()
     return state;
 }
 
+void UseSharedSettings(const UserSettings &settings)
+{
+    SharedState &s = ZRSub();
+    s.ErrorSound = settings.ErrorSound;
+    s.ErrorSoundType = settings.ErrorSoundType;
+    s.ErrorSoundFile = settings.ErrorSoundFile;
+    s.TypeSound = settings.TypeSound;
+    s.TypeSoundType = settings.TypeSoundType;
+    s.TypeSoundFile = settings.TypeSoundFile;
+    s.FontUpper = settings.FontUpper ? 1 : 0;
+}
+
 void PlayTypeSound()
 {
     PlayFeedbackSound(ZRSub().typeSound());

@@ -3,6 +3,7 @@
 #include "engine/KeyStats.h"
 #include "platform/Sound.h"
 #include "userdata/UserRecord.h"
+#include "userdata/UserSettings.h"
 
 #include <QString>
 
@@ -25,6 +26,8 @@ struct SharedState {
     qint32 TypeSoundType = 0;
     QString TypeSoundFile;
     qint16 FontUpper = 0;
+    // The typed settings of the current learner (see CurrentUserSettings).
+    LoadedUserSettings loadedSettings;
 
     qint16 TrainingSel = 1;
     qint16 WordSel = 1;
@@ -38,6 +41,9 @@ struct SharedState {
 };
 
 SharedState &ZRSub();
+
+// Takes the sound settings and FontUpper of a learner's settings into the shared state.
+void UseSharedSettings(const UserSettings &settings);
 
 // The feedback sounds of the practice screens, as the shared settings say.
 void PlayTypeSound();

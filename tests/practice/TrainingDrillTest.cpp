@@ -210,7 +210,7 @@ TEST(TrainingDrill, GuideByRmjGuide)
 {
     DrillSettings s;
     s.LessonStep = 8;
-    s.RmjGuide = QStringLiteral("2");
+    s.RmjGuide = RmjGuideMode::FirstHalf;
     Drill half({u"かさ"_qs, u"あした"_qs}, s);
     ASSERT_TRUE(half.drill.start());
     EXPECT_TRUE(half.drill.guideShown());
@@ -221,12 +221,12 @@ TEST(TrainingDrill, GuideByRmjGuide)
     half.typeScreen(10);   // four of eight steps: half the steps, long before half the time
     EXPECT_FALSE(half.drill.guideShown());
 
-    s.RmjGuide = QStringLiteral("1");
+    s.RmjGuide = RmjGuideMode::Never;
     Drill never({u"かさ"_qs}, s);
     ASSERT_TRUE(never.drill.start());
     EXPECT_FALSE(never.drill.guideShown());
 
-    s.RmjGuide = QStringLiteral("3");
+    s.RmjGuide = RmjGuideMode::Always;
     Drill always({u"かさ"_qs}, s);
     ASSERT_TRUE(always.drill.start());
     for (int i = 0; i < 6; ++i)
@@ -250,13 +250,13 @@ TEST(DrillSettingsFromIni, DefaultsAndBadValues)
     const QString ini = dir.file(QStringLiteral("user.ini"));
     writeAnsiText(ini, QStringLiteral("[Training]\r\nLessonTime=abc\r\nLessonStep=-3\r\nAddition=0\r\nRmjGuide=3\r\n"));
     DrillSettings s;
-    ReadDrillSettings(s, ini);
+    UseDrillSettings(s, LoadUserSettings(ini));
     EXPECT_DOUBLE_EQ(s.LessonTime, 150.0 / 86400);
     EXPECT_EQ(s.LessonStep, 8);
     EXPECT_FALSE(s.Addition);
-    EXPECT_EQ(s.RmjGuide, u"3"_qs);
+    EXPECT_EQ(s.RmjGuide, RmjGuideMode::Always);
     writeAnsiText(ini, QStringLiteral("[Training]\r\nLessonTime=00:01:00\r\nLessonStep=3\r\n"));
-    ReadDrillSettings(s, ini);
+    UseDrillSettings(s, LoadUserSettings(ini));
     EXPECT_NEAR(s.LessonTime * 86400, 60, 1e-6);
     EXPECT_EQ(s.LessonStep, 3);
 }

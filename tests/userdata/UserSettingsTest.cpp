@@ -1,6 +1,7 @@
 #include "userdata/UserSettings.h"
 
 #include "TestSupport.h"
+#include "platform/Cp932.h"
 #include "platform/IniFile.h"
 #include "practice/ProblemFile.h"
 #include "userdata/ZRSub.h"
@@ -85,6 +86,116 @@ TEST(DefaultUserSetting, TheWholeTable)
     const QString chord = DefaultSettingValue("General", "ErrorSoundFile");
     EXPECT_TRUE(chord.endsWith("resource/system/media/chord.wav"));
     EXPECT_TRUE(QFileInfo::exists(chord));
+}
+
+TEST(UserSettings, StoredTextAndWhatTheProgramMakesOfIt)
+{
+    TempDir dir;
+    const QString ini = dir.file("user.ini");
+    // Each row: the stored text of a setting and the text its typed value writes back.
+    const struct {
+        Setting setting;
+        const char16_t *stored;
+        const char16_t *used;
+    } rows[] = {
+        {Setting::MoveMouse, u"1", u"1"},           {Setting::MoveMouse, u"2", u"0"},
+        {Setting::ErrorSound, u"1.6", u"2"},        {Setting::TypeSoundType, u"x", u"0"},
+        {Setting::ErrorSoundFile, u"", nullptr},    {Setting::FontSize, u"10.5", u"10.5"},
+        {Setting::FontSize, u"100", u"20"},         {Setting::FontItalic, u"true", u"True"},
+        {Setting::FontBold, u"-1", u"False"},       {Setting::FontColor4, u" 255 ", u"255"},
+        {Setting::BackColor, u"white", u"16777215"}, {Setting::KeyLessonSize, u"Short", u"Short"},
+        {Setting::KeyLessonSize, u"short", u"Long"}, {Setting::TrainingLessonTime, u"01:03:05", u"00:03:05"},
+        {Setting::TrainingLessonTime, u"abc", u"00:02:30"}, {Setting::TrainingLessonStep, u"-3", u"8"},
+        {Setting::RmjGuide, u"1", u"1"},            {Setting::RmjGuide, u"x", u"3"},
+        {Setting::Level, u"", u"2"},                {Setting::Level, u"9", u"3"},
+        {Setting::TargetTime, u" 55 ", u"55"},      {Setting::TargetTime, u"fast", u"40"},
+        {Setting::WordLessonStep, u"20", u"20"},    {Setting::Addition, u"0", u"0"},
+    };
+    SharedStateScope scope;
+    for (const auto &row : rows) {
+        const SettingDeclaration &d = Declaration(row.setting);
+        writeAnsiText(ini, "[" + QString::fromUtf16(d.section) + "]\r\n" + QString::fromUtf16(d.key) + "="
+                               + QString::fromUtf16(row.stored) + "\r\n");
+        const QByteArray before = readBytes(ini);
+        const UserSettings loaded = LoadUserSettings(ini);
+        const QString expected =
+            row.used ? QString::fromUtf16(row.used) : DefaultSettingValue(QString::fromUtf16(d.section), QString::fromUtf16(d.key));
+        EXPECT_EQ(SettingText(loaded, row.setting), expected) << QString::fromUtf16(d.key).toStdString();
+        EXPECT_EQ(readBytes(ini), before) << "loading writes nothing";
+    }
+    // Every declaration is found under its own id, and an empty file loads the defaults.
+    for (const SettingDeclaration &d : SettingDeclarations())
+        EXPECT_EQ(&Declaration(d.id), &d);
+    EXPECT_EQ(LoadUserSettings(dir.file("none.ini")), DefaultUserSettings());
+}
+
+TEST(UserSettings, SavedInTheOrderOfTheSettingsDialog)
+{
+    SharedStateScope scope;
+    TempDir dir;
+    const QString ini = dir.file("user.ini");
+    UserSettings u = DefaultUserSettings();
+    u.ErrorSoundFile = "/snd/err.wav";
+    ASSERT_TRUE(SaveUserSettings(u, ini));
+    // TypeSoundType 1 matches no option and stays unwritten; the bold flag is "Fontbold".
+    EXPECT_EQ(fromAnsi(readBytes(ini)),
+              QString::fromUtf16(u"[General]\r\nErrorSound=1\r\nErrorSoundType=2\r\nErrorSoundFile=/snd/err.wav\r\n"
+                                 u"TypeSound=0\r\nTypeSoundFile=\r\nMoveMouse=0\r\nKanaLock=0\r\nFontUpper=0\r\n"
+                                 u"Font=ＭＳ Ｐゴシック\r\nFontSize=20\r\nFontItalic=False\r\nFontbold=False\r\n"
+                                 u"FontColor1=16711680\r\nFontColor2=0\r\nFontColor3=0\r\nFontColor4=33023\r\n"
+                                 u"BackColor=16777215\r\n"
+                                 u"[Training]\r\nLessonTime=00:02:30\r\nLessonStep=8\r\nTargetTime=40\r\n"
+                                 u"RmjGuide=2\r\nAddition=1\r\nLevel=2\r\n"
+                                 u"[WordLsn]\r\nLessonTime=00:02:30\r\nLessonStep=8\r\n"
+                                 u"[KeyLsn]\r\nLessonSize=Mid\r\n"));
+
+    // Every field comes back as saved.
+    u.MoveMouse = u.KanaLock = u.FontUpper = u.FontItalic = u.FontBold = true;
+    u.TypeSound = 1;
+    u.TypeSoundType = 2;
+    u.TypeSoundFile = u"/snd/タイプ.wav"_qs;
+    u.ErrorSound = 0;
+    u.ErrorSoundType = 0;
+    u.Font = u"ＭＳ 明朝"_qs;
+    u.FontSize = 10.5;
+    u.FontColor1 = 1, u.FontColor2 = 2, u.FontColor3 = 3, u.FontColor4 = 4, u.BackColor = 5;
+    u.KeyLessonSize = LessonSize::Long;
+    u.training = {(2 * 60 + 5) / 86400.0, 3};
+    u.word = {(10 * 60 + 55) / 86400.0, 20};
+    u.RmjGuide = RmjGuideMode::Never;
+    u.Addition = false;
+    u.Level = PassLevel::Strict;
+    u.TargetTime = 400;
+    ASSERT_TRUE(SaveUserSettings(u, ini));
+    const UserSettings back = LoadUserSettings(ini);
+    for (const SettingDeclaration &d : SettingDeclarations())
+        EXPECT_EQ(SettingText(back, d.id), SettingText(u, d.id)) << QString::fromUtf16(d.key).toStdString();
+    EXPECT_TRUE(readBytes(ini).contains("LessonTime=00:02:05\r\n"));
+    EXPECT_FALSE(readBytes(ini).contains("FontBold"));
+}
+
+TEST(UserSettings, TheCurrentLearnersFollowTheFile)
+{
+    CurrentUser user;
+    SetIniString("General", "ErrorSound", "0", user.ini());
+    // Becoming current writes the defaults of the shared keys the file lacks, in the
+    // order the main window has always read them, and hands them to the shared state.
+    ReloadUserSettings();
+    EXPECT_EQ(fromAnsi(readBytes(user.ini())),
+              "[General]\r\nErrorSound=0\r\nErrorSoundType=2\r\nErrorSoundFile="
+                  + DefaultSettingValue("General", "ErrorSoundFile")
+                  + "\r\nTypeSound=0\r\nTypeSoundType=1\r\nTypeSoundFile=\r\nFontUpper=0\r\n");
+    EXPECT_EQ(user.state().ErrorSound, 0);
+    EXPECT_EQ(user.state().ErrorSoundType, 2);
+    // A change of the file is seen by the next reader; reading writes nothing.
+    SetIniString("Training", "Level", "1", user.ini());
+    const QByteArray before = readBytes(user.ini());
+    EXPECT_EQ(CurrentUserSettings().Level, PassLevel::Easy);
+    EXPECT_EQ(CurrentUserSettings().training.LessonStep, 8);
+    EXPECT_EQ(readBytes(user.ini()), before);
+    // A window that starts to use keys writes those still missing, in its order.
+    WriteMissingDefaults({Setting::Level, Setting::TargetTime, Setting::KanaLock}, user.ini());
+    EXPECT_TRUE(readBytes(user.ini()).endsWith("FontUpper=0\r\nKanaLock=0\r\n[Training]\r\nLevel=1\r\nTargetTime=40\r\n"));
 }
 
 TEST(RegisterProblemFile, StoresPathAndTitle)

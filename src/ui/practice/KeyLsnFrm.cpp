@@ -88,13 +88,12 @@ void KeyLsnFrm::load()
 {
     setWindowTitle(QStringLiteral("Chapter ") + NumberText(lesson) + QStringLiteral(u" - キー位置の確認"));
     RestoreWindowPosition(this, kSection);
-    const QString ini = CurUserIni();
-    if (ReadUserSetting(QStringLiteral("General"), QStringLiteral("MoveMouse"), ini) == u"1")
+    WriteMissingDefaults({Setting::MoveMouse, Setting::KanaLock, Setting::KeyLessonSize}, CurUserIni());
+    settings_ = CurrentUserSettings();
+    if (settings_.MoveMouse)
         QCursor::setPos(frameGeometry().topLeft());
-    kanaLock_ = ReadUserSetting(QStringLiteral("General"), QStringLiteral("KanaLock"), ini) == u"1"
-                    ? QStringLiteral("ON")
-                    : QString();
-    lessonSize_ = LessonSizeOf(ReadUserSetting(QStringLiteral("KeyLsn"), QStringLiteral("LessonSize"), ini));
+    kanaLock_ = settings_.KanaLock ? QStringLiteral("ON") : QString();
+    lessonSize_ = LessonSizeOf(settings_.KeyLessonSize);
 
     const int course = ZRSub().CurUser.Course;
     keyboard_->DrawKeyboard();

@@ -52,6 +52,7 @@ private:
     bool missFlg_ = false;
     int lessonSize_ = 70;
     QString kanaLock_;
+    UserSettings settings_;   // the learner's settings as the window opened
     bool loaded_ = false;
     bool done_ = false;
     bool positionSaved_ = false;

@@ -2,7 +2,7 @@
 
 #include "keyboard/KanaInput.h"
 #include "platform/KanaMode.h"
-#include "practice/TrainingDrill.h"
+#include "platform/IniFile.h"
 #include "platform/Twips.h"
 #include "ui/common/Application.h"
 #include "ui/keyboard/Shapes.h"
@@ -31,30 +31,33 @@ QChar TypedCharacter(const QKeyEvent &event)
     return kana.isNull() ? c : kana;
 }
 
-PracticeAppearance ReadPracticeAppearance(const QString &ini)
+PracticeAppearance PracticeAppearanceOf(const UserSettings &settings)
 {
-    const QString general = QStringLiteral("General");
-    auto setting = [&](const char *key) { return ReadUserSetting(general, QString::fromLatin1(key), ini); };
-    auto colour = [&](const char *key) {
-        bool ok = false;
-        const qint64 value = setting(key).trimmed().toLongLong(&ok);
-        if (!ok)
-            return ColourFromSetting(DefaultSettingValue(general, QString::fromLatin1(key)).toLongLong());
-        return ColourFromSetting(value);
-    };
     PracticeAppearance a;
-    a.font = QFont(setting("Font"));
-    bool ok = false;
-    const double size = setting("FontSize").trimmed().toDouble(&ok);
-    a.font.setPointSizeF(ok && size >= 6 && size <= 72 ? size : 20);
-    a.font.setItalic(setting("FontItalic").compare(u"True", Qt::CaseInsensitive) == 0);
-    a.font.setBold(setting("FontBold").compare(u"True", Qt::CaseInsensitive) == 0);
-    a.typedText = colour("FontColor1");
-    a.inputText = colour("FontColor2");
-    a.problemText = colour("FontColor3");
-    a.guideText = colour("FontColor4");
-    a.background = colour("BackColor");
+    a.font = QFont(settings.Font);
+    a.font.setPointSizeF(settings.FontSize);
+    a.font.setItalic(settings.FontItalic);
+    a.font.setBold(settings.FontBold);
+    a.typedText = ColourFromSetting(settings.FontColor1);
+    a.inputText = ColourFromSetting(settings.FontColor2);
+    a.problemText = ColourFromSetting(settings.FontColor3);
+    a.guideText = ColourFromSetting(settings.FontColor4);
+    a.background = ColourFromSetting(settings.BackColor);
     return a;
+}
+
+void WriteMissingAppearanceDefaults(const QString &iniFile)
+{
+    WriteMissingDefaults({Setting::Font, Setting::FontSize, Setting::FontItalic, Setting::FontBold,
+                          Setting::FontColor1, Setting::FontColor2, Setting::FontColor3, Setting::FontColor4,
+                          Setting::BackColor},
+                         iniFile);
+}
+
+PracticeAppearance ReadPracticeAppearance(const QString &iniFile)
+{
+    WriteMissingAppearanceDefaults(iniFile);
+    return PracticeAppearanceOf(LoadUserSettings(iniFile));
 }
 
 void setTextColour(QWidget *w, const QColor &colour)
@@ -113,20 +116,25 @@ QPushButton *CreateNextButton(QWidget *dialog)
 ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot, const QString &ini)
 {
     const QString section = kind == PracticeKind::Word ? QStringLiteral("WordLsn") : QStringLiteral("SSentLsn");
-    const QString general = QStringLiteral("General");
+    WriteMissingAppearanceDefaults(ini);
+    WriteMissingDefaults({Setting::KanaLock, Setting::MoveMouse}, ini);
+    if (kind == PracticeKind::Word)
+        WriteMissingDefaults({Setting::WordLessonTime, Setting::WordLessonStep}, ini);
+    const UserSettings user = ini == CurUserIni() ? CurrentUserSettings() : LoadUserSettings(ini);
     ProblemPracticeSettings s;
     s.kind = kind;
     s.slot = slot;
-    s.path = ReadUserSetting(section, SlotPathKey(slot), ini);
-    s.title = ReadUserSetting(section, SlotTitleKey(slot), ini);
-    s.look = ReadPracticeAppearance(ini);
-    s.FontUpper = ReadUserSetting(general, QStringLiteral("FontUpper"), ini) == u"1";
-    s.KanaLock = ReadUserSetting(general, QStringLiteral("KanaLock"), ini) == u"1";
-    s.MoveMouse = ReadUserSetting(general, QStringLiteral("MoveMouse"), ini) == u"1";
-    s.typeSound = ZRSub().typeSound();
-    s.errorSound = ZRSub().errorSound();
+    // The slot keys have no default; an empty one is a free slot.
+    GetIniString(section, SlotPathKey(slot), QString(), s.path, 255, ini);
+    GetIniString(section, SlotTitleKey(slot), QString(), s.title, 255, ini);
+    s.look = PracticeAppearanceOf(user);
+    s.FontUpper = user.FontUpper;
+    s.KanaLock = user.KanaLock;
+    s.MoveMouse = user.MoveMouse;
+    s.typeSound = {user.TypeSound, user.TypeSoundType, user.TypeSoundFile};
+    s.errorSound = {user.ErrorSound, user.ErrorSoundType, user.ErrorSoundFile};
     if (kind == PracticeKind::Word)
-        ReadLessonLimits(section, ini, s.LessonTime, s.LessonStep);
+        s.limit = user.word;
     return s;
 }
 

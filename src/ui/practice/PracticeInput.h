@@ -2,6 +2,7 @@
 
 #include "platform/Sound.h"
 #include "practice/ProblemPractice.h"
+#include "userdata/UserSettings.h"
 
 #include <QChar>
 #include <QDialog>
@@ -31,6 +32,11 @@ struct PracticeAppearance {
     QColor guideText;     // FontColor4
     QColor background;    // BackColor
 };
+PracticeAppearance PracticeAppearanceOf(const UserSettings &settings);
+// Writes the defaults of the font and colour keys a file lacks, in the order the
+// practice windows have always first read them.
+void WriteMissingAppearanceDefaults(const QString &iniFile);
+// Both of the above for a learner's file.
 PracticeAppearance ReadPracticeAppearance(const QString &iniFile);
 
 // What a word or sentence practice is given by its launcher: the slot's problem file
@@ -46,9 +52,10 @@ struct ProblemPracticeSettings {
     bool MoveMouse = false;
     SoundSetting typeSound;
     SoundSetting errorSound;
-    double LessonTime = 150.0 / 86400.0;   // [WordLsn], days
-    int LessonStep = 8;                    // [WordLsn]
+    PracticeLimit limit;   // [WordLsn]
 };
+// The settings of a slot of the current learner, whose file is iniFile. The defaults
+// of the keys the practice windows read are written first when the file lacks them.
 ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot, const QString &iniFile);
 
 // Sets the text colour of a label.

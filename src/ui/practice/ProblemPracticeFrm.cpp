@@ -214,8 +214,8 @@ bool ProblemPracticeFrm::prepare()
     options.kind = kind_;
     options.title = settings.title;
     options.mode = mode;
-    options.LessonTime = settings.LessonTime;
-    options.LessonStep = settings.LessonStep;
+    options.LessonTime = settings.limit.LessonTime;
+    options.LessonStep = settings.limit.LessonStep;
     KeystrokeProtocol::Options protocol;
     protocol.typeSound = settings.typeSound;
     protocol.errorSound = settings.errorSound;

@@ -79,10 +79,13 @@ bool TrainingFrm::prepare()
     setWindowTitle(QStringLiteral(u"問題文を作成中です..."));
 
     const QString ini = CurUserIni();
-    look_ = ReadPracticeAppearance(ini);
-    kanaLock_ = ReadUserSetting(QStringLiteral("General"), QStringLiteral("KanaLock"), ini) == u"1"
-                    ? QStringLiteral("ON")
-                    : QString();
+    WriteMissingAppearanceDefaults(ini);
+    WriteMissingDefaults({Setting::KanaLock, Setting::TrainingLessonTime, Setting::TrainingLessonStep,
+                          Setting::RmjGuide, Setting::Addition},
+                         ini);
+    settings_ = CurrentUserSettings();
+    look_ = PracticeAppearanceOf(settings_);
+    kanaLock_ = settings_.KanaLock ? QStringLiteral("ON") : QString();
     DrillSettings settings;
     settings.UseKey = UseKey;
     settings.TargetKey = TargetKey;
@@ -90,7 +93,7 @@ bool TrainingFrm::prepare()
     settings.mode = mode;
     settings.MType = MType;
     settings.course = course_;
-    ReadDrillSettings(settings, ini);
+    UseDrillSettings(settings, settings_);
 
     KeystrokeProtocol::Options options;
     options.typeSound = ZRSub().typeSound();

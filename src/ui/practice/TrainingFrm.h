@@ -65,6 +65,7 @@ private:
     PracticeAppearance look_;
     int course_ = 0;
     QString kanaLock_;
+    UserSettings settings_;   // the learner's settings as the window opened
     bool prepared_ = false;
     bool ready_ = false;
     bool positionSaved_ = false;

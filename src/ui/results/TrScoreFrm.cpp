@@ -18,11 +18,10 @@ TrScoreFrm::TrScoreFrm(QWidget *parent)
                    parent)
 {
     setObjectName(QStringLiteral("TrScoreFrm"));
-    const QString ini = CurUserIni();
-    bool ok = false;
-    const int target = ReadUserSetting(QStringLiteral("Training"), QStringLiteral("TargetTime"), ini).trimmed().toInt(&ok);
-    targetTime_ = ok ? target : DefaultSettingValue(QStringLiteral("Training"), QStringLiteral("TargetTime")).toInt();
-    thresholds_ = ThresholdsForLevel(ReadUserSetting(QStringLiteral("Training"), QStringLiteral("Level"), ini));
+    WriteMissingDefaults({Setting::TargetTime, Setting::Level}, CurUserIni());
+    const UserSettings &settings = CurrentUserSettings();
+    targetTime_ = settings.TargetTime;
+    thresholds_ = ThresholdsForLevel(settings.Level);
     menuButton()->setEnabled(false);
 }
 

@@ -222,6 +222,7 @@ void MainFrm::buildMenus()
     });
     connect(MenuUserSet, &QAction::triggered, this, [this] {
         Launchers().userSet(this);
+        ReloadUserSettings();
         InitActivate();
     });
     connect(MenuRmjCust, &QAction::triggered, this, [this] {
@@ -453,15 +454,7 @@ void MainFrm::InitActivate()
         graph_->setEnabled(true);
         setWindowTitle(kCaption + QStringLiteral(" - ") + s.CurUser.UserName);
 
-        const QString ini = CurUserIni();
-        const QString general = QStringLiteral("General");
-        s.ErrorSound = qRound(ReadUserSetting(general, QStringLiteral("ErrorSound"), ini).toDouble());
-        s.ErrorSoundType = qRound(ReadUserSetting(general, QStringLiteral("ErrorSoundType"), ini).toDouble());
-        s.ErrorSoundFile = ReadUserSetting(general, QStringLiteral("ErrorSoundFile"), ini);
-        s.TypeSound = qRound(ReadUserSetting(general, QStringLiteral("TypeSound"), ini).toDouble());
-        s.TypeSoundType = qRound(ReadUserSetting(general, QStringLiteral("TypeSoundType"), ini).toDouble());
-        s.TypeSoundFile = ReadUserSetting(general, QStringLiteral("TypeSoundFile"), ini);
-        s.FontUpper = ReadUserSetting(general, QStringLiteral("FontUpper"), ini) == u"1" ? 1 : 0;
+        UseSharedSettings(CurrentUserSettings());
 
         SetTrainingItem();
         SetWordItem();
@@ -542,8 +535,9 @@ void MainFrm::SetWordItem()
     for (const auto &block : blocks) {
         block.list->clear();
         const QString section = QString::fromLatin1(block.section);
+        const QStringList titles = ReadSlotTitles(section, ini);
         for (int k = 1; k <= UserRecord::kSlots; ++k) {
-            const QString title = ReadUserSetting(section, SlotTitleKey(k), ini);
+            const QString &title = titles[k - 1];
             if (title.isEmpty())
                 continue;
             const ScoreRecord &score = block.scores[size_t(k - 1)];

@@ -206,7 +206,7 @@ void ProblemPracticeFrmTest::shippedSlotEndToEnd()
 
     const Practised first = practise(learner, k, shots);
     QVERIFY(first.finished && first.reachedResult);
-    QCOMPARE(first.dialogCaption, ReadUserSetting(section(k), QStringLiteral("LT1"), CurUserIni()));
+    QCOMPARE(first.dialogCaption, ReadSlotTitles(section(k), CurUserIni()).at(0));
     QVERIFY(first.advice.contains(QStringLiteral(u"このレッスンは今回が初めての練習となります。")));
     QCOMPARE(first.captions.last(), first.dialogCaption + (k == PracticeKind::Word ? QStringLiteral(" (Step 2)")
                                                                                     : QStringLiteral(" (Step 6/6)")));
