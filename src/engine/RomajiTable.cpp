@@ -141,10 +141,20 @@ std::optional<QList<RomajiEntry>> ParseDefaultTable(QStringView text, QString *e
         return true;
     };
 
+    // After a comma another field follows, even when the line or the file ends first:
+    // "ゐ," is an entry with empty keys, not half of one.
+    bool fieldDue = false;
+    auto addField = [&](QString field) {
+        fields.append(std::move(field));
+        return fields.size() < 2 || addEntry();
+    };
     while (i < n) {
-        // A line with nothing on it holds no field.
         if (isBreak(i)) {
             skipBreak();
+            // A line with nothing on it holds no field.
+            if (fieldDue && !addField(QString()))
+                return std::nullopt;
+            fieldDue = false;
             continue;
         }
         while (i < n && isBlank(text[i]))
@@ -164,14 +174,16 @@ std::optional<QList<RomajiEntry>> ParseDefaultTable(QStringView text, QString *e
                 ++i;
             field = text.mid(start, i - start).trimmed().toString();
         }
-        if (i < n && text[i] == u',')
+        fieldDue = i < n && text[i] == u',';
+        if (fieldDue)
             ++i;
         else
             skipBreak();
-        fields.append(field);
-        if (fields.size() == 2 && !addEntry())
+        if (!addField(field))
             return std::nullopt;
     }
+    if (fieldDue && !addField(QString()))
+        return std::nullopt;
     // A last entry without its keys field reads with empty keys.
     if (fields.size() == 1 && !addEntry())
         return std::nullopt;

@@ -5,12 +5,11 @@
 
 namespace zr {
 
-// Every file the program reads or writes keeps its text in code page 932 (the
-// Windows variant of Shift-JIS). These are the only places where text crosses that
+// Every file the program reads or writes keeps its text in code page 932 (Windows-31J,
+// the Microsoft variant of Shift-JIS). These are the only places where text crosses that
 // border.
 
-// Encodes text to code page 932. A character the code page lacks becomes '?', as the
-// Windows conversion does.
+// Encodes text to code page 932. A character the code page lacks becomes '?'.
 QByteArray toAnsi(QStringView text);
 
 // Decodes code page 932 bytes. A byte sequence that is not valid code page 932 becomes

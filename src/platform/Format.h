@@ -4,9 +4,9 @@
 
 namespace zr {
 
-// Number formats of the program's texts, written as Visual Basic format patterns:
-// "#" and "0" digit places, "." the decimal point, up to three sections separated by
-// ";" for positive, negative and zero values. The negative section carries no sign of
+// The number formats of the program's texts, written as patterns: "#" and "0" digit
+// places, "." the decimal point, up to three sections separated by ";" for positive,
+// negative and zero values. The negative section carries no sign of
 // its own; a single section gets a "-" in front of negative values. Any other
 // character is literal ("L#" gives L1, "+-0" gives +-0). Rounding is half away from
 // zero, on the value as written with 15 significant digits.

@@ -3,7 +3,9 @@
 #include "platform/BinaryIO.h"
 #include "platform/Cp932.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
 
 #include <optional>
@@ -26,15 +28,29 @@ struct ParsedLine {
     QString value;  // key value
 };
 
-QList<Line> readLines(const QString &path, bool *exists = nullptr)
+// The lines of a settings file; a missing file has none. Nothing when the file exists
+// but could not be read whole (no permission, a folder, over the size limit): such a
+// file must not be taken for an empty one, or a write would replace it.
+std::optional<QList<Line>> readLines(const QString &path, QString *error = nullptr)
 {
     QList<Line> lines;
     QFile file(path);
-    if (exists)
-        *exists = file.exists();
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxIniFileSize)
+    if (!QFileInfo::exists(path))
         return lines;
+    auto fail = [&](const QString &why) -> std::optional<QList<Line>> {
+        if (error)
+            *error = QStringLiteral("設定ファイル「%1」を読み込めません。%2").arg(QDir::toNativeSeparators(path), why);
+        return std::nullopt;
+    };
+    if (QFileInfo(path).isDir())
+        return fail(QStringLiteral("同じ名前のフォルダがあります。"));
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(file.errorString());
+    if (file.size() > kMaxIniFileSize)
+        return fail(QStringLiteral("ファイルが大きすぎます。"));
     const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
     qsizetype start = 0;
     while (start < data.size()) {
         qsizetype end = data.indexOf('\n', start);
@@ -67,6 +83,39 @@ ParsedLine parse(const QString &text)
     return {};
 }
 
+bool hasControl(QStringView text)
+{
+    for (QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            return true;
+    }
+    return false;
+}
+
+// Why a section or key name cannot be written, or nothing when it can. A name must keep
+// to its own line and read back as itself: no control characters, no "]" in a section
+// name, no "=" in a key name and no key that would read as a section header.
+QString badName(const QString &section, const QString &key)
+{
+    if (section.trimmed().isEmpty() || hasControl(section) || section.contains(u']'))
+        return QStringLiteral("セクション名「%1」は設定ファイルに書けません。").arg(section.simplified());
+    if (key.trimmed().isEmpty() || hasControl(key) || key.contains(u'=') || key.trimmed().startsWith(u'['))
+        return QStringLiteral("キー名「%1」は設定ファイルに書けません。").arg(key.simplified());
+    return {};
+}
+
+// A value stays on its line: every control character (line breaks above all) becomes
+// a blank.
+QString oneLine(const QString &value)
+{
+    QString clean = value;
+    for (QChar &c : clean) {
+        if (c.category() == QChar::Other_Control)
+            c = u' ';
+    }
+    return clean;
+}
+
 bool sameName(const QString &a, const QString &b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -97,7 +146,7 @@ int GetIniString(const QString &section, const QString &key, const QString &defa
 {
     std::optional<QString> found;
     bool inSection = false;
-    for (const Line &line : readLines(file)) {
+    for (const Line &line : readLines(file).value_or(QList<Line>())) {
         const ParsedLine p = parse(line.text);
         if (p.kind == ParsedLine::Section) {
             if (inSection)
@@ -112,10 +161,19 @@ int GetIniString(const QString &section, const QString &key, const QString &defa
     return AnsiByteLength(value);
 }
 
-bool SetIniString(const QString &section, const QString &key, const QString &value,
-                  const QString &file)
+bool SetIniString(const QString &section, const QString &key, const QString &rawValue,
+                  const QString &file, QString *error)
 {
-    QList<Line> lines = readLines(file);
+    if (const QString why = badName(section, key); !why.isEmpty()) {
+        if (error)
+            *error = why;
+        return false;
+    }
+    const QString value = oneLine(rawValue);
+    std::optional<QList<Line>> read = readLines(file, error);
+    if (!read)
+        return false;
+    QList<Line> &lines = *read;
 
     qsizetype sectionAt = -1;   // index of the section header
     qsizetype insertAt = -1;    // where a new key of the section goes
@@ -162,7 +220,7 @@ bool SetIniString(const QString &section, const QString &key, const QString &val
         data.append(line.raw);
         data.append("\r\n");
     }
-    return writeFileAtomically(file, data, nullptr);
+    return writeFileAtomically(file, data, error);
 }
 
 }  // namespace zr

@@ -4,10 +4,10 @@
 
 namespace zr {
 
-// The settings files ("user.ini") are INI files handled with the semantics of the
-// Windows profile functions: section and key names compare without regard to case,
-// lines the program does not touch stay byte for byte as they were, and a write creates
-// the file and the section when they are missing. Text is code page 932.
+// The settings files ("user.ini") are INI files: "[Section]" lines, then "Key=Value"
+// lines. Section and key names compare without regard to case, lines the program does
+// not touch stay byte for byte as they were, and a write creates the file and the
+// section when they are missing. Text is code page 932.
 
 // Reads the value of key in section into value. When the key is missing the default is
 // taken instead. The value is cut to bufferSize - 1 bytes, as a caller's buffer of
@@ -17,9 +17,13 @@ int GetIniString(const QString &section, const QString &key, const QString &defa
                  QString &value, int bufferSize, const QString &file);
 
 // Writes key=value into section, replacing the key's line when the key exists (its
-// spelling in the file is kept). The file is replaced atomically. Returns false when
-// the file could not be written; callers of the original interface ignore the result.
+// spelling in the file is kept). The file is replaced atomically. A value keeps to one
+// line: control characters in it are written as blanks. Returns false, with the reason
+// in error, when nothing was written: a section or key name that could not be read back
+// as itself (control characters, "]" in a section, "=" in a key, empty), a file that
+// exists but could not be read whole (it is never replaced then), or a failed write.
+// The settings reader goes on with its defaults either way.
 bool SetIniString(const QString &section, const QString &key, const QString &value,
-                  const QString &file);
+                  const QString &file, QString *error = nullptr);
 
 }  // namespace zr

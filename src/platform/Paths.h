@@ -19,8 +19,8 @@ QString FindAppDir(const QString &executableDir);
 // --data-dir, otherwise $XDG_DATA_HOME/zorvel-lesson. Ends with "/".
 QString DefaultDataDir();
 
-// The folder of bundled system sounds, standing in for the Windows folder:
-// <AppDir>/resource/system.
+// The folder of the sounds that ship with the program, where the default sound for a
+// wrong key lives: <AppDir>/resource/system.
 QString SystemSoundFolder(const QString &appDir);
 
 // Options of the command line.

@@ -31,8 +31,11 @@ void ApplyScoreUpdate(ScoreRecord &r, double &totalPracticeTime, double chars, d
 
 double PracticeMinutes(double duration)
 {
-    const TimeOfDay t = timeOfDay(duration);
-    return t.hour * 60 + t.minute + t.second / 60.0;
+    // Whole days count as well: a learner's total passes 24 hours in time, and a time
+    // of day alone would start again from 0. Durations are whole seconds, as stored.
+    if (!isValidOleDate(duration))
+        return 0;
+    return double(std::llround(std::fabs(duration) * 86400.0)) / 60.0;
 }
 
 std::optional<double> CheckedPracticeMinutes(double duration)

@@ -33,8 +33,9 @@ struct ScoreRecord {
 void ApplyScoreUpdate(ScoreRecord &record, double &totalPracticeTime, double chars, double hits,
                       double misses, double elapsed, double today);
 
-// Minutes of a duration in days, from the time of day of the value: hours * 60 +
-// minutes + seconds / 60 (whole seconds; whole days are lost, as the date type does).
+// Minutes of a duration in days: days * 1440 + hours * 60 + minutes + seconds / 60,
+// counted in whole seconds. Every figure in minutes (list times, totals, speeds) comes
+// from here. 0 for a value that is not a time at all.
 double PracticeMinutes(double duration);
 
 // The same, or nothing when the duration is not a valid time value (a damaged record).

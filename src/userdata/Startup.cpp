@@ -1,5 +1,6 @@
 #include "userdata/Startup.h"
 
+#include "keyboard/LessonTable.h"
 #include "platform/BinaryIO.h"
 #include "platform/MessageBox.h"
 #include "userdata/Users.h"
@@ -81,7 +82,7 @@ LegacyMove MoveLegacyLayout(QString *error)
 
     const QString backup = ZRSub().DataDir + QStringLiteral("UserBackup");
     if (!QDir().mkpath(backup) || !CopyFiles(all, backup, error)) {
-        // The originals stay where they are; they are the backup then.
+        // The files stay in "user" as they were; they are the backup then.
         return LegacyMove::Failed;
     }
     const QFileInfoList files = QDir(root).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
@@ -127,7 +128,10 @@ QString StoredUserName(const QString &folder)
     return header ? header->UserName : QString();
 }
 
-std::optional<UserRecord> ConvertUserFolder(const QString &folder, QString *error)
+namespace {
+
+// The current record an old one in the folder converts to, without writing anything.
+std::optional<UserRecord> BuildConvertedRecord(const QString &folder, QString *error)
 {
     auto fail = [&](const QString &message) -> std::optional<UserRecord> {
         if (error)
@@ -136,15 +140,16 @@ std::optional<UserRecord> ConvertUserFolder(const QString &folder, QString *erro
     };
     const QString path = UserDataPath(folder);
     QString why;
-    bool truncated = false;
-    const std::optional<LegacyUserRecord> old = LoadLegacyUserRecord(path, &why, &truncated);
+    bool headerCut = false;
+    const std::optional<LegacyUserRecord> old = LoadLegacyUserRecord(path, &why, nullptr, &headerCut);
     if (!old)
         return fail(QStringLiteral("成績データ「%1」を変換できません。%2").arg(native(path), why));
     const QString who = old->UserName.isEmpty() ? QFileInfo(folder).fileName() : old->UserName;
-    if (truncated) {
-        return fail(QStringLiteral("「%1」の成績データ（%2）は途中で切れているため、変換できません。")
-                        .arg(who, native(path))
-                    + kCrLf + QStringLiteral("元のファイルはそのまま残してあります。"));
+    // Cut short after the header, the missing records read as zeros like any record's
+    // tail; cut within the header, not even the name and course are known.
+    if (headerCut) {
+        return fail(QStringLiteral("「%1」の成績データ（%2）は途中で切れていて、使用者名やコースが読めないため、変換できません。")
+                        .arg(who, native(path)));
     }
     QList<RomajiEntry> defaults;
     if (old->FormatVersion == 5) {
@@ -153,12 +158,49 @@ std::optional<UserRecord> ConvertUserFolder(const QString &folder, QString *erro
             return fail(QStringLiteral("「%1」の成績データを変換できません。").arg(who) + kCrLf + why);
         defaults = *table;
     }
-    const UserRecord record = ConvertLegacyUserRecord(*old, defaults);
-    if (!SaveUserRecord(path, record, &why)) {
-        return fail(QStringLiteral("「%1」の成績データ（%2）を書き込めません。%3").arg(who, native(path), why)
-                    + kCrLf + QStringLiteral("元のファイルはそのまま残してあります。"));
+    // Without the lesson table the Chapter reached is only kept within the record's 70.
+    const std::optional<QStringList> lessons = ReadLessonTable(AppPath(LessonTableFile(old->Course)), nullptr);
+    const int chapterCount = lessons ? ChapterTable(*lessons).ChapterCount() : 0;
+    return ConvertLegacyUserRecord(*old, defaults, chapterCount);
+}
+
+}  // namespace
+
+std::optional<UserRecord> ConvertUserFolder(const QString &folder, QString *error)
+{
+    const std::optional<UserRecord> record = BuildConvertedRecord(folder, error);
+    if (!record)
+        return std::nullopt;
+    const QString path = UserDataPath(folder);
+    QString why;
+    if (!SaveUserRecord(path, *record, &why)) {
+        if (error) {
+            *error = QStringLiteral("「%1」の成績データ（%2）を書き込めません。%3").arg(record->UserName, native(path), why)
+                     + kCrLf + QStringLiteral("元のファイルはそのまま残してあります。");
+        }
+        return std::nullopt;
     }
     return record;
+}
+
+QString UnusableRecordNotice(const UserFile &file)
+{
+    const QString path = native(UserDataPath(file.folder));
+    QString text = QStringLiteral("使用者：「%1」（%2）").arg(file.label(), QFileInfo(file.folder).fileName()) + kCrLf;
+    if (file.problem == RecordProblem::Unreadable) {
+        text += QStringLiteral("成績データのファイル（%1）を開けません。").arg(path);
+        if (!file.detail.isEmpty())
+            text += kCrLf + file.detail;
+    } else {
+        text += RecordProblemText(file.problem) + kCrLf;
+        QString why;
+        if (BuildConvertedRecord(file.folder, &why))
+            why = QFileInfo(file.folder).isWritable()
+                      ? QStringLiteral("変換の途中で書き込みに失敗しました。")
+                      : QStringLiteral("フォルダ「%1」に書き込めません。").arg(native(file.folder));
+        text += why;
+    }
+    return text + kCrLf + QStringLiteral("ファイルはそのまま残してあります。原因を取り除いてから ZORVEL LESSON を起動し直して下さい。");
 }
 
 CheckResult CheckUserFolders(ConversionWindows &windows)
@@ -204,9 +246,9 @@ CheckResult CheckUserFolders(ConversionWindows &windows)
                      QStringLiteral("ファイルエラー"));
             }
         } else if (version >= 3 && version <= 5) {
-            bool truncated = false;
-            if (!LoadLegacyUserRecord(UserDataPath(folder), nullptr, &truncated) || truncated) {
-                warn(QStringLiteral("「%1」の成績データ（%2）は途中で切れているため、変換できません。")
+            bool headerCut = false;
+            if (!LoadLegacyUserRecord(UserDataPath(folder), nullptr, nullptr, &headerCut) || headerCut) {
+                warn(QStringLiteral("「%1」の成績データ（%2）は途中で切れていて、使用者名やコースが読めないため、変換できません。")
                              .arg(file.label(), native(UserDataPath(folder)))
                          + kCrLf + QStringLiteral("元のファイルはそのまま残してあります。"),
                      QStringLiteral("ユーザデータ変換"));

@@ -2,6 +2,7 @@
 
 #include "engine/RomajiTable.h"
 #include "userdata/UserRecord.h"
+#include "userdata/Users.h"
 
 #include <QList>
 #include <QString>
@@ -18,7 +19,7 @@ bool CopyFiles(const QString &sourcePattern, const QString &destinationFolder, Q
 
 // The move of the single-learner layout ("user/user.dat" directly in "user") into
 // "user/user01", with a second copy in "UserBackup". Only when "user/user01" does not
-// exist yet. The original files are deleted only after both copies are complete.
+// exist yet. The files in "user" are deleted only after both copies are complete.
 enum class LegacyMove { NotNeeded, Moved, Failed };
 LegacyMove MoveLegacyLayout(QString *error);
 
@@ -34,8 +35,15 @@ RomajiTable RebuildRomajiTable(const RomajiTable &old, const QList<RomajiEntry> 
                                int course);
 
 // Converts the old record (format 3, 4 or 5) in a learner folder to the current layout
-// and rewrites its "user.dat". A record that is cut short is refused and left as it is.
+// and rewrites its "user.dat". Records missing at the end read as zeros there; a record
+// cut within its header is refused and left as it is, as is any record when the
+// conversion needs a file it cannot read (the default table for format 5).
 std::optional<UserRecord> ConvertUserFolder(const QString &folder, QString *error);
+
+// What to tell the learner about a record that is not damaged but cannot be used now:
+// a file that could not be opened (with the system's reason), or an old record left
+// unconverted (with what stands in the way, such as a missing table file).
+QString UnusableRecordNotice(const UserFile &file);
 
 // The name in an old or current record's header, for the conversion windows.
 QString StoredUserName(const QString &folder);

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace zr {
 namespace {
 
@@ -114,11 +116,13 @@ QByteArray SerializeUserRecord(const UserRecord &rec)
     return w.data();
 }
 
-UserRecord ReadUserRecord(QIODevice &device, bool *truncated)
+UserRecord ReadUserRecord(QIODevice &device, bool *truncated, bool *headerCut)
 {
     BinaryReader r(device);
     UserRecord rec;
     readHeader(r, rec);
+    if (headerCut)
+        *headerCut = r.truncated();
     readBlock(r, rec.TrainingScores);
     readBlock(r, rec.WordScores);
     readBlock(r, rec.SentenceScores);
@@ -129,7 +133,8 @@ UserRecord ReadUserRecord(QIODevice &device, bool *truncated)
     return rec;
 }
 
-std::optional<UserRecord> LoadUserRecord(const QString &path, QString *error, bool *truncated)
+std::optional<UserRecord> LoadUserRecord(const QString &path, QString *error, bool *truncated,
+                                         bool *headerCut)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -137,7 +142,7 @@ std::optional<UserRecord> LoadUserRecord(const QString &path, QString *error, bo
             *error = file.errorString();
         return std::nullopt;
     }
-    return ReadUserRecord(file, truncated);
+    return ReadUserRecord(file, truncated, headerCut);
 }
 
 bool SaveUserRecord(const QString &path, const UserRecord &record, QString *error)
@@ -146,7 +151,7 @@ bool SaveUserRecord(const QString &path, const UserRecord &record, QString *erro
 }
 
 std::optional<LegacyUserRecord> LoadLegacyUserRecord(const QString &path, QString *error,
-                                                     bool *truncated)
+                                                     bool *truncated, bool *headerCut)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -157,6 +162,8 @@ std::optional<LegacyUserRecord> LoadLegacyUserRecord(const QString &path, QStrin
     BinaryReader r(file);
     LegacyUserRecord rec;
     readHeader(r, rec);
+    if (headerCut)
+        *headerCut = r.truncated();
     int chapters = 0, slotCount = 10;
     switch (rec.FormatVersion) {
     case 3:
@@ -181,13 +188,16 @@ std::optional<LegacyUserRecord> LoadLegacyUserRecord(const QString &path, QStrin
 }
 
 UserRecord ConvertLegacyUserRecord(const LegacyUserRecord &old,
-                                   const QList<RomajiEntry> &defaultTable)
+                                   const QList<RomajiEntry> &defaultTable, int chapterCount)
 {
     UserRecord rec;
     rec.FormatVersion = UserRecord::kCurrentVersion;
     rec.UserName = old.UserName;
     rec.Course = old.Course;
-    rec.LessonProgress = old.LessonProgress;
+    // An old record may name a Chapter the course does not have, or none at all; the
+    // converted record must start somewhere the course offers.
+    const int last = chapterCount >= 1 ? std::min(chapterCount, UserRecord::kChapters) : UserRecord::kChapters;
+    rec.LessonProgress = qint16(std::clamp<int>(old.LessonProgress, 1, last));
     rec.TotalPracticeTime = old.TotalPracticeTime;
     copyScores(rec.TrainingScores, old.ChapterScores);
     copyScores(rec.WordScores, old.WordScores);

@@ -47,12 +47,14 @@ struct UserRecord {
 QByteArray SerializeUserRecord(const UserRecord &record);
 
 // Reads a record in the current layout from the device's position. Missing bytes read
-// as zeros and empty strings; truncated, when given, tells whether any were missing.
-UserRecord ReadUserRecord(QIODevice &device, bool *truncated = nullptr);
+// as zeros and empty strings; truncated, when given, tells whether any were missing, and
+// headerCut whether the file ended already within the header (version, name, course,
+// progress, total time), so that even those are not known.
+UserRecord ReadUserRecord(QIODevice &device, bool *truncated = nullptr, bool *headerCut = nullptr);
 
 // Loads "user.dat". Fails with a message when the file cannot be opened.
 std::optional<UserRecord> LoadUserRecord(const QString &path, QString *error,
-                                         bool *truncated = nullptr);
+                                         bool *truncated = nullptr, bool *headerCut = nullptr);
 
 // Saves the record to "user.dat", replacing the old file only once the new one is
 // completely written.
@@ -75,15 +77,17 @@ struct LegacyUserRecord {
 };
 
 // Reads "user.dat" in the layout of its version 3, 4 or 5. Any other version is refused.
-// truncated, when given, tells whether the file ended before the record did.
+// truncated and headerCut, when given, tell as for ReadUserRecord where the file ended.
 std::optional<LegacyUserRecord> LoadLegacyUserRecord(const QString &path, QString *error,
-                                                     bool *truncated = nullptr);
+                                                     bool *truncated = nullptr,
+                                                     bool *headerCut = nullptr);
 
 // Builds the current record from an old one: Chapter scores copied as far as the new
 // block reaches (none for version 3), the first ten word, sentence and spare records
 // copied, the romaji table copied. For version 5 the course's default table is then
-// loaded over the table (defaultTable holds its entries).
+// loaded over the table (defaultTable holds its entries). The Chapter reached is kept
+// within 1 and the course's last Chapter (chapterCount; 0 when unknown, then 70).
 UserRecord ConvertLegacyUserRecord(const LegacyUserRecord &old,
-                                   const QList<RomajiEntry> &defaultTable);
+                                   const QList<RomajiEntry> &defaultTable, int chapterCount);
 
 }  // namespace zr

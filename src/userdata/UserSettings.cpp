@@ -2,12 +2,15 @@
 
 #include "platform/Format.h"
 #include "platform/IniFile.h"
+#include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "practice/ProblemFile.h"
 #include "platform/OleDate.h"
 #include "userdata/ZRSub.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 
 namespace zr {
 namespace {
@@ -320,7 +323,19 @@ QString DefaultSettingValue(const QString &section, const QString &key)
 QString DefaultUserSetting(const QString &section, const QString &key, const QString &file)
 {
     const QString value = DefaultSettingValue(section, key);
-    SetIniString(section, key, value, file);
+    QString why;
+    if (!SetIniString(section, key, value, file, &why) && QFileInfo::exists(file)) {
+        // A settings file that is there but cannot be read is left as it is; the
+        // learner hears of it once, and the program goes on with the defaults.
+        static QSet<QString> reported;
+        if (!reported.contains(file)) {
+            reported.insert(file);
+            ShowMessage({why + QStringLiteral("\r\n")
+                             + QStringLiteral("このファイルは書き換えずに、既定の設定で続けます。"),
+                         QStringLiteral("設定ファイルエラー"), MessageIcon::Warning, MessageButtons::Ok,
+                         MessageAnswer::Ok});
+        }
+    }
     return value;
 }
 

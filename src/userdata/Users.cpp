@@ -79,8 +79,8 @@ UserFile ReadUserFile(const QString &folder)
         f.problem = RecordProblem::Missing;
         return f;
     }
-    bool truncated = false;
-    std::optional<UserRecord> record = LoadUserRecord(path, &f.detail, &truncated);
+    bool headerCut = false;
+    std::optional<UserRecord> record = LoadUserRecord(path, &f.detail, nullptr, &headerCut);
     if (!record) {
         f.problem = RecordProblem::Unreadable;
         return f;
@@ -91,9 +91,11 @@ UserFile ReadUserFile(const QString &folder)
         f.problem = RecordProblem::OldLayout;
     else if (version != UserRecord::kCurrentVersion)
         f.problem = RecordProblem::UnknownVersion;
-    else if (truncated)
+    else if (headerCut)
         f.problem = RecordProblem::Truncated;
     else
+        // A record cut short after its header reads its missing tail as zeros (no
+        // practice there yet); it is the learner's record all the same.
         f.problem = CheckUserRecord(f.record);
     return f;
 }
@@ -105,7 +107,7 @@ QString RecordProblemText(RecordProblem problem)
     case RecordProblem::Missing: return QStringLiteral("成績データのファイル（user.dat）がありません。");
     case RecordProblem::Unreadable: return QStringLiteral("成績データのファイル（user.dat）を開けません。");
     case RecordProblem::Truncated:
-        return QStringLiteral("成績データのファイル（user.dat）が途中で切れています。");
+        return QStringLiteral("成績データのファイル（user.dat）が途中で切れていて、使用者名やコースが読めません。");
     case RecordProblem::OldLayout:
         return QStringLiteral("成績データが古い形式のまま、変換されていません。");
     case RecordProblem::UnknownVersion:
@@ -118,6 +120,14 @@ QString RecordProblemText(RecordProblem problem)
         return QStringLiteral("成績データの中に、時間や日付として正しくない値があります。");
     }
     return {};
+}
+
+bool OffersDeletion(RecordProblem problem)
+{
+    // A file that could not be opened may be whole (permissions, a disk not yet there),
+    // and an old record waits for its conversion: neither is damaged data.
+    return problem != RecordProblem::None && problem != RecordProblem::Unreadable
+           && problem != RecordProblem::OldLayout;
 }
 
 bool NameLengthOk(QStringView name)

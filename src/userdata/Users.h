@@ -14,7 +14,7 @@ enum class RecordProblem {
     None,
     Missing,          // the folder has no "user.dat"
     Unreadable,       // the file cannot be opened
-    Truncated,        // the file ends before the record does
+    Truncated,        // the file ends within the record's header
     OldLayout,        // format 3, 4 or 5 that was not converted
     UnknownVersion,   // not a record of any layout the program knows
     NoName,
@@ -43,6 +43,10 @@ RecordProblem CheckUserRecord(const UserRecord &record);
 
 // One sentence for the person about a problem.
 QString RecordProblemText(RecordProblem problem);
+
+// Whether a problem means damaged data, for which deleting the learner is offered. A file
+// that could not be opened and an old record still to be converted are left alone.
+bool OffersDeletion(RecordProblem problem);
 
 // The name rule of the new-user wizard: 4 to 20 bytes in code page 932 (two to ten
 // full-width characters), and only characters the code page can store.

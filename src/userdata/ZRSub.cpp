@@ -85,4 +85,10 @@ QString MinutesText(double duration)
     return FormatNumber(PracticeMinutes(duration), u"#");
 }
 
+QString ElapsedTimeText(double duration)
+{
+    const qint64 seconds = qRound64(PracticeMinutes(duration) * 60);
+    return QStringLiteral("練習時間 %1分%2秒").arg(seconds / 60).arg(seconds % 60);
+}
+
 }  // namespace zr

@@ -73,4 +73,8 @@ QString CourseName(int course);
 // Practice minutes of a duration, rounded to whole minutes; empty when that is 0.
 QString MinutesText(double duration);
 
+// The elapsed time of a practice run as the practice screens show it, in whole minutes
+// and seconds however long the run: "練習時間 75分3秒".
+QString ElapsedTimeText(double duration);
+
 }  // namespace zr

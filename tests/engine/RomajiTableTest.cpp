@@ -40,6 +40,24 @@ TEST(DefaultTableFile, QuotesTrimmingAndTheLastLine)
     EXPECT_EQ(parse("あ,a\nい,i\n"), (QList<RomajiEntry>{{u"あ"_qs, "a"}, {u"い"_qs, "i"}}));
 }
 
+TEST(DefaultTableFile, AnEmptyLastFieldKeepsItsPlace)
+{
+    // An empty field before a line break or the end is still a field; dropping it would
+    // pair every later kana with the keys of the row before.
+    const struct {
+        const char16_t *text;
+        QList<RomajiEntry> expected;
+    } cases[] = {
+        {u"ゐ,\r\nし,si\r\nち,ti\r\n", {{u"ゐ"_qs, ""}, {u"し"_qs, "si"}, {u"ち"_qs, "ti"}}},
+        {u"ゐ,\nし,si", {{u"ゐ"_qs, ""}, {u"し"_qs, "si"}}},
+        {u"し,si\r\nゐ,", {{u"し"_qs, "si"}, {u"ゐ"_qs, ""}}},
+        {u",a\r\nし,si", {{"", "a"}, {u"し"_qs, "si"}}},
+        {u"ゐ, \r\n\r\nし,si", {{u"ゐ"_qs, ""}, {u"し"_qs, "si"}}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(parse(QString::fromUtf16(c.text)), c.expected) << QString::fromUtf16(c.text).toStdString();
+}
+
 TEST(DefaultTableFile, HoldsAtMost301Entries)
 {
     QString text;

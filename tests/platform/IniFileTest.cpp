@@ -3,7 +3,9 @@
 #include "TestSupport.h"
 #include "platform/Cp932.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -133,4 +135,64 @@ TEST(IniFile, WritingIntoAMissingFolderFails)
 {
     TempDir dir;
     EXPECT_FALSE(SetIniString("A", "b", "c", dir.file("no/such/folder/user.ini")));
+}
+
+TEST(IniFile, NamesAndValuesNeverAddLines)
+{
+    TempDir dir;
+    const QString ini = dir.file("user.ini");
+    writeBytes(ini, "[WordLsn]\r\nL2=resource\\zr.zrd\r\n");
+    const QByteArray before = readBytes(ini);
+    // Names that would start a line, a section or a key of their own are refused.
+    const struct {
+        const char *section;
+        const char *key;
+    } refused[] = {
+        {"WordLsn\r\n[Other", "x"}, {"Word]Lsn", "x"}, {"", "x"}, {"WordLsn", "L2\r\nL3"},
+        {"WordLsn", "L2=y"},        {"WordLsn", "[x]"}, {"WordLsn", ""}, {"Word\tLsn", "x"},
+    };
+    for (const auto &r : refused) {
+        QString error;
+        EXPECT_FALSE(SetIniString(r.section, r.key, "v", ini, &error)) << r.section << '/' << r.key;
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_EQ(readBytes(ini), before);
+    }
+    // A value keeps to its one line: control characters become blanks.
+    for (const QString value : {QStringLiteral("x\r\nL2=evil"), QStringLiteral("x\nL2=evil"),
+                                QStringLiteral("x\rL2=evil"), QString(u"x\u0000L2=evil"_qs)}) {
+        ASSERT_TRUE(SetIniString("WordLsn", "LT1", value, ini));
+        EXPECT_EQ(get("WordLsn", "L2", ini), QString("resource\\zr.zrd"));
+        EXPECT_TRUE(get("WordLsn", "LT1", ini).startsWith("x ")) << get("WordLsn", "LT1", ini).toStdString();
+        EXPECT_EQ(readBytes(ini).count('\n'), 3);
+    }
+}
+
+TEST(IniFile, AFileThatWasNotReadIsNeverReplaced)
+{
+    TempDir dir;
+    // Larger than any settings file: it is not read, so it is not written either.
+    const QString big = dir.file("big.ini");
+    QByteArray bytes = "[General]\r\nFont=x\r\n";
+    bytes.append(QByteArray(17 * 1024 * 1024, ';'));
+    writeBytes(big, bytes);
+    QString error;
+    EXPECT_FALSE(SetIniString("General", "KanaLock", "1", big, &error));
+    EXPECT_TRUE(error.contains("big.ini")) << error.toStdString();
+    EXPECT_EQ(QFileInfo(big).size(), bytes.size());
+
+    // A folder where the file should be cannot be read either.
+    const QString folder = dir.file("user.ini");
+    QDir().mkpath(folder);
+    EXPECT_FALSE(SetIniString("General", "KanaLock", "1", folder, &error));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+
+    // A file without read permission (a superuser reads it anyway).
+    const QString locked = dir.file("locked.ini");
+    writeBytes(locked, "[General]\r\nFont=x\r\n");
+    QFile::setPermissions(locked, QFile::WriteOwner);
+    if (!QFile(locked).open(QIODevice::ReadOnly)) {
+        EXPECT_FALSE(SetIniString("General", "KanaLock", "1", locked, &error));
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner);
+        EXPECT_EQ(readBytes(locked), QByteArray("[General]\r\nFont=x\r\n"));
+    }
 }

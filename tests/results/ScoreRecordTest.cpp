@@ -77,11 +77,21 @@ TEST(ScoreUpdate, RangeCheckedIndexes)
     EXPECT_DOUBLE_EQ(u.TotalPracticeTime, 0.002);
 }
 
-TEST(DerivedFigures, PracticeMinutesTakeTheTimeOfDay)
+TEST(DerivedFigures, PracticeMinutesCountWholeDaysAndSeconds)
 {
-    EXPECT_DOUBLE_EQ(PracticeMinutes(seconds(90 * 60 + 30)), 90.5);
-    EXPECT_DOUBLE_EQ(PracticeMinutes(1.0 + seconds(60)), 1.0);   // whole days are lost
-    EXPECT_EQ(PracticeMinutes(seconds(0.4)), 0);
+    const struct {
+        double duration;
+        double minutes;
+    } cases[] = {
+        {seconds(90 * 60 + 30), 90.5},
+        {1.0 + seconds(60), 1441},          // a day of practice does not start again from 0
+        {3.0, 3 * 1440},
+        {seconds(86399.6), 1440},           // rounds to whole seconds, across the day
+        {seconds(0.4), 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_DOUBLE_EQ(PracticeMinutes(c.duration), c.minutes) << c.duration;
+    EXPECT_DOUBLE_EQ(*Speed(1441 * 100, 1.0 + seconds(60)), 100);
     EXPECT_FALSE(CheckedPracticeMinutes(std::nan("")));
     EXPECT_FALSE(CheckedPracticeMinutes(1e10));
     EXPECT_DOUBLE_EQ(*CheckedPracticeMinutes(seconds(90)), 1.5);

@@ -170,6 +170,7 @@ TEST(Zrtool, IniGetAndSet)
     EXPECT_EQ(zrtool({"ini", "get", ini, "General", "Missing"}).out, QString("\n"));
     expectBadInput({"ini", "get", ini});
     expectBadInput({"ini", "set", dir.file("no/such/user.ini"), "A", "b", "c"});
+    expectBadInput({"ini", "set", ini, "General", "LT1\r\nL2", "c"});
 }
 
 TEST(Zrtool, ProblemBuildAndShow)

@@ -1,6 +1,7 @@
 #include "userdata/Startup.h"
 
 #include "TestSupport.h"
+#include "keyboard/LessonTable.h"
 #include "userdata/Users.h"
 #include "userdata/ZRSub.h"
 
@@ -137,18 +138,29 @@ TEST(ConvertUserFolder, Version5ResetsTheSpellingsToTheDefaultTable)
     EXPECT_EQ(converted->RomajiTable.find(u"し"), QString("si"));
 }
 
-TEST(ConvertUserFolder, RefusesACutRecordAndLeavesItAlone)
+TEST(ConvertUserFolder, ACutRecordConvertsWithZerosUnlessItsHeaderIsCut)
 {
     SharedStateScope scope;
     const QString folder = UserFolder(1);
-    const QByteArray cut = oldUserRecord(4, u"山田"_qs, 0).left(20000);
+    // Cut within Chapter 33: what is there survives, the rest is zero.
+    putFile(UserDataPath(folder), oldUserRecord(4, u"山田"_qs, 0).left(20000));
+    std::optional<UserRecord> converted = ConvertUserFolder(folder, nullptr);
+    ASSERT_TRUE(converted);
+    EXPECT_EQ(converted->TrainingScores[11], markedScore(12));
+    EXPECT_TRUE(converted->TrainingScores[33].isZero());
+    EXPECT_TRUE(converted->WordScores[0].isZero());
+    EXPECT_EQ(ReadUserFile(folder).problem, RecordProblem::None);
+
+    // Cut within the header: refused, named and left as it is.
+    const QByteArray cut = oldUserRecord(4, u"山田"_qs, 0).left(9);
     putFile(UserDataPath(folder), cut);
     QString error;
     EXPECT_FALSE(ConvertUserFolder(folder, &error));
     EXPECT_TRUE(error.contains(u"山田"_qs)) << error.toStdString();
     EXPECT_EQ(readBytes(UserDataPath(folder)), cut);
 
-    // Version 5 needs the default table; without it the file stays as it was too.
+    // Version 5 needs the default table; without it the file stays as it was too, and
+    // the learner is told which file is missing.
     const QByteArray whole = oldUserRecord(5, u"山田"_qs, 0);
     putFile(UserDataPath(folder), whole);
     TempDir emptyInstall;
@@ -156,6 +168,26 @@ TEST(ConvertUserFolder, RefusesACutRecordAndLeavesItAlone)
     EXPECT_FALSE(ConvertUserFolder(folder, &error));
     EXPECT_TRUE(error.contains("DefRmj.tbl")) << error.toStdString();
     EXPECT_EQ(readBytes(UserDataPath(folder)), whole);
+    const UserFile file = ReadUserFile(folder);
+    EXPECT_EQ(file.problem, RecordProblem::OldLayout);
+    EXPECT_TRUE(UnusableRecordNotice(file).contains("DefRmj.tbl"));
+}
+
+TEST(ConvertUserFolder, TheChapterReachedIsOneTheCourseHas)
+{
+    SharedStateScope scope;
+    const QString folder = UserFolder(1);
+    const int kanaChapters = ChapterTable(*ReadLessonTable(AppPath(LessonTableFile(1)), nullptr)).ChapterCount();
+    QByteArray bytes = oldUserRecord(4, "abcd", 1);
+    const qsizetype progressAt = 2 + 2 + 4 + 2;
+    for (const auto &[stored, expected] : {std::pair<int, int>{0, 1}, {500, kanaChapters}, {-2, 1}}) {
+        bytes.replace(progressAt, 2, storedInt16(qint16(stored)));
+        putFile(UserDataPath(folder), bytes);
+        const std::optional<UserRecord> converted = ConvertUserFolder(folder, nullptr);
+        ASSERT_TRUE(converted);
+        EXPECT_EQ(converted->LessonProgress, expected) << stored;
+        EXPECT_TRUE(ReadUserFile(folder).usable());
+    }
 }
 
 TEST(CheckUserFolders, ConvertsOldFoldersInSlotOrderAndReportsOnce)
@@ -193,7 +225,7 @@ TEST(CheckUserFolders, NoCompletionMessageWithoutAVersion5Folder)
     SharedStateScope scope;
     AnsweringGateway gateway;
     putFile(UserDataPath(UserFolder(1)), oldUserRecord(4, "aaaa", 0));
-    const QByteArray cut = oldUserRecord(5, "bbbb", 0).left(5000);
+    const QByteArray cut = oldUserRecord(5, "bbbb", 0).left(9);
     putFile(UserDataPath(UserFolder(2)), cut);
     ConvertingWindows windows;
     EXPECT_EQ(CheckUserFolders(windows), CheckResult::Continue);

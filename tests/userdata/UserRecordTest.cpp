@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "platform/Cp932.h"
+#include "userdata/Users.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -204,7 +205,7 @@ TEST(LegacyUserRecord, Version4KeepsItsThirtyFiveChapters)
     QString error;
     const auto old = LoadLegacyUserRecord(dir.file("user.dat"), &error);
     ASSERT_TRUE(old) << error.toStdString();
-    const UserRecord u = ConvertLegacyUserRecord(*old, {});
+    const UserRecord u = ConvertLegacyUserRecord(*old, {}, 70);
     EXPECT_EQ(u.FormatVersion, 6);
     EXPECT_EQ(u.UserName, QString("abcd"));
     EXPECT_EQ(u.LessonProgress, 12);
@@ -227,7 +228,7 @@ TEST(LegacyUserRecord, Version3LosesChaptersAndSlotsBeyondTen)
     const auto old = LoadLegacyUserRecord(dir.file("user.dat"), nullptr);
     ASSERT_TRUE(old);
     EXPECT_EQ(old->WordScores.size(), 20);
-    const UserRecord u = ConvertLegacyUserRecord(*old, {});
+    const UserRecord u = ConvertLegacyUserRecord(*old, {}, 70);
     for (const ScoreRecord &s : u.TrainingScores)
         EXPECT_TRUE(s.isZero());
     EXPECT_EQ(u.LessonProgress, 12);
@@ -242,7 +243,7 @@ TEST(LegacyUserRecord, Version5GetsTheDefaultTableBack)
     writeBytes(dir.file("user.dat"), oldUserRecord(5, "abcd", 0, "shi"));
     const auto old = LoadLegacyUserRecord(dir.file("user.dat"), nullptr);
     ASSERT_TRUE(old);
-    const UserRecord u = ConvertLegacyUserRecord(*old, {{u"し"_qs, "si"}});
+    const UserRecord u = ConvertLegacyUserRecord(*old, {{u"し"_qs, "si"}}, 70);
     EXPECT_EQ(u.TrainingScores[49].PracticeCount, 50);
     EXPECT_TRUE(u.TrainingScores[50].isZero());
     EXPECT_EQ(u.RomajiTable.find(u"し"), QString("si"));
@@ -256,4 +257,24 @@ TEST(LegacyUserRecord, OtherVersionsAreNotOldLayouts)
     EXPECT_FALSE(LoadLegacyUserRecord(dir.file("user.dat"), &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(LoadLegacyUserRecord(dir.file("none.dat"), &error));
+}
+
+TEST(LegacyUserRecord, TheChapterReachedStaysWithinTheCourse)
+{
+    const struct {
+        qint16 stored;
+        int chapterCount;
+        qint16 converted;
+    } cases[] = {
+        {12, 21, 12}, {0, 21, 1}, {-3, 21, 1}, {22, 21, 21}, {99, 0, 70}, {71, 80, 70}, {70, 0, 70},
+    };
+    LegacyUserRecord old;
+    old.FormatVersion = 4;
+    old.UserName = "abcd";
+    for (const auto &c : cases) {
+        old.LessonProgress = c.stored;
+        const UserRecord u = ConvertLegacyUserRecord(old, {}, c.chapterCount);
+        EXPECT_EQ(u.LessonProgress, c.converted) << c.stored << " of " << c.chapterCount;
+        EXPECT_EQ(CheckUserRecord(u), RecordProblem::None);
+    }
 }

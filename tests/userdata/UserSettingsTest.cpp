@@ -54,6 +54,20 @@ TEST(ReadUserSetting, StoredValuesWin)
     EXPECT_EQ(iniValue("General", "FontSize", user.ini()), QString("20"));
 }
 
+TEST(ReadUserSetting, AnUnreadableFileGivesDefaultsAndIsReportedOnceNeverReplaced)
+{
+    CurrentUser user;
+    AnsweringGateway gateway;
+    QByteArray big = "[Training]\r\nLevel=3\r\n";
+    big.append(QByteArray(17 * 1024 * 1024, ';'));
+    writeBytes(user.ini(), big);
+    EXPECT_EQ(ReadUserSetting("Training", "LessonTime", user.ini()), QString("00:02:30"));
+    EXPECT_EQ(ReadUserSetting("Training", "LessonStep", user.ini()), QString("8"));
+    EXPECT_EQ(readBytes(user.ini()), big);
+    ASSERT_EQ(gateway.shown.size(), 1);
+    EXPECT_TRUE(gateway.shown[0].text.contains("user.ini")) << gateway.shown[0].text.toStdString();
+}
+
 TEST(DefaultUserSetting, TheWholeTable)
 {
     SharedStateScope scope;
@@ -245,6 +259,9 @@ TEST(Users, CourseNamesAndMinutes)
     EXPECT_EQ(MinutesText(29 / 86400.0), QString());
     EXPECT_EQ(MinutesText(90 / 86400.0), QString("2"));
     EXPECT_EQ(MinutesText(3 * 60 / 86400.0), QString("3"));
+    EXPECT_EQ(MinutesText(2 + 3 * 60 / 86400.0), QString("2883"));
+    EXPECT_EQ(ElapsedTimeText(0), u"練習時間 0分0秒"_qs);
+    EXPECT_EQ(ElapsedTimeText((75 * 60 + 3) / 86400.0), u"練習時間 75分3秒"_qs);
 }
 
 TEST(Sounds, FollowTheSharedSettings)

@@ -53,7 +53,14 @@ TEST(ReadUserFile, TellsWhatIsWrongWithARecord)
     EXPECT_TRUE(ReadUserFile(folder).usable());
     EXPECT_EQ(ReadUserFile(folder).label(), u"山田花子"_qs);
 
+    // Cut short after the header, the missing tail reads as zeros; within the header,
+    // not even the name and course are known.
     writeBytes(UserDataPath(folder), whole.left(whole.size() - 3));
+    EXPECT_TRUE(ReadUserFile(folder).usable());
+    writeBytes(UserDataPath(folder), whole.left(24));
+    EXPECT_TRUE(ReadUserFile(folder).usable());
+    EXPECT_EQ(ReadUserFile(folder).record.UserName, u"山田花子"_qs);
+    writeBytes(UserDataPath(folder), whole.left(23));
     EXPECT_EQ(ReadUserFile(folder).problem, RecordProblem::Truncated);
     writeBytes(UserDataPath(folder), whole.left(10));
     EXPECT_EQ(ReadUserFile(folder).problem, RecordProblem::Truncated);
@@ -64,6 +71,13 @@ TEST(ReadUserFile, TellsWhatIsWrongWithARecord)
     EXPECT_EQ(ReadUserFile(folder).problem, RecordProblem::OldLayout);
     writeBytes(UserDataPath(folder), QByteArray());
     EXPECT_EQ(ReadUserFile(folder).problem, RecordProblem::UnknownVersion);
+
+    // Only damaged data is offered for deletion.
+    for (RecordProblem p : {RecordProblem::None, RecordProblem::Unreadable, RecordProblem::OldLayout})
+        EXPECT_FALSE(OffersDeletion(p));
+    for (RecordProblem p : {RecordProblem::Missing, RecordProblem::Truncated, RecordProblem::UnknownVersion,
+                            RecordProblem::BadTimes})
+        EXPECT_TRUE(OffersDeletion(p));
 }
 
 TEST(ReadUserFile, RecordsWithImpossibleValuesCannotBeUsed)

@@ -350,8 +350,9 @@ int runIni(const QStringList &args)
         return 0;
     }
     if (args.size() == 5 && args[0] == u"set") {
-        if (!SetIniString(args[2], args[3], args[4], args[1]))
-            fail(args[1] + QStringLiteral(": cannot write"));
+        QString why;
+        if (!SetIniString(args[2], args[3], args[4], args[1], &why))
+            fail(args[1] + QStringLiteral(": cannot write: ") + why);
         return 0;
     }
     fail(QStringLiteral("usage: zrtool ini get FILE SECTION KEY | ini set FILE SECTION KEY VALUE"));

@@ -141,7 +141,7 @@ bool TrainingFrm::prepare()
     if (course_ == KanaCourse)
         SetKanaMode(true);
     prompt_->setText(drill_->prompt());
-    time_->setText(FormatDate(0, u"練習時間 n分s秒"));
+    time_->setText(ElapsedTimeText(0));
     layoutScreen();
     ready_ = true;
     return true;
@@ -333,7 +333,7 @@ void TrainingFrm::tick()
     if (!drill_ || !drill_->protocol().running())
         return;
     cursor_->setVisible(!cursor_->isVisible());
-    time_->setText(FormatDate(drill_->TTime(Clock::current().now()), u"練習時間 n分s秒"));
+    time_->setText(ElapsedTimeText(drill_->TTime(Clock::current().now())));
 }
 
 void TrainingFrm::showEvent(QShowEvent *event)

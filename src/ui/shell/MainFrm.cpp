@@ -14,6 +14,7 @@
 #include "ui/shell/ShellIcons.h"
 #include "ui/shell/UserSelFrm.h"
 #include "ui/shell/UserWizardFrm.h"
+#include "userdata/Startup.h"
 #include "userdata/UserSettings.h"
 #include "userdata/Users.h"
 #include "userdata/ZRSub.h"
@@ -122,6 +123,13 @@ bool offerDeletion(const QString &folder, const QString &label, const QString &r
 bool OpenUserFolder(const QString &folder)
 {
     const UserFile file = ReadUserFile(folder);
+    if (!file.usable() && !OffersDeletion(file.problem)) {
+        ShowMessage({UnusableRecordNotice(file), QStringLiteral("成績データを使用できません"),
+                     MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+        ZRSub().CurUser.UserName.clear();
+        ZRSub().CurUserDir.clear();
+        return false;
+    }
     if (!file.usable()) {
         offerDeletion(folder, file.label(), RecordProblemText(file.problem));
         return false;
@@ -372,12 +380,18 @@ void MainFrm::Load()
     tabChanged(0);
     SharedState &s = ZRSub();
     s.TrainingSel = s.WordSel = s.SentenceSel = 1;
-    show();
+    // With one learner nothing is asked: the window first appears with the learner's
+    // caption and lists. The wizard and the selection open over the window instead.
+    const bool askFirst = CountUsers() != 1;
+    if (askFirst)
+        show();
 
     settleCurrentUser();
     if (ending())
         return;
     InitActivate();
+    if (!askFirst)
+        show();
     // Arrow keys and Enter work on the list from the start.
     if (QTreeWidget *list = visibleList(); list && list->isEnabled())
         list->setFocus();

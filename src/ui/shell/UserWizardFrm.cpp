@@ -86,6 +86,7 @@ UserWizardFrm::UserWizardFrm(QWidget *parent) : QDialog(parent)
     titleFont.setBold(true);
     title_->setFont(titleFont);
     step_ = new QLabel;
+    step_->setObjectName(QStringLiteral("PageStep"));
     step_->setStyleSheet(QStringLiteral("color: palette(mid);"));
     headerLayout->addWidget(title_);
     headerLayout->addStretch(1);
@@ -145,7 +146,10 @@ UserWizardFrm::UserWizardFrm(QWidget *parent) : QDialog(parent)
         pages_->addWidget(pageWith(layout));
         // The course cannot be changed later, so it is never chosen for the learner.
         for (QRadioButton *option : {OptionRmj, OptionKana})
-            connect(option, &QRadioButton::clicked, this, [this] { cmdnex->setEnabled(true); });
+            connect(option, &QRadioButton::clicked, this, [this] {
+                cmdnex->setEnabled(true);
+                showStep();
+            });
     }
     // 3: romaji spellings.
     {
@@ -307,7 +311,7 @@ void UserWizardFrm::ShowPage(int n)
     page_ = n;
     pages_->setCurrentIndex(n);
     title_->setText(QString::fromUtf16(kTitles[n]));
-    step_->setText(QStringLiteral("%1 / %2").arg(n + 1).arg(kPages));
+    showStep();
     cmdnex->setText(n == kPages - 1 ? QStringLiteral("完了") : QStringLiteral("次へ"));
     cmdbef->setEnabled(n != 0);
     if (n == 1) {
@@ -315,11 +319,23 @@ void UserWizardFrm::ShowPage(int n)
         Text2->setFocus();
     } else if (n == 2) {
         cmdnex->setEnabled(OptionRmj->isChecked() || OptionKana->isChecked());
-        (OptionKana->isChecked() ? OptionKana : OptionRmj)->setFocus();
+        // Shown as keyboard focus (the style draws the frame only after a keyboard
+        // focus change), so the learner sees at once that the arrow keys choose.
+        setAttribute(Qt::WA_KeyboardFocusChange);
+        (OptionKana->isChecked() ? OptionKana : OptionRmj)->setFocus(Qt::TabFocusReason);
     } else {
         cmdnex->setEnabled(true);
         cmdnex->setFocus();
     }
+}
+
+void UserWizardFrm::showStep()
+{
+    // The counter counts the pages this learner sees: the kana course has no spellings
+    // page, so it has one page less from the moment that course is picked.
+    const bool kana = OptionKana->isChecked();
+    const int shown = page_ + 1 - (kana && page_ > 3 ? 1 : 0);
+    step_->setText(QStringLiteral("%1 / %2").arg(shown).arg(kana ? kPages - 1 : kPages));
 }
 
 void UserWizardFrm::nameEdited()

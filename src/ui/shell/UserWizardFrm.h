@@ -39,6 +39,7 @@ private:
     void back();
     void finish();
     void nameEdited();
+    void showStep();
     void keyClicked(int i);
     QString keyCaption(int i) const;
 

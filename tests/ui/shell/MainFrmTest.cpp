@@ -105,6 +105,26 @@ void registerSlots(const QString &folder)
     SetIniString("SSentLsn", "LT3", u"動詞の短文"_qs, ini);
 }
 
+// Calls back on every event of one type that reaches a widget.
+class EventSpy : public QObject {
+public:
+    EventSpy(QObject *target, QEvent::Type type, std::function<void()> seen)
+        : type_(type), seen_(std::move(seen))
+    {
+        target->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == type_)
+            seen_();
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+    std::function<void()> seen_;
+};
+
 }  // namespace
 
 class MainFrmTest : public QObject {
@@ -167,9 +187,20 @@ void MainFrmTest::oneLearnerIsLoadedWithoutADialog()
         d->reject();
     });
     MainFrm w;
+    // What the window holds when it first appears: never the bare caption.
+    QString titleWhenShown;
+    int rowsWhenShown = -1;
+    EventSpy spy(&w, QEvent::Show, [&] {
+        if (rowsWhenShown < 0) {
+            titleWhenShown = w.windowTitle();
+            rowsWhenShown = child<QTreeWidget>(&w, "ListView1")->topLevelItemCount();
+        }
+    });
     w.Load();
     QTest::qWait(50);
     QVERIFY(!dialog);
+    QCOMPARE(titleWhenShown, u"ZORVEL LESSON - 山田"_qs);
+    QCOMPARE(rowsWhenShown, 1);
     QCOMPARE(w.windowTitle(), u"ZORVEL LESSON - 山田"_qs);
     QCOMPARE(ZRSub().CurUserDir, UserFolder(2));
     QVERIFY(!enabled(w, "MenuSelUser"));
@@ -386,6 +417,18 @@ void MainFrmTest::summaryFigures()
     QCOMPARE(text("Text5"), u" 9回"_qs);
     QCOMPARE(text("Text7"), QString("40.3"));
 
+    // Practice beyond a day keeps counting: the total, an item's time and the speed.
+    s.CurUser.TotalPracticeTime = 1 + 180 * kSecond;
+    s.CurUser.WordScores[0].TotalTime = 2 + 120 * kSecond;
+    s.CurUser.WordScores[0].DayTime[3] = 1;
+    s.CurUser.WordScores[0].DayChars[3] = 1440 * 40;
+    w.InitActivate();
+    QCOMPARE(text("Text4"), u" 1443分"_qs);
+    QCOMPARE(child<QTreeWidget>(&w, "ListView2")->topLevelItem(0)->text(4), u"2882分"_qs);
+    QCOMPARE(text("Text7"), QString("40"));
+    s.CurUser.WordScores[0].DayTime[3] = 0;
+    s.CurUser.WordScores[0].DayChars[3] = 0;
+
     // Only basic practice: no overall figures.
     s.CurUser.WordScores = {};
     w.InitActivate();
@@ -454,24 +497,43 @@ void MainFrmTest::damagedSummaryYes()
 
 void MainFrmTest::unusableFileAtStartUp()
 {
+    const QByteArray whole = SerializeUserRecord(sampleUser(u"山田"_qs));
+    // Damaged data is offered for deletion; a record cut short after its header loads
+    // with zeros for what is missing; an old record that could not be converted is
+    // explained and left alone.
+    enum Outcome { Deletion, Loaded, Explained };
     const struct {
         const char *what;
         QByteArray bytes;   // empty: no user.dat at all
+        Outcome outcome;
+        const char *named;  // what the message must name
     } cases[] = {
-        {"no user.dat", QByteArray()},
-        {"garbage", QByteArray("\x06\x00\xff\xff garbage")},
-        {"cut short", SerializeUserRecord(sampleUser(u"山田"_qs)).left(3000)},
+        {"no user.dat", QByteArray(), Deletion, "user01"},
+        {"garbage", QByteArray("\x06\x00\xff\xff garbage"), Deletion, "user01"},
+        {"cut within the header", whole.left(7), Deletion, "user01"},
+        {"cut short after the header", whole.left(3000), Loaded, ""},
+        {"format 5 without its table", oldUserRecord(5, u"山田"_qs), Explained, "DefRmj.tbl"},
     };
     for (const auto &c : cases) {
         ShellScope scope;
+        TempDir emptyInstall;
+        if (c.outcome == Explained)
+            scope.state.state().AppDir = emptyInstall.path() + u'/';
         QDir().mkpath(UserFolder(1));
         if (!c.bytes.isEmpty())
             writeBytes(UserDataPath(UserFolder(1)), c.bytes);
         scope.gateway.queued = {MessageAnswer::No};
         MainFrm w;
         w.Load();
-        QCOMPARE(scope.titles(), QStringList({u"不良なデータを発見"_qs, QString()}));
-        QVERIFY2(scope.gateway.shown[0].text.contains("user01"), c.what);
+        if (c.outcome == Loaded) {
+            QVERIFY2(scope.gateway.shown.isEmpty(), c.what);
+            QCOMPARE(w.windowTitle(), u"ZORVEL LESSON - 山田"_qs);
+            continue;
+        }
+        const QStringList titles = c.outcome == Deletion ? QStringList({u"不良なデータを発見"_qs, QString()})
+                                                         : QStringList({u"成績データを使用できません"_qs});
+        QCOMPARE(scope.titles(), titles);
+        QVERIFY2(scope.gateway.shown[0].text.contains(c.named), c.what);
         QCOMPARE(w.windowTitle(), QString("ZORVEL LESSON"));
         QVERIFY(enabled(w, "MenuSelUser"));   // the one learner can be tried again
         QVERIFY(QFileInfo::exists(UserFolder(1)));

@@ -44,6 +44,8 @@ private slots:
     void courseMustBeChosen();
     void duplicateNameInTheSameCourse();
     void kanaCourseSkipsTheRomajiPageBothWays();
+    void pageCounterCountsThePagesShown();
+    void coursePageShowsKeyboardFocus();
     void chosenSpellingReachesTheSavedTable();
     void levelPageSetsTheTargetSpeed();
     void closingBeforeTheEndCreatesNothing();
@@ -158,6 +160,47 @@ void UserWizardFrmTest::kanaCourseSkipsTheRomajiPageBothWays()
     QCOMPARE(child<QLineEdit>(&w, "Text3")->text(), u"ローマ字入力コース"_qs);
     child<QPushButton>(&w, "cmdbef")->click();
     QCOMPARE(next(w)->text(), u"次へ"_qs);
+}
+
+void UserWizardFrmTest::pageCounterCountsThePagesShown()
+{
+    // Each row: the course, then the counter on every page from the course page to the end.
+    const struct {
+        const char *option;
+        QStringList steps;
+    } cases[] = {
+        {"OptionRmj", {"3 / 6", "4 / 6", "5 / 6", "6 / 6"}},
+        {"OptionKana", {"3 / 5", "4 / 5", "5 / 5"}},
+    };
+    for (const auto &c : cases) {
+        ShellScope scope;
+        UserWizardFrm w;
+        auto *step = child<QLabel>(&w, "PageStep");
+        QCOMPARE(step->text(), QString("1 / 6"));
+        toCoursePage(w, u"山田"_qs);
+        child<QRadioButton>(&w, c.option)->click();
+        QStringList seen = {step->text()};
+        while (w.currentPage() < 5) {
+            next(w)->click();
+            seen.append(step->text());
+        }
+        QCOMPARE(seen, c.steps);
+    }
+}
+
+void UserWizardFrmTest::coursePageShowsKeyboardFocus()
+{
+    ShellScope scope;
+    UserWizardFrm w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::mouseClick(next(w), Qt::LeftButton);   // a mouse click hides focus frames
+    child<QLineEdit>(&w, "Text2")->setText(u"山田"_qs);
+    QTest::mouseClick(next(w), Qt::LeftButton);
+    QCOMPARE(w.currentPage(), 2);
+    QVERIFY(child<QRadioButton>(&w, "OptionRmj")->hasFocus());
+    // The style draws the focus frame only after a keyboard-like focus change.
+    QVERIFY(w.testAttribute(Qt::WA_KeyboardFocusChange));
 }
 
 void UserWizardFrmTest::chosenSpellingReachesTheSavedTable()
