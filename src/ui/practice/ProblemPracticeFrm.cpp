@@ -263,7 +263,12 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
     const int lineHeight = fm.height();
     // A word row holds 62 bytes, that is 31 full-width characters and the leading blank;
     // passages wrap at the same width.
-    const int textWidth = fm.horizontalAdvance(QString(31, QChar(u'あ'))) + fm.horizontalAdvance(QChar(u' ')) + 4;
+    // In a proportional font some full-width characters are wider than others: the
+    // widest of a few common ones keeps a full row on one line.
+    int wide = 0;
+    for (QChar c : QStringLiteral(u"あ漢ＷＭ"))
+        wide = std::max(wide, fm.horizontalAdvance(c));
+    const int textWidth = 31 * wide + fm.horizontalAdvance(QChar(u' ')) + 4;
     const int frameWidth = textWidth + 2 * kPadding;
     const int width = std::max(int(twipsToPixels(9000)), frameWidth + 2 * kMargin);
 
