@@ -1,16 +1,10 @@
 #include "engine/KeystrokeProtocol.h"
 
+#include "engine/KanaRules.h"
 #include "keyboard/KeyboardModel.h"
 #include "platform/Clock.h"
 
 namespace zr {
-namespace {
-
-// After ん typed as a single n, these kana would be read together with the n, so the
-// second n must be typed.
-const QString kNeedsSecondN = QStringLiteral(u"なにぬねのやゆよあいうえお");
-
-}  // namespace
 
 void AppendUnitPositions(QList<PositionRecord> &positions, const QList<KanaUnit> &units, int word)
 {
@@ -63,14 +57,14 @@ void KeystrokeProtocol::keyPress(QChar typed)
     const QChar t = typed.toLower();
     const QChar e = positions_.at(cursor_).key;
     if (t == e) {
-        KeyPressHit(t, -1);
+        KeyPressHit(t, RealKey);
     } else if (cursor_ == 0) {
         KeyPressMiss(typed);
-    } else if (singleNApplies(e)) {
+    } else if (singleNApplies()) {
         // The n typed for ん stands for both of its keys.
-        KeyPressHit(QChar(u'n'), 0);
+        KeyPressHit(QChar(u'n'), ShortcutKey);
         if (!screenComplete() && t == positions_.at(cursor_).key)
-            KeyPressHit(t, -1);
+            KeyPressHit(t, RealKey);
         else
             KeyPressMiss(typed);
     } else {
@@ -80,13 +74,15 @@ void KeystrokeProtocol::keyPress(QChar typed)
         emit screenCompleted();
 }
 
-bool KeystrokeProtocol::singleNApplies(QChar expected) const
+bool KeystrokeProtocol::singleNApplies() const
 {
-    if (expected != u'n' || cursor_ < 1 || cursor_ + 1 >= positions_.size())
+    // Only the second key of ん typed as "nn" can be left out, and only when the key
+    // after it could not join a single n into another kana.
+    const PositionRecord &p = positions_.at(cursor_);
+    if (p.kana != KanaRules::Syllabic || p.offset != 1 || p.unitKeys != u"nn" || cursor_ + 1 >= positions_.size())
         return false;
     const PositionRecord &next = positions_.at(cursor_ + 1);
-    return positions_.at(cursor_ - 1).key == u'n' && next.key != u' '
-           && !(next.kana.size() == 1 && kNeedsSecondN.contains(next.kana.front()));
+    return next.key != u' ' && !KanaRules::NeedsSecondNBefore(next.kana);
 }
 
 void KeystrokeProtocol::startTiming()
@@ -115,12 +111,14 @@ void KeystrokeProtocol::KeyPressHit(QChar KeyCode, int CNT)
     const int typedAt = cursor_;
     cursor_ += 1;
     missFlg_ = 0;
-    if (CNT == -1) {
+    // The key supplied by the shortcut takes no time of its own: the stopwatch keeps
+    // running for the key that was really typed.
+    if (CNT == RealKey) {
         keyHits_ += 1;
         stats_.addHit(KeyCode.toLower(), SwGetCount());
+        SwResetCount();
+        SwStartCount();
     }
-    SwResetCount();
-    SwStartCount();
     emit keyAccepted(typedAt);
 }
 
@@ -128,9 +126,11 @@ void KeystrokeProtocol::KeyPressMiss(QChar KeyCode)
 {
     const QChar expected = positions_.at(cursor_).key;
     const int word = positions_.at(cursor_).word;
+    // The same meaning as in the key position check: the key to type is the one to
+    // look at, with its finger; the wrong key shows as just pressed.
     if (options_.marksKeyboard) {
-        emit keyMarked(expected, PressedKey, true, false);
-        emit keyMarked(KeyCode.toLower(), NextKey, false, false);
+        emit keyMarked(expected, NextKey, true, false);
+        emit keyMarked(KeyCode.toLower(), PressedKey, false, false);
     }
     buff_ = KeyCode.unicode();
     emit missShown(expected, KeyCode);

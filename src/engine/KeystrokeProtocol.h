@@ -90,11 +90,14 @@ signals:
     void screenCompleted();
 
 private:
+    // CNT of KeyPressHit: a key the learner typed, or the second n of ん supplied by
+    // the single-n shortcut (kept out of the hits and KeyStats).
+    enum : int { RealKey = -1, ShortcutKey = 0 };
     void KeyPressHit(QChar KeyCode, int CNT);
     void KeyPressMiss(QChar KeyCode);
     bool isFirstKeyOfRun() const { return firstScreen_ && cursor_ == 0; }
     void startTiming();
-    bool singleNApplies(QChar expected) const;
+    bool singleNApplies() const;
 
     KeyStats &stats_;
     Options options_;

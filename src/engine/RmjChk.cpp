@@ -1,27 +1,17 @@
 #include "engine/RmjChk.h"
 
+#include "engine/KanaRules.h"
 #include "keyboard/KeyboardModel.h"
 
 namespace zr {
 namespace {
 
-const QString kSmallKana = QStringLiteral(u"ぁぃぅぇぉゃゅょ");
-constexpr QChar kSokuon(u'っ');
+using KanaRules::IsSmallKana;
+using KanaRules::Sokuon;
 
-bool isSmallKana(QStringView c)
-{
-    return c.size() == 1 && kSmallKana.contains(c.front());
-}
-
-// An input method reads a doubled key as っ only for a consonant other than n; before
-// a vowel, ん or punctuation the doubled key would mean something else.
 bool doublesAsSokuon(const QString &keys)
 {
-    if (keys.isEmpty())
-        return false;
-    const char16_t c = keys.front().unicode();
-    return c >= u'a' && c <= u'z' && c != u'a' && c != u'i' && c != u'u' && c != u'e'
-           && c != u'o' && c != u'n';
+    return !keys.isEmpty() && KanaRules::DoublesForSokuon(keys.front());
 }
 
 // Character i (1-based) of the word, empty beyond its end.
@@ -56,7 +46,7 @@ public:
         }
         // っ at the end of a word, before a vowel, ん or punctuation is typed on its own.
         // A kana the table lacks drops the whole unit, as any unknown unit does.
-        const std::optional<QString> sokuon = table_.find(QStringView(&kSokuon, 1));
+        const std::optional<QString> sokuon = table_.find(QStringView(&Sokuon, 1));
         if (!sokuon || (!next.isEmpty() && !keys))
             return;
         append(unit, next.isEmpty() ? *sokuon : *sokuon + *keys);
@@ -106,8 +96,8 @@ RmjConversion ConvertWord(QStringView wd, QStringView UseKey, QStringView Target
     if (course == RomajiCourse) {
         do {
             const QStringView c = charAt(wd, i);
-            if (c.size() == 1 && c.front() == kSokuon) {
-                if (!isSmallKana(charAt(wd, i + 2))) {
+            if (c.size() == 1 && c.front() == Sokuon) {
+                if (!IsSmallKana(charAt(wd, i + 2))) {
                     const QStringView unit = charAt(wd, i, 2);
                     i += 2;
                     consumed += 1;
@@ -120,7 +110,7 @@ RmjConversion ConvertWord(QStringView wd, QStringView UseKey, QStringView Target
                 }
             } else {
                 QStringView unit = c;
-                if (isSmallKana(charAt(wd, i + 1))) {
+                if (IsSmallKana(charAt(wd, i + 1))) {
                     unit = charAt(wd, i, 2);
                     i += 2;
                     consumed += 1;
@@ -142,7 +132,7 @@ RmjConversion ConvertWord(QStringView wd, QStringView UseKey, QStringView Target
     }
 
     bool accepted = false;
-    if (ModeSW == 0)
+    if (ModeSW == KeyFilterOn)
         accepted = !out.Rmj.isEmpty() && allIn(out.Rmj, UseKey) && anyIn(out.Rmj, TargetKey);
     else
         accepted = !out.Rmj.isEmpty();

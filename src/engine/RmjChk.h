@@ -25,6 +25,9 @@ struct RmjConversion {
     QList<KanaUnit> units;
 };
 
+// The values of ModeSW: the drill's key filter, or every word that yields keys.
+enum RmjChkMode : int { KeyFilterOn = 0, KeyFilterOff = 1 };
+
 // Converts a hiragana word into the keys the learner types.
 //
 // The romaji course cuts the word into units (a kana with a following small

@@ -13,28 +13,6 @@ constexpr quint32 kEvdevCodes[kKeyCount] = {
     44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 89,            // z .. m , . / ろ
 };
 
-QChar shiftedKana(int keyIndex)
-{
-    switch (keyIndex) {
-    case 3: return QChar(u'ｧ');
-    case 4: return QChar(u'ｩ');
-    case 5: return QChar(u'ｪ');
-    case 6: return QChar(u'ｫ');
-    case 7: return QChar(u'ｬ');
-    case 8: return QChar(u'ｭ');
-    case 9: return QChar(u'ｮ');
-    case 10: return QChar(u'ｦ');
-    case 16: return QChar(u'ｨ');
-    case 25: return QChar(u'｢');
-    case 37: return QChar(u'｣');
-    case 38: return QChar(u'ｯ');
-    case 45: return QChar(u'､');
-    case 46: return QChar(u'｡');
-    case 47: return QChar(u'･');
-    default: return {};
-    }
-}
-
 }  // namespace
 
 int KeyIndexFromX11Keycode(quint32 keycode)
@@ -50,12 +28,7 @@ QChar KanaOfKey(int keyIndex, bool shift)
 {
     if (keyIndex < 1 || keyIndex > kKeyCount)
         return {};
-    if (shift) {
-        const QChar small = shiftedKana(keyIndex);
-        if (!small.isNull())
-            return small;
-    }
-    return KanaKeyRow.at(keyIndex - 1);
+    return (shift ? ShiftedKanaKeyRow : KanaKeyRow).at(keyIndex - 1);
 }
 
 QChar TranslateToKana(quint32 x11Keycode, QChar character, bool shift)

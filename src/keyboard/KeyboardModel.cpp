@@ -7,6 +7,17 @@ const QString ShiftedKeyRow = QStringLiteral("!\"#$%&'() =~|QWERTYUIOP`{ASDFGHJK
 const QString KanaKeyRow = QStringLiteral(
     u"ﾇﾌｱｳｴｵﾔﾕﾖﾜﾎﾍｰﾀﾃｲｽｶﾝﾅﾆﾗｾﾞﾟﾁﾄｼﾊｷｸﾏﾉﾘﾚｹﾑﾂｻｿﾋｺﾐﾓﾈﾙﾒﾛ");
 
+const QString ShiftedKanaKeyRow = [] {
+    QString row = KanaKeyRow;
+    const std::pair<int, char16_t> shifted[] = {
+        {3, u'ｧ'}, {4, u'ｩ'}, {5, u'ｪ'}, {6, u'ｫ'}, {7, u'ｬ'}, {8, u'ｭ'}, {9, u'ｮ'}, {10, u'ｦ'},
+        {16, u'ｨ'}, {25, u'｢'}, {37, u'｣'}, {38, u'ｯ'}, {45, u'､'}, {46, u'｡'}, {47, u'･'},
+    };
+    for (const auto &[key, kana] : shifted)
+        row[key - 1] = QChar(kana);
+    return row;
+}();
+
 namespace {
 
 constexpr int kRowLengths[4] = {13, 12, 12, 11};
@@ -61,14 +72,12 @@ char16_t voiced(char16_t k)
 
 KeyPosition KeyIndexOf(QChar c, int course)
 {
-    if (course == KanaCourse) {
-        const qsizetype i = KanaKeyRow.indexOf(c);
-        return i < 0 ? KeyPosition{} : KeyPosition{int(i) + 1, false};
-    }
-    qsizetype i = LatinKeyRow.indexOf(c);
+    const QString &plain = course == KanaCourse ? KanaKeyRow : LatinKeyRow;
+    const QString &shifted = course == KanaCourse ? ShiftedKanaKeyRow : ShiftedKeyRow;
+    qsizetype i = plain.indexOf(c);
     if (i >= 0)
         return {int(i) + 1, false};
-    i = ShiftedKeyRow.indexOf(c);
+    i = shifted.indexOf(c);
     return i < 0 ? KeyPosition{} : KeyPosition{int(i) + 1, true};
 }
 
@@ -119,6 +128,15 @@ QChar HomeKeyOfFinger(int finger, int course)
 QString HomeKeys(int course)
 {
     return course == KanaCourse ? kHomeKana : kHomeRomaji;
+}
+
+bool IsHomeKey(int keyIndex, int course)
+{
+    for (QChar h : HomeKeys(course)) {
+        if (KeyIndexOf(h, course).index == keyIndex)
+            return true;
+    }
+    return false;
 }
 
 QString HomeKeysOf(QStringView keys, int course)
@@ -185,6 +203,20 @@ QString ToWideHiragana(QStringView text)
 QString KeyDisplayForm(QStringView keys, bool fontUpper)
 {
     return ToWideHiragana(fontUpper ? keys.toString().toUpper() : keys.toString());
+}
+
+QString KeepBracketedKeysTogether(QString text)
+{
+    qsizetype open = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'【')
+            open = i;
+        else if (text[i] == u'】')
+            open = -1;
+        else if (open >= 0 && text[i] == u' ')
+            text[i] = QChar(0x00A0);
+    }
+    return text;
 }
 
 std::optional<Rgb> KeyFillColour(int code)

@@ -17,6 +17,9 @@ inline constexpr int kKeyCount = 48;
 extern const QString LatinKeyRow;     // unshifted
 extern const QString ShiftedKeyRow;   // with Shift
 extern const QString KanaKeyRow;      // JIS kana layout, kana mode on
+// Kana mode with Shift: the small kana and JIS symbols of the keys that carry one
+// (ｧ ｨ ｩ ｪ ｫ ｬ ｭ ｮ ｯ ｦ ､ ｡ ･ ｢ ｣); every other key gives its plain kana.
+extern const QString ShiftedKanaKeyRow;
 
 struct KeyPosition {
     int index = 0;        // 1..48, 0 when the character is not on the keyboard
@@ -25,8 +28,10 @@ struct KeyPosition {
 };
 
 // Finds a key character: the romaji course searches LatinKeyRow then ShiftedKeyRow,
-// the kana course KanaKeyRow alone (the first occurrence wins; comparison is exact, so
-// "F" is key 29 with Shift). Any course other than the kana course reads as romaji.
+// the kana course KanaKeyRow then ShiftedKanaKeyRow, so that the small kana of the
+// kana course have a key and a finger too (the first occurrence wins; comparison is
+// exact, so "F" is key 29 with Shift). Any course other than the kana course reads as
+// romaji.
 KeyPosition KeyIndexOf(QChar c, int course);
 
 int KeyRow(int keyIndex);      // 1..4, 0 when out of range
@@ -38,6 +43,8 @@ QString FingerName(int finger);         // "左手の人差し指"
 QString FingerShortLabel(int finger);   // "人差し指"
 QChar HomeKeyOfFinger(int finger, int course);
 QString HomeKeys(int course);           // "asdfjkl;" or "ﾁﾄｼﾊﾏﾉﾘﾚ"
+// Whether key index 1..48 is a home key (keys 26 to 29 and 32 to 35 in both courses).
+bool IsHomeKey(int keyIndex, int course);
 
 // For each character in order, the home key of the finger that strikes it. Stops at the
 // first character that is not on the keyboard.
@@ -55,10 +62,15 @@ QString ToWideHiragana(QStringView text);
 // ｆ (Ｆ), ; as ；, ﾊ as は.
 QString KeyDisplayForm(QStringView keys, bool fontUpper);
 
+// The text with the blanks inside every 【 … 】 made no-break spaces, so that a text
+// that wraps never parts a key from its brackets.
+QString KeepBracketedKeysTogether(QString text);
+
 // Colour codes of key marking, shared by every on-screen keyboard.
 enum KeyColour : int {
     NormalKey = 1,      // white
     HomeKey = 2,        // light yellow
+    YellowPicture = 3,  // the result screens' own code for the light yellow picture
     NextKey = 4,        // light green: the key to type next, a key being taught
     BlueKey = 5,        // only as a picture (result screens)
     PressedKey = 6,     // red

@@ -33,7 +33,7 @@ std::optional<QString> FingerSentence(QChar key, int course)
            + QStringLiteral(u"で打ちます。");
 }
 
-QString ChapterIntroText(int lesson, const QString &TargetKey, int course, bool fontUpper)
+QString ChapterIntroText(int lesson, const QString &TargetKey, int course, bool fontUpper, const QString &undrilled)
 {
     const QString n = PlainNumberText(lesson);
     QString text = QStringLiteral(u"　Chapter") + n + QStringLiteral(u"へようこそ。") + kCrLf + kCrLf;
@@ -60,6 +60,15 @@ QString ChapterIntroText(int lesson, const QString &TargetKey, int course, bool 
             text += QStringLiteral(u"（入力後は【 ") + home + QStringLiteral(u" 】の位置に指を戻してください。）") + kCrLf + kCrLf;
         else
             text += kCrLf;
+    }
+    if (!undrilled.isEmpty()) {
+        text += kCrLf + u'　';
+        for (QChar c : undrilled)
+            text += QStringLiteral(u"【 ") + ToWideHiragana(QStringView(&c, 1)) + QStringLiteral(u" 】");
+        text += course == KanaCourse
+                    ? QStringLiteral(u"キーを使う単語は、この Chapter の単語練習には出てきません。キー位置の確認で位置をしっかり覚えましょう。")
+                    : QStringLiteral(u"キーは、今のローマ字のつづりで打つ単語がないため、この Chapter の単語練習には出てきません。キー位置の確認で位置をしっかり覚えましょう。");
+        text += kCrLf;
     }
     return fontUpper ? text.toUpper() : text;
 }

@@ -14,7 +14,9 @@ std::optional<QString> FingerSentence(QChar key, int course);
 
 // The explanation of the Chapter introduction: the greeting, the home position in
 // Chapter 1, the new keys, and for each new key its finger and, away from the home
-// row, the reminder to go back to the home key. Lines end with CR LF.
-QString ChapterIntroText(int lesson, const QString &TargetKey, int course, bool fontUpper);
+// row, the reminder to go back to the home key. Lines end with CR LF. New keys that the
+// drill cannot ask for (undrilled) are named, so the learner knows why they stay blank.
+QString ChapterIntroText(int lesson, const QString &TargetKey, int course, bool fontUpper,
+                         const QString &undrilled = QString());
 
 }  // namespace zr

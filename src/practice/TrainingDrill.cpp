@@ -90,7 +90,7 @@ int MissStacks::AllMDStackGet()
 
 QString ProblemLabelText(const PositionRecord &position, int mode)
 {
-    if (mode == 0)
+    if (mode == ShowKeys)
         return QString(position.key);
     return position.offset == 0 ? position.kana : QString();
 }
@@ -122,7 +122,7 @@ bool TrainingDrill::start()
     remedialNext_ = false;
     finished_ = false;
     if (settings_.RmjGuide == RmjGuideMode::Never)
-        mode_ = 2;
+        mode_ = KanaWithoutGuide;
     prompt_ = kFirstPrompt;
     // A word with more keys than a screen holds could never be placed.
     words_.removeIf([](const DrillWord &w) {
@@ -170,7 +170,7 @@ void TrainingDrill::setPrompt(const QString &prompt)
 int TrainingDrill::widthOf(int word) const
 {
     const DrillWord &w = words_.at(word);
-    return AnsiByteLength(mode_ == 0 ? w.keys.SpRmj : w.reading);
+    return AnsiByteLength(mode_ == ShowKeys ? w.keys.SpRmj : w.reading);
 }
 
 bool TrainingDrill::place(int word)
@@ -185,7 +185,7 @@ bool TrainingDrill::place(int word)
     screen_.positions.append({kWideBlank, QString(), QChar(u' '), 0, word, QString()});
     screen_.words.append(word);
     // The separator shows as a full-width blank with kana, a half-width one with keys.
-    screen_.width += widthOf(word) + (mode_ == 0 ? 1 : 2);
+    screen_.width += widthOf(word) + (mode_ == ShowKeys ? 1 : 2);
     return true;
 }
 
@@ -226,7 +226,7 @@ void TrainingDrill::buildScreen()
             }
         }
         title_ = chapter
-                 + (settings_.MType == 1 ? QStringLiteral(u" - 練習問題 (Step") : QStringLiteral(u" - 単語練習 (Step"))
+                 + (settings_.MType == ExerciseTitle ? QStringLiteral(u" - 練習問題 (Step") : QStringLiteral(u" - 単語練習 (Step"))
                  + NumberText(screenCounter_ + 1) + u')';
     }
     protocol_.setScreen(screen_.positions, screenCounter_ == 0 && !protocol_.running());
@@ -246,9 +246,9 @@ void TrainingDrill::onScreenCompleted()
         }
         remedialNext_ = true;
     }
-    if (settings_.RmjGuide == RmjGuideMode::FirstHalf && mode_ != 2
+    if (settings_.RmjGuide == RmjGuideMode::FirstHalf && mode_ != KanaWithoutGuide
         && (now > start + settings_.LessonTime / 2 || screenCounter_ >= settings_.LessonStep / 2.0)) {
-        mode_ = 2;
+        mode_ = KanaWithoutGuide;
         emit modeChanged();
     }
     buildScreen();

@@ -12,13 +12,19 @@
 
 namespace zr {
 
+// What the problem line shows (mode): the keys themselves, or the kana with or without
+// the guide of the keys still to type; 3 is shown as 2.
+enum DrillMode : int { ShowKeys = 0, KanaWithGuide = 1, KanaWithoutGuide = 2, KanaWithoutGuideToo = 3 };
+// What the title calls the drill (MType).
+enum DrillTitle : int { WordDrillTitle = 0, ExerciseTitle = 1 };
+
 // What a Chapter drill is told by its caller and by the learner's settings.
 struct DrillSettings {
     QString UseKey;
     QString TargetKey;
     int lesson = 0;
-    int mode = 1;          // 0 keys, 1 kana with guide, 2 kana without guide, 3 as 2
-    int MType = 0;         // 1 "練習問題", 0 "単語練習" in the title
+    int mode = KanaWithGuide;      // DrillMode
+    int MType = WordDrillTitle;    // DrillTitle
     int course = 0;
     double LessonTime = 150.0 / 86400.0;   // time limit in days
     int LessonStep = 8;                    // screen limit
@@ -109,7 +115,7 @@ public:
     QString title() const { return title_; }
     QString prompt() const { return prompt_; }
     // The guide of mode 1: the keys still to type of the kana unit at the cursor.
-    bool guideShown() const { return mode_ == 1; }
+    bool guideShown() const { return mode_ == KanaWithGuide; }
     QString guideKeys() const;
 
     // Hand-over figures: units typed, and the run's time in days up to now.
@@ -135,7 +141,7 @@ private:
     QList<DrillWord> words_;
     MissStacks stacks_;
     DrillScreen screen_;
-    int mode_ = 1;
+    int mode_ = KanaWithGuide;
     int screenCounter_ = 0;
     bool remedialNext_ = false;
     bool finished_ = false;

@@ -45,7 +45,7 @@ int PictureCodeOfClass(int keyClass)
     switch (keyClass) {
     case NoMissKey: return BlueKey;
     case GoodKey: return NextKey;
-    case PracticeKey: return 3;
+    case PracticeKey: return YellowPicture;
     case FailedKey: return PressedKey;
     default: return 0;
     }
@@ -90,6 +90,8 @@ TrainingGrade GradeKeys(const KeyStats &stats, GradeThresholds t, int lesson)
 
 QString AdviceKeyName(QChar key)
 {
+    if (key == u' ')
+        return QStringLiteral(u"【 スペース 】");
     const QString upper(key.toUpper());
     return QStringLiteral(u"【 ") + ToWideHiragana(upper) + QStringLiteral(u" 】");
 }
@@ -119,9 +121,11 @@ Advice TrainingAdvice(const TrainingGrade &grade, const QString &TargetKey, int 
             text += paragraph(QStringLiteral(u"メインメニューから次の Chapter に進むことができます｡ "));
             advice.caption = ResultCaption::Passed;
         } else {
+            // The keys graded as failed, by the Level's own threshold: a key the
+            // paragraphs above call good enough is never named here.
             QString failed;
             for (const KeyResult &row : grade.rows) {
-                if (row.accuracy < 90 && row.hits > 9)
+                if (row.keyClass == FailedKey)
                     failed += AdviceKeyName(row.key);
             }
             text += paragraph(failed + QStringLiteral(u"キーの正解率が良くないため、不合格となります。"));
@@ -206,7 +210,7 @@ QString ScoreAddText(const ScoreRecord &before, double CCh, double TTime, double
         text = PracticeScoreAddText(before, CCh, TTime, hits, misses);
     }
     text += kCrLf;
-    text += paragraph(QStringLiteral(u"貴方の目標値は") + PlainNumberText(TargetTime) + QStringLiteral(u" 打/分です。"));
+    text += paragraph(QStringLiteral(u"貴方の目標値は") + PlainNumberText(TargetTime) + QStringLiteral(u" 字/分です。"));
     text += kIndent + TargetSpeedJudgement(TargetTime, spd) + kCrLf;
     return text;
 }

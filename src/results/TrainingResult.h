@@ -48,7 +48,7 @@ struct TrainingGrade {
 // keys count only from Chapter 4 on.
 TrainingGrade GradeKeys(const KeyStats &stats, GradeThresholds thresholds, int lesson);
 
-// How the advice writes a key: 【 Ｆ 】.
+// How the advice writes a key: 【 Ｆ 】, and 【 スペース 】 for the space bar.
 QString AdviceKeyName(QChar key);
 
 // The window caption a result leads to.

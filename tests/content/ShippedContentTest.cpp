@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <iostream>
 
 using namespace zr;
@@ -177,5 +178,47 @@ TEST(ShippedLessonTables, EveryChapterHasWordsToDrill)
         std::sort(sorted.begin(), sorted.end());
         std::cout << "[ drill words ] " << c.name << ": " << counts.size() << " Chapters, fewest "
                   << sorted.first() << ", median " << sorted[sorted.size() / 2] << "\n";
+    }
+}
+
+// Which new keys of each Chapter the drill can ask for, under both romaji spellings and
+// in the kana course. Printed as figures; a key the words cannot reach must be one the
+// Chapter's introduction names as missing.
+TEST(ShippedLessonTables, DrillCoverageOfNewKeys)
+{
+    const QList<ProblemItem> words = ReadWordDictionary(resourceFile("zr.zrd")).words();
+    for (const CourseSetup &c : courses()) {
+        QString error;
+        const auto lines = ReadLessonTable(ResolvePath(appDir(), LessonTableFile(c.course)), &error);
+        ASSERT_TRUE(lines) << error.toStdString();
+        const ChapterTable chapters(*lines);
+        int newKeys = 0;
+        int covered = 0;
+        QStringList missing;
+        for (int n = 1; n <= chapters.ChapterCount(); ++n) {
+            const Chapter &chapter = chapters.chapter(n);
+            if (chapter.kind != 1)
+                continue;
+            const QString reached = DrillableKeys(words, chapter.UseKey, chapter.TargetKey, c.course, c.table);
+            QString absent;
+            for (QChar k : chapter.TargetKey) {
+                if (!reached.contains(k))
+                    absent += k;
+            }
+            newKeys += int(chapter.TargetKey.size());
+            covered += int(chapter.TargetKey.size() - absent.size());
+            if (!absent.isEmpty())
+                missing.append(QStringLiteral("Chapter %1: %2").arg(n).arg(absent));
+        }
+        std::cout << "[ key coverage ] " << c.name << ": " << covered << " of " << newKeys << " new keys drilled; not: "
+                  << missing.join(QStringLiteral("; ")).toStdString() << "\n";
+        // What no word can reach with these spellings: j needs "ji", l and x only type
+        // small kana on their own, c only "chi"/"cha". The introduction names them.
+        const std::map<std::string, QString> expected = {
+            {"romaji, spellings 0", QStringLiteral("Chapter 1: jl; Chapter 14: cx")},
+            {"romaji, spellings 1", QStringLiteral("Chapter 1: l; Chapter 14: x")},
+            {"JIS kana", QString()},
+        };
+        EXPECT_EQ(missing.join(QStringLiteral("; ")), expected.at(c.name)) << c.name;
     }
 }

@@ -47,42 +47,40 @@ TEST(RmjChk, CutsWordsIntoUnits)
     EXPECT_EQ(Rmj, QString("shashinn"));
 }
 
-TEST(RmjChk, SokuonDoublesTheNextConsonant)
-{
-    RmjConversion c = convert(u"きって"_qs);
-    EXPECT_EQ(c.Rmj, QString("kitte"));
-    EXPECT_EQ(c.SpKana, QStringLiteral(u"き/って"));
-    EXPECT_EQ(c.result, 2);
-    c = convert(u"っきゃ"_qs);
-    EXPECT_EQ(c.Rmj, QString("kkya"));
-    EXPECT_EQ(c.SpKana, QStringLiteral(u"っきゃ"));
-    EXPECT_EQ(c.result, 1);
-}
+// One row per rule of cutting and looking up units: the word, its units, its keys and
+// the count of units.
+struct ConversionRow {
+    const char16_t *word;
+    const char16_t *SpKana;
+    const char *Rmj;
+    int result;
+};
 
-TEST(RmjChk, SokuonWhereDoublingMeansSomethingElse)
+TEST(RmjChk, ConversionRules)
 {
-    // At the end of a word, before a vowel, before ん or before punctuation, a doubled
-    // key would not give っ; っ is typed by its own keys instead.
-    EXPECT_EQ(convert(u"あっ"_qs).Rmj, QString("axtu"));
-    EXPECT_EQ(convert(u"あっ、"_qs).Rmj, QString("axtu,"));
-    EXPECT_EQ(convert(u"っあ"_qs).Rmj, QString("xtua"));
-    EXPECT_EQ(convert(u"っな"_qs).Rmj, QString("xtuna"));
-    EXPECT_EQ(convert(u"あっ、"_qs).SpKana, QStringLiteral(u"あ/っ、"));
-    // An unknown kana after っ drops the whole unit, from every output alike.
+    const ConversionRow rows[] = {
+        {u"きって", u"き/って", "kitte", 2},        // っ doubles the first key of the next unit
+        {u"っきゃ", u"っきゃ", "kkya", 1},          // っ with a unit of two kana
+        // Where a doubled key would read as something else, っ has keys of its own:
+        {u"あっ", u"あ/っ", "axtu", 2},             // at the end of a word
+        {u"あっ、", u"あ/っ、", "axtu,", 2},        // before punctuation
+        {u"っあ", u"っあ", "xtua", 1},              // before a vowel
+        {u"っな", u"っな", "xtuna", 1},             // before n (nn is ん)
+        {u"あっぬか", u"あ/か", "aka", 3},          // an unknown kana drops the whole っ unit
+        {u"あぬか", u"あ/か", "aka", 3},            // unknown units are dropped but counted
+        {u"ぬ", u"ぬ/", "", 0},                     // no keys at all
+        {u"", u"", "", 0},
+    };
+    for (const ConversionRow &row : rows) {
+        const RmjConversion c = convert(QString::fromUtf16(row.word));
+        SCOPED_TRACE(QString::fromUtf16(row.word).toStdString());
+        EXPECT_EQ(c.Rmj, QString::fromLatin1(row.Rmj));
+        EXPECT_EQ(c.result, row.result);
+        if (row.result > 0)
+            EXPECT_EQ(c.SpKana, QString::fromUtf16(row.SpKana));
+    }
     const RmjConversion c = convert(u"あっぬか"_qs);
-    EXPECT_EQ(c.SpKana, QStringLiteral(u"あ/か"));
-    EXPECT_EQ(c.SpRmj, QString("a/ka"));
-    EXPECT_EQ(c.result, 3);
-}
-
-TEST(RmjChk, UnknownUnitsAreDroppedButCounted)
-{
-    const RmjConversion c = convert(u"あぬか"_qs);
-    EXPECT_EQ(c.SpKana, QStringLiteral(u"あ/か"));
-    EXPECT_EQ(c.Rmj, QString("aka"));
-    EXPECT_EQ(c.result, 3);
-    EXPECT_EQ(convert(u"ぬ"_qs).result, 0);   // no keys at all
-    EXPECT_EQ(convert(QString()).result, 0);
+    EXPECT_EQ(c.SpRmj, QString("a/ka"));   // dropped from every output alike
 }
 
 TEST(RmjChk, FilterKeepsWordsOfLearnedKeysWithANewKey)

@@ -33,7 +33,10 @@ TEST(KeyboardModel, KeyIndexOfFindsTheFirstOccurrence)
     EXPECT_EQ(KeyIndexOf(u'ﾊ', KanaCourse).index, 29);
     EXPECT_EQ(KeyIndexOf(u'ﾊ', RomajiCourse).index, 0);
     EXPECT_EQ(KeyIndexOf(u'f', KanaCourse).index, 0);
-    EXPECT_EQ(KeyIndexOf(u'ｯ', KanaCourse).index, 0);   // shifted kana are not in the model
+    // The small kana sit on their keys with Shift.
+    EXPECT_EQ(KeyIndexOf(u'ｯ', KanaCourse).index, 38);
+    EXPECT_TRUE(KeyIndexOf(u'ｯ', KanaCourse).shift);
+    EXPECT_FALSE(KeyIndexOf(u'ﾂ', KanaCourse).shift);
 }
 
 TEST(KeyboardModel, IndexFingersSplitBetweenColumnsFiveAndSix)

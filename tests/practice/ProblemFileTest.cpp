@@ -49,6 +49,28 @@ TEST(WordDictionary, LayoutAndRoundTrip)
     EXPECT_EQ(ReadProblemTitle(path), d.title);
 }
 
+TEST(WordDictionary, ASmallDictionaryByteForByte)
+{
+    // Written out by hand, so that an encoding fault of the writer cannot pass.
+    TempDir dir;
+    const QString path = dir.file("t.zrd");
+    WordDictionary d;
+    d.title = QStringLiteral(u"かな");
+    d.description = QStringLiteral("x");
+    d.entries.resize(WordDictionary::kEntries);
+    d.entries[0] = {QStringLiteral(u"赤"), QStringLiteral(u"あか")};
+    QString error;
+    ASSERT_TRUE(WriteWordDictionary(path, d, &error));
+    QByteArray expected("\x04\x00\x82\xa9\x82\xc8"      // title かな
+                        "\x00\x00\x00\x00"                // four zero bytes
+                        "\x01\x00x"                        // description
+                        "\x02\x00\x90\xd4"                // 赤
+                        "\x04\x00\x82\xa0\x82\xa9",       // あか
+                        23);
+    expected += QByteArray((WordDictionary::kEntries - 1) * 4, '\0');
+    EXPECT_EQ(readBytes(path), expected);
+}
+
 TEST(WordDictionary, WordsEndAtTheFirstEmptyReading)
 {
     WordDictionary d = dictionary(1);

@@ -98,12 +98,22 @@ TEST(Advice, FailureNamesEveryPoorKey)
     EXPECT_TRUE(a.text.contains(u"　【 Ｆ 】【 Ｋ 】キーの正解率が良くないため、不合格となります。\r\n"_qs));
 }
 
+TEST(Advice, FailureFollowsTheLevelAndNamesTheSpaceBar)
+{
+    // Level 1 fails below 75 %: k at 80 % is "合格圏内" and must not be a reason to fail.
+    const TrainingGrade g = GradeKeys(stats({{u'k', 20, 4}, {u' ', 20, 6}, {u'j', 20, 8}}), ThresholdsForLevel(u"1"_qs), 2);
+    const Advice a = TrainingAdvice(g, u"k "_qs, 2, 2);
+    EXPECT_EQ(a.caption, ResultCaption::Failed);
+    EXPECT_TRUE(a.text.contains(u"　【 Ｋ 】キーの正解率は合格圏内ですが"_qs));
+    EXPECT_TRUE(a.text.contains(u"　【 スペース 】【 Ｊ 】キーの正解率が良くないため、不合格となります。\r\n"_qs)) << a.text.toStdString();
+}
+
 TEST(ScoreAdd, FirstPracticeAndComparisonWithTheLastDay)
 {
     const QString first = ScoreAddText(ScoreRecord{}, 100, kMinute, 200, 10, 40);
     EXPECT_EQ(first, u"\r\n　このレッスンは今回が初めての練習となります。\r\n"
                      u"　今回の正解率は 95%、入力速度は 100.0字/分でした。\r\n\r\n"
-                     u"　貴方の目標値は40 打/分です。\r\n"
+                     u"　貴方の目標値は40 字/分です。\r\n"
                      u"　目標値を余裕でクリアしていますね。もうすこし目標を上げてみませんか？\r\n"_qs);
 
     ScoreRecord before;

@@ -81,6 +81,21 @@ TEST(Zrtool, RmjchkRefusesBadInput)
     expectBadInput({"frobnicate"});
 }
 
+TEST(Zrtool, TypeFeedsKeysThroughTheProtocol)
+{
+    ToolRun r = zrtool({"type", u"ほんだ"_qs, "hondx"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QStringLiteral("h\thit\th\no\thit\to\nn\thit\tn\nd\thit\td\tsingle-n\n"
+                                    "x\tmiss\ta\nunits=3 hits=4 missed=1\n"));
+    // In the kana course the keys are the Latin characters of the physical keys.
+    r = zrtool({"type", "--course", "kana", u"がっ"_qs, "t@Z  "});
+    EXPECT_TRUE(r.out.endsWith(QStringLiteral(u" \thit\t \n \tignored\t\nunits=3 hits=4 missed=0\n")))
+        << r.out.toStdString();
+    expectBadInput({"type", u"ほんだ"_qs});
+    expectBadInput({"type", "abc", "abc"});   // no keys at all
+    expectBadInput({"type", "--course", "qwerty", u"か"_qs, "ka"});
+}
+
 TEST(Zrtool, ChaptersAndKeys)
 {
     TempDir dir;

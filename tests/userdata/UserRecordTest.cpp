@@ -76,6 +76,30 @@ TEST(UserRecordFile, BytesMatchTheLayout)
     EXPECT_EQ(ScoreRecord::kBytes, 616);
 }
 
+TEST(UserRecordFile, ASmallRecordByteForByte)
+{
+    // Written out by hand, so that an encoding fault of the writer cannot pass.
+    UserRecord u;
+    u.UserName = QStringLiteral(u"あい");
+    u.Course = 1;
+    u.LessonProgress = 3;
+    u.TotalPracticeTime = 0.5;
+    u.TrainingScores[0].PracticeCount = 2;
+    u.RomajiTable.load({{u"か"_qs, u"ｶ"_qs}});
+
+    QByteArray expected("\x06\x00"                              // format version 6
+                        "\x04\x00\x82\xa0\x82\xa2"              // "あい" in code page 932
+                        "\x01\x00\x03\x00"                      // course, LessonProgress
+                        "\x00\x00\x00\x00\x00\x00\xe0\x3f",     // 0.5 days
+                        20);
+    QByteArray scores(100 * 616, '\0');
+    scores[8 + 7] = '\x40';                                       // Chapter 1 practised 2.0 times
+    expected += scores;
+    expected += QByteArray("\x02\x00\x82\xa9\x01\x00\xb6", 7);      // か, ｶ
+    expected += QByteArray(300 * 4, '\0');                           // 300 empty rows
+    EXPECT_EQ(SerializeUserRecord(u), expected);
+}
+
 TEST(UserRecordFile, BlocksStartAtTheirOffsets)
 {
     UserRecord u;

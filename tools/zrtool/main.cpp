@@ -4,6 +4,7 @@
 // Exit status: 0 on success, 2 with a one-line message on bad input.
 
 #include "Json.h"
+#include "TypeCommand.h"
 
 #include "engine/RmjChk.h"
 #include "keyboard/KeyboardModel.h"
@@ -35,6 +36,7 @@ const char kUsage[] =
     "  zrtool rmjchk [--course romaji|kana] [--table FILE] [--use KEYS --target KEYS] WORD...\n"
     "  zrtool chapters [--course romaji|kana] [--file LESSONTABLE]\n"
     "  zrtool keys [--course romaji|kana] CHAR...\n"
+    "  zrtool type [--course romaji|kana] [--table FILE] WORD KEYS\n"
     "  zrtool user show FILE\n"
     "  zrtool score add FILE --block training|word|sentence --index N --chars X --hits X\n"
     "                        --misses X --seconds S [--today YYYY-MM-DD]\n"
@@ -125,16 +127,11 @@ QString dateText(double ole)
     return dateFromOle(ole).toString(Qt::ISODate);
 }
 
-// --- rmjchk -----------------------------------------------------------------------
+// --- rmjchk and type ---------------------------------------------------------------
 
-int runRmjchk(const QStringList &args)
+// The table of --table, or the course's default table of the installation.
+RomajiTable tableOf(const Arguments &a, int course)
 {
-    const Arguments a = parse(args, {"--course", "--table", "--use", "--target"}, {});
-    const int course = courseOf(a);
-    if (a.has(QStringLiteral("--use")) != a.has(QStringLiteral("--target")))
-        fail(QStringLiteral("--use and --target go together"));
-    if (a.positional.isEmpty())
-        fail(QStringLiteral("no word to convert"));
     const QString tablePath = a.has(QStringLiteral("--table"))
                                   ? a.option(QStringLiteral("--table"))
                                   : ResolvePath(appDir(), DefaultTableFile(course));
@@ -144,6 +141,33 @@ int runRmjchk(const QStringList &args)
         fail(error);
     RomajiTable table;
     table.load(*entries);
+    return table;
+}
+
+int runType(const QStringList &args)
+{
+    const Arguments a = parse(args, {"--course", "--table"}, {});
+    const int course = courseOf(a);
+    if (a.positional.size() != 2)
+        fail(QStringLiteral("usage: zrtool type [--course romaji|kana] [--table FILE] WORD KEYS"));
+    QString error;
+    const auto lines = TypeThroughProtocol(a.positional[0], a.positional[1], course, tableOf(a, course), &error);
+    if (!lines)
+        fail(error);
+    for (const QString &line : *lines)
+        print(line);
+    return 0;
+}
+
+int runRmjchk(const QStringList &args)
+{
+    const Arguments a = parse(args, {"--course", "--table", "--use", "--target"}, {});
+    const int course = courseOf(a);
+    if (a.has(QStringLiteral("--use")) != a.has(QStringLiteral("--target")))
+        fail(QStringLiteral("--use and --target go together"));
+    if (a.positional.isEmpty())
+        fail(QStringLiteral("no word to convert"));
+    const RomajiTable table = tableOf(a, course);
     const bool filter = a.has(QStringLiteral("--use"));
     for (const QString &word : a.positional) {
         const RmjConversion c = ConvertWord(word, a.option(QStringLiteral("--use")),
@@ -466,7 +490,7 @@ int main(int argc, char *argv[])
         return args.isEmpty() ? 2 : 0;
     }
     const std::map<QString, std::function<int(const QStringList &)>> commands = {
-        {"rmjchk", runRmjchk}, {"chapters", runChapters}, {"keys", runKeys}, {"user", runUser},
+        {"rmjchk", runRmjchk}, {"chapters", runChapters}, {"keys", runKeys}, {"type", runType}, {"user", runUser},
         {"score", runScore},   {"ini", runIni},           {"problem", runProblem},
     };
     try {

@@ -29,10 +29,11 @@ QRect pixelRect(const QRectF &twips)
     return QRect(left, top, right - left, bottom - top);
 }
 
-// The picture codes of the result screens: 3 stands for the light yellow key there.
+// The picture codes of the result screens: YellowPicture stands for the light yellow
+// key there, and HomeKey means nothing.
 int resultPictureToColourCode(int code)
 {
-    return code == 3 ? int(HomeKey) : code == HomeKey ? 0 : code;
+    return code == YellowPicture ? int(HomeKey) : code == HomeKey ? 0 : code;
 }
 
 }  // namespace
@@ -192,7 +193,8 @@ void KeyboardPicture::placeCaption(QLabel *caption, int index, const QString &te
 
 int KeyboardPicture::keyIndexOf(QChar c) const
 {
-    if (layout_.searchShifted)
+    // Kana have one key each, shifted or not, so every kana keyboard finds them all.
+    if (layout_.searchShifted || course_ == KanaCourse)
         return KeyIndexOf(c, course_).index;
     const QString &row = course_ == KanaCourse ? KanaKeyRow : LatinKeyRow;
     return int(row.indexOf(c)) + 1;
@@ -215,13 +217,15 @@ void KeyboardPicture::hideCaption()
         movingCaption_->hide();
 }
 
-void KeyboardPicture::colourKey(int index, int code, bool restoreHome, QChar c)
+void KeyboardPicture::colourKey(int index, int code, bool restoreHome)
 {
     KeyCap *k = key(index);
     const QColor colour = KeyColourOf(code, layout_.drawing);
     if (colour.isValid())
         k->setColour(colour);
-    if (restoreHome && HomeKeys(course_).contains(c))
+    // A home key goes back to light yellow whatever character reached it: A typed with
+    // Shift is still the key of a.
+    if (restoreHome && IsHomeKey(index, course_))
         k->setColour(KeyColourOf(HomeKey, layout_.drawing));
 }
 
@@ -246,7 +250,7 @@ void KeyboardPicture::MarkKeys(QStringView keys, int code, bool showFinger, bool
                 hand_->showMarker(restore ? 0 : FingerOf(k));
             }
         }
-        colourKey(k, code, restore, c);
+        colourKey(k, code, restore);
         if (layout_.captions == KeyCaptions::Moving) {
             movingCaption_->hide();
             if (showFinger)

@@ -102,7 +102,7 @@ public:
     QSize designSize() const;
 
 private:
-    void colourKey(int index, int code, bool restoreHome, QChar c);
+    void colourKey(int index, int code, bool restoreHome);
     QLabel *makeCaption(const QString &name);
     void placeCaption(QLabel *caption, int index, const QString &text);
 

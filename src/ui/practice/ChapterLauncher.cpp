@@ -16,8 +16,8 @@ void StartChapter(QWidget *parent, int lesson, const Chapter &chapter)
         return;
     }
     TrainingFrm drill(parent);
-    drill.mode = 1;
-    drill.MType = 0;
+    drill.mode = KanaWithGuide;
+    drill.MType = WordDrillTitle;
     drill.UseKey = chapter.UseKey;
     drill.TargetKey = chapter.TargetKey;
     drill.lesson = qint16(lesson);

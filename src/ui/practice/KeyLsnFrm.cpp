@@ -104,9 +104,20 @@ void KeyLsnFrm::load()
     num_ = 1;
     if (!keyText_.isEmpty()) {
         prevkey_ = keyText_.front();
-        keyboard_->MarkKeys(QStringView(&prevkey_, 1), NextKey, true, false);
+        showNextKey();
     }
     syncKana();
+}
+
+void KeyLsnFrm::showNextKey()
+{
+    keyboard_->MarkKeys(QStringView(&prevkey_, 1), NextKey, true, false);
+    // A key typed with Shift is explained before the first try: the keyboard shows no
+    // Shift key, and the learner should not have to guess.
+    const int course = ZRSub().CurUser.Course;
+    const std::optional<QString> guide = KeyGuideText(prevkey_, course);
+    if (guide && KeyIndexOf(prevkey_, course).shift)
+        guidance_->setText(ZRSub().FontUpper == 1 ? guide->toUpper() : *guide);
 }
 
 void KeyLsnFrm::start()
@@ -146,14 +157,9 @@ void KeyLsnFrm::typed(QChar c)
             return;
         }
         prevkey_ = keyText_.at(num_ - 1);
-        keyboard_->MarkKeys(QStringView(&prevkey_, 1), NextKey, true, false);
+        showNextKey();
     } else {
-        // The small kana of the kana course sit on shifted keys the key model does
-        // not list; they are explained all the same.
-        std::optional<QString> guide = KeyGuideText(prevkey_, course);
-        if (!guide && course == KanaCourse)
-            guide = FingerSentence(prevkey_, course);
-        if (guide)
+        if (const std::optional<QString> guide = KeyGuideText(prevkey_, course))
             guidance_->setText(upper ? guide->toUpper() : *guide);
         if (!missFlg_)
             PlayErrorSound();
@@ -172,8 +178,8 @@ void KeyLsnFrm::finish()
     positionSaved_ = true;
     hide();
     TrainingFrm drill(parentWidget());
-    drill.mode = 1;
-    drill.MType = 0;
+    drill.mode = KanaWithGuide;
+    drill.MType = WordDrillTitle;
     drill.UseKey = UseKey;
     drill.TargetKey = TargetKey;
     drill.lesson = lesson;

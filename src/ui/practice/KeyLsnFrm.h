@@ -35,12 +35,14 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void typed(QChar c) override;
+    void matchKanaMode() override { syncKana(); }
 
 private:
     void load();
     void start();
     void finish();
     void syncKana();
+    void showNextKey();
 
     KeyboardPicture *keyboard_ = nullptr;
     HandPicture *hand_ = nullptr;

@@ -151,6 +151,7 @@ bool PracticeDialog::event(QEvent *e)
         return true;
     }
     if (e->type() == QEvent::KeyPress) {
+        matchKanaMode();
         const QChar c = TypedCharacter(*static_cast<QKeyEvent *>(e));
         if (!c.isNull())
             typed(c);

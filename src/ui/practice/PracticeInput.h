@@ -80,6 +80,10 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    // Brings the kana mode in line with the key expected next. Runs before every key
+    // press is translated, so a stray press of the kana key cannot turn the next key
+    // into a kana the learner did not mean.
+    virtual void matchKanaMode() {}
     // A key press that types a character (control characters included).
     virtual void typed(QChar c) = 0;
 };

@@ -4,6 +4,7 @@
 #include "platform/Format.h"
 #include "platform/Twips.h"
 #include "practice/ChapterIntro.h"
+#include "practice/DrillWords.h"
 #include "ui/common/Application.h"
 #include "ui/common/WindowPlacement.h"
 #include "ui/keyboard/KeyboardPicture.h"
@@ -85,7 +86,18 @@ void TrDialogFrm::load()
     const int course = ZRSub().CurUser.Course;
     const bool upper = ZRSub().FontUpper == 1;
     setWindowTitle(QStringLiteral("Chapter") + PlainNumberText(lesson) + QStringLiteral(u"へようこそ！"));
-    text_->setPlainText(ChapterIntroText(lesson, TargetKey, course, upper).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    const QList<ProblemItem> words = ReadWordDictionary(AppPath(DrillDictionaryFile)).words();
+    const QString drillable = DrillableKeys(words, UseKey, TargetKey, course, ZRSub().CurUser.RomajiTable);
+    QString undrilled;
+    for (QChar k : TargetKey) {
+        if (!drillable.contains(k) && !undrilled.contains(k))
+            undrilled += k;
+    }
+    // Without the word list the drill says so itself; nothing to add here.
+    if (words.isEmpty())
+        undrilled.clear();
+    text_->setPlainText(KeepBracketedKeysTogether(ChapterIntroText(lesson, TargetKey, course, upper, undrilled)
+                                                      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
 
     keyboard_->DrawKeyboard();
     keyboard_->MarkKeys(HomeKeys(course), HomeKey, false, false);

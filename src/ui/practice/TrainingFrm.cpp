@@ -24,7 +24,7 @@ namespace zr {
 namespace {
 
 const QString kSection = QStringLiteral("Training");
-const QString kDictionary = QStringLiteral("resource\\zr.zrd");
+const QString &kDictionary = DrillDictionaryFile;
 constexpr int kMargin = 16;
 
 }  // namespace

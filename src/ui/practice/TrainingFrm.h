@@ -29,8 +29,8 @@ public:
     QString UseKey;
     QString TargetKey;
     qint16 lesson = 0;
-    qint16 mode = 1;
-    qint16 MType = 0;
+    qint16 mode = KanaWithGuide;    // DrillMode
+    qint16 MType = WordDrillTitle;  // DrillTitle
 
     // Loads the settings, builds the word list and the first screen. False, after a
     // message to the learner, when there is nothing to practise. Runs when the window
@@ -46,6 +46,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void done(int result) override;
     void typed(QChar c) override;
+    void matchKanaMode() override { syncKana(); }
 
 private:
     void layoutWindow();

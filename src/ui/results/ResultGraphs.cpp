@@ -19,16 +19,24 @@ const QColor kSpeedBar(40, 170, 100);
 const QColor kShadow(150, 150, 150);
 constexpr double kBarHeight = 150;
 constexpr double kShadowOffset = 45;
-constexpr double kRightEdgeAccuracy = 4250;
 
 int px(double twips)
 {
     return int(std::lround(twipsToPixels(twips)));
 }
 
+// Bars are scaled like every other twips figure (15 twips a pixel): the 1-twip bar of a
+// day or key without data comes out 0 pixels wide and is hidden by placeBar, instead of
+// being rounded up into a tick that looks like data.
 QRect pixelRect(double left, double top, double width, double height)
 {
-    return QRect(px(left), px(top), std::max(1, px(left + width) - px(left)), std::max(1, px(top + height) - px(top)));
+    return QRect(px(left), px(top), px(left + width) - px(left), std::max(1, px(top + height) - px(top)));
+}
+
+void placeBar(QWidget *bar, const QRect &r)
+{
+    bar->setGeometry(r);
+    bar->setVisible(r.width() > 0);
 }
 
 // The last n characters of a text padded in front, as the graphs align their figures.
@@ -47,10 +55,10 @@ void paintTexts(QWidget *w, const QList<PrintedText> &texts)
         p.setFont(t.fixedFont ? fixed : proportional);
         p.setPen(t.colour.isValid() ? t.colour : w->palette().color(QPalette::WindowText));
         const QFontMetrics fm(p.font());
-        const QString text = t.text.trimmed();
-        const int x = t.rightAligned ? px(t.at.x()) - fm.horizontalAdvance(text) : px(t.at.x());
-        const int y = px(t.at.y()) - 2;
-        p.drawText(QRect(x, y, fm.horizontalAdvance(text) + 2, fm.height()), Qt::AlignLeft | Qt::AlignTop, text);
+        // Figures are padded in front to a fixed number of characters and printed in
+        // the fixed-width font from their x, which lines them up on the right.
+        const QRect r(px(t.at.x()), px(t.at.y()), fm.horizontalAdvance(t.text) + 2, fm.height());
+        p.drawText(r, Qt::AlignLeft | Qt::AlignTop, t.text);
     }
 }
 
@@ -128,30 +136,34 @@ double KeyGraphPicture::keygraph(const KeyStats &stats)
 
         ShapeWidget *shadow = shape(QStringLiteral("Shape6"), j, kShadow);
         ShapeWidget *bar = shape(QStringLiteral("Shape5"), j, kAccuracyBar);
-        bar->setGeometry(pixelRect(525, top, AccuracyBarWidth(a), kBarHeight));
-        shadow->setGeometry(pixelRect(525 + kShadowOffset, top + kShadowOffset, AccuracyBarWidth(a), kBarHeight));
+        placeBar(bar, pixelRect(525, top, AccuracyBarWidth(a), kBarHeight));
+        placeBar(shadow, pixelRect(525 + kShadowOffset, top + kShadowOffset, AccuracyBarWidth(a), kBarHeight));
 
+        // The key name in its frame; the space bar has no character to show, so its
+        // name is written out, in half-width katakana to fit before the bar.
         const QChar key = charFromAnsiKeyCode(code);
-        texts_.append({QPointF(270, top - 30), ToWideHiragana(QString(key.toUpper())), true, false, {}});
         ShapeWidget *frame = shape(QStringLiteral("Shape9"), j, Qt::transparent);
         frame->setBorder(QColor(120, 120, 120), 1);
-        frame->setGeometry(pixelRect(225, top - 60, 230, 230));
+        frame->setGeometry(pixelRect(202, top - 35, 230, 230));
+        if (key == u' ')
+            texts_.append({QPointF(15, top), QStringLiteral(u"ｽﾍﾟｰｽ"), true, {}});
+        else
+            texts_.append({QPointF(225, top), ToWideHiragana(QString(key.toUpper())), true, {}});
+        frame->setVisible(key != u' ');
 
-        texts_.append({QPointF(kRightEdgeAccuracy, top - 30),
-                       lastChars(QStringLiteral("     ") + FormatNumber(a, u"###;###;0") + u'%', 5), true, true, {}});
+        texts_.append({QPointF(3600, top), lastChars(QStringLiteral("     ") + FormatNumber(a, u"###;###;0") + u'%', 5),
+                       true, {}});
 
         const double rateWidth = z > 0 ? RateBarWidth(x / z, rateMax) : 1;
         ShapeWidget *speedShadow = shape(QStringLiteral("Shape8"), j, kShadow);
         ShapeWidget *speedBar = shape(QStringLiteral("Shape7"), j, kSpeedBar);
-        speedBar->setGeometry(pixelRect(4380, top, rateWidth, kBarHeight));
-        speedShadow->setGeometry(pixelRect(4380 + kShadowOffset, top + kShadowOffset, rateWidth, kBarHeight));
+        placeBar(speedBar, pixelRect(4380, top, rateWidth, kBarHeight));
+        placeBar(speedShadow, pixelRect(4380 + kShadowOffset, top + kShadowOffset, rateWidth, kBarHeight));
 
         const QString speed = z > 0 ? lastChars(QStringLiteral("   ") + FormatNumber(1000 / (z / x), u"##0.0") + QStringLiteral(u"打/秒"), 8)
                                     : lastChars(QStringLiteral(u"        0打/秒"), 8);
-        texts_.append({QPointF(8800, top - 30), speed, true, true, {}});
+        texts_.append({QPointF(7425, top), speed, true, {}});
 
-        for (ShapeWidget *w : {shadow, bar, frame, speedShadow, speedBar})
-            w->show();
         bar->raise();
         speedBar->raise();
         ++j;
@@ -207,23 +219,21 @@ void DayHistoryPicture::drawHistory(const ScoreRecord &r)
             const double accuracy = EntryAccuracy(r, i + 1).value_or(0);
             accuracyWidth = AccuracyBarWidth(accuracy);
             speedWidth = r.DayTime[i] > 0 ? RateBarWidth(r.DayChars[i] / r.DayTime[i], best) : 1;
-            texts_.append({QPointF(25, top - 30), ShortDateText(r.DayDate[i]), false, false, colour});
-            texts_.append({QPointF(4750, top - 30),
+            texts_.append({QPointF(25, top), ShortDateText(r.DayDate[i]), false, colour});
+            texts_.append({QPointF(4050, top),
                            lastChars(QStringLiteral("     ") + FormatNumber(accuracy, u"###;###;0") + u'%', 5), true,
-                           true, colour});
-            texts_.append({QPointF(9250, top - 30),
+                           colour});
+            texts_.append({QPointF(8025, top),
                            lastChars(QStringLiteral("   ") + FormatNumber(EntrySpeed(r, i + 1).value_or(0), u"##0.0")
                                          + QStringLiteral(u"字/分"),
                                      8),
-                           true, true, colour});
+                           true, colour});
         }
         ShapeWidget *const *row = shapes_.constData() + i * 4;
-        row[0]->setGeometry(pixelRect(1080 + kShadowOffset, top + kShadowOffset, accuracyWidth, kBarHeight));
-        row[1]->setGeometry(pixelRect(1080, top, accuracyWidth, kBarHeight));
-        row[2]->setGeometry(pixelRect(4830 + kShadowOffset, top + kShadowOffset, speedWidth, kBarHeight));
-        row[3]->setGeometry(pixelRect(4830, top, speedWidth, kBarHeight));
-        for (int k = 0; k < 4; ++k)
-            row[k]->show();
+        placeBar(row[0], pixelRect(1080 + kShadowOffset, top + kShadowOffset, accuracyWidth, kBarHeight));
+        placeBar(row[1], pixelRect(1080, top, accuracyWidth, kBarHeight));
+        placeBar(row[2], pixelRect(4830 + kShadowOffset, top + kShadowOffset, speedWidth, kBarHeight));
+        placeBar(row[3], pixelRect(4830, top, speedWidth, kBarHeight));
     }
     show();
     update();

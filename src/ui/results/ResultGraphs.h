@@ -12,10 +12,9 @@ class ShapeWidget;
 
 // Texts the graphs print, in twips of their picture.
 struct PrintedText {
-    QPointF at;            // top-left corner, or the right end when rightAligned
+    QPointF at;            // top-left corner
     QString text;
     bool fixedFont = false;
-    bool rightAligned = false;
     QColor colour;
 };
 

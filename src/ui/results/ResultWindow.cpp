@@ -181,7 +181,7 @@ void ResultWindow::setAdvice(const QString &text)
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (shown.endsWith(u'\n'))
         shown.chop(1);
-    text_->setPlainText(shown);
+    text_->setPlainText(KeepBracketedKeysTogether(shown));
 }
 
 void ResultWindow::keygraph(const KeyStats &stats)

@@ -3,6 +3,8 @@
 #include "PracticeTestKit.h"
 
 #include "ui/common/Application.h"
+#include "practice/ChapterIntro.h"
+#include "ui/keyboard/HandPicture.h"
 #include "ui/keyboard/KeyboardPicture.h"
 #include "ui/keyboard/Shapes.h"
 #include "ui/practice/KeyLsnFrm.h"
@@ -10,6 +12,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTextLayout>
 #include <QtTest>
 
 using namespace zr;
@@ -74,6 +77,9 @@ private slots:
     void guideVanishesAfterHalfTheSteps();
     void emptyWordListEndsWithAMessage();
     void kanaKeyTogglesKanaMode();
+    void strayKanaKeyDoesNotTurnTheNextKeyIntoKana();
+    void shiftedKanaAreShownFromTheStart();
+    void bracketedKeysStayTogetherWhenWrapped();
     void singleKeyChapterCheckDoesNotHang();
 };
 
@@ -96,13 +102,15 @@ void TrainingFrmTest::wrongKeyShowsErrorAndMarksTheKeyboard()
         QCOMPARE(learner.sounds.events, QStringList{QStringLiteral("type.wav")});
         QVERIFY(!error->isVisible());
 
-        sendChar(frm, other);
+        // A home key typed with Shift by mistake.
+        sendChar(frm, other.toUpper(), Qt::ShiftModifier);
         QVERIFY(error->isVisible());
         QCOMPARE(error->text(), QStringLiteral(u"エラー '") + ToWideHiragana(QString(expected)) + QStringLiteral(u"'キー"));
         QVERIFY(wrong->isVisible());
-        QCOMPARE(wrong->text(), QString(other));
-        QCOMPARE(keyColour(frm, expected), QColor(255, 0, 0));
-        QCOMPARE(keyColour(frm, other), QColor(128, 255, 128));
+        QCOMPARE(wrong->text(), QString(other.toUpper()));
+        // As in the key position check: the key to type in green, the wrong one red.
+        QCOMPARE(keyColour(frm, expected), QColor(128, 255, 128));
+        QCOMPARE(keyColour(frm, other), QColor(255, 0, 0));
         QCOMPARE(learner.sounds.events.count(QStringLiteral("beep")), 1);
         screenshot(frm, QStringLiteral("drill-romaji-miss"));
 
@@ -247,6 +255,77 @@ void TrainingFrmTest::emptyWordListEndsWithAMessage()
     QCOMPARE(learner.messages.shown.size(), 1);
     QVERIFY(learner.messages.shown.first().text.contains(QStringLiteral(u"単語")));
     QVERIFY(!QFile::exists(learner.state().CurUserDir + QStringLiteral("/user.dat")));
+}
+
+void TrainingFrmTest::strayKanaKeyDoesNotTurnTheNextKeyIntoKana()
+{
+    Learner learner(RomajiCourse, 3);
+    learner.useWords(kWords);
+    runDrill(learner, [&](TrainingFrm *frm) {
+        const QChar expected = frm->drill()->protocol().expectedKey();
+        QKeyEvent kanaKey(QEvent::KeyPress, Qt::Key_Hiragana_Katakana, Qt::NoModifier);
+        QApplication::sendEvent(frm, &kanaKey);
+        sendChar(frm, expected);
+        QCOMPARE(frm->drill()->protocol().positionsMissed(), 0.0);
+        QCOMPARE(frm->drill()->protocol().cursor(), 1);
+        QCOMPARE(learner.state().keyStats.totalMisses(), 0.0);
+        frm->close();
+    });
+}
+
+void TrainingFrmTest::shiftedKanaAreShownFromTheStart()
+{
+    Learner learner(KanaCourse, 28);
+    learner.set(QStringLiteral("KeyLsn"), QStringLiteral("LessonSize"), QStringLiteral("Short"));
+    const Chapter chapter = learner.chapters.chapter(28);
+    KeyLsnFrm check;
+    check.lesson = 28;
+    check.UseKey = chapter.UseKey;
+    check.TargetKey = chapter.TargetKey;
+    int shiftedSeen = 0;
+    ModalScript script;
+    script.then("zr::KeyLsnFrm", [&](QWidget *w) {
+        auto *frm = static_cast<KeyLsnFrm *>(w);
+        auto *guidance = w->findChild<QLabel *>(QStringLiteral("Label1"));
+        auto *hand = w->findChild<HandPicture *>();
+        while (!frm->prevkey().isNull() && frm->NUM() <= frm->KeyText().size()) {
+            const QChar key = frm->prevkey();
+            const KeyPosition k = KeyIndexOf(key, KanaCourse);
+            QVERIFY2(k, qPrintable(QString(key)));
+            // Lit with its finger before any try, and Shift named when it needs it.
+            QCOMPARE(frm->findChild<KeyCap *>(QStringLiteral("KeyTop_%1").arg(k.index))->colour(), QColor(128, 255, 128));
+            QCOMPARE(hand->label(FingerOf(k.index) - 1)->isVisible(), true);
+            QCOMPARE(guidance->text().contains(QStringLiteral("SHIFT")), k.shift);
+            if (k.shift && shiftedSeen++ == 0)
+                screenshot(w, QStringLiteral("keycheck-kana-shifted"));
+            typeKey(w, key);
+        }
+    });
+    script.then("zr::TrainingFrm", [&](QWidget *w) { w->close(); });
+    script.start();
+    check.exec();
+    QVERIFY(shiftedSeen > 0);
+}
+
+void TrainingFrmTest::bracketedKeysStayTogetherWhenWrapped()
+{
+    // The introduction of a Chapter with many new keys, laid out at every width a
+    // window might give it: no line may start with 】 or end with 【.
+    const QString text = KeepBracketedKeysTogether(ChapterIntroText(3, QStringLiteral("uoghtr"), RomajiCourse, false));
+    const QFont font(QString::fromUtf16(kProportionalGothic), 10);
+    for (int width = 120; width <= 600; width += 7) {
+        for (const QString &para : text.split(QStringLiteral("\r\n"))) {
+            QTextLayout layout(para, font);
+            layout.beginLayout();
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+                line.setLineWidth(width);
+            layout.endLayout();
+            for (int i = 0; i < layout.lineCount(); ++i) {
+                const QString l = para.mid(layout.lineAt(i).textStart(), layout.lineAt(i).textLength()).trimmed();
+                QVERIFY2(!l.startsWith(u'】') && !l.endsWith(u'【'), qPrintable(l));
+            }
+        }
+    }
 }
 
 void TrainingFrmTest::kanaKeyTogglesKanaMode()

@@ -213,8 +213,14 @@ void TrScoreFrmTest::keyGraphRowsAndScrollBar()
         auto *j = frm->graph()->findChild<ShapeWidget *>(QStringLiteral("Shape5_1"));
         QVERIFY(f->y() < j->y());
         QCOMPARE(f->width(), 190);   // 95 % of 3000 twips
-        QCOMPARE(frm->graph()->findChild<ShapeWidget *>(QStringLiteral("Shape7_1"))->width(), 1);   // no time
+        // No time: the 1-twip bar is less than a pixel and is not drawn.
+        QVERIFY(frm->graph()->findChild<ShapeWidget *>(QStringLiteral("Shape7_1"))->isHidden());
         QCOMPARE(frm->graph()->texts().last().text, QStringLiteral(u"    0打/秒"));
+        // Key name, accuracy and speed of row 1 where the graph's columns are.
+        const QList<PrintedText> &t = frm->graph()->texts();
+        QCOMPARE(t[3].at, QPointF(225, 585));
+        QCOMPARE(t[4].at, QPointF(3600, 585));
+        QCOMPARE(t[5].at, QPointF(7425, 585));
         QVERIFY(!frm->graphScrollBar()->isVisible());
     });
 
@@ -251,8 +257,12 @@ void TrScoreFrmTest::dayHistoryBars()
         QCOMPARE(width(2), 200);
         QCOMPARE(width(0), 133);
         QCOMPARE(width(1), 100);
-        QCOMPARE(width(3), 1);
+        // Days without data show no bar at all.
+        for (int i = 3; i < ScoreRecord::kDays; ++i)
+            QVERIFY(frm->history()->findChild<ShapeWidget *>(QStringLiteral("Shape3_%1").arg(i))->isHidden());
         QCOMPARE(frm->history()->texts().last().colour, QColor(0, 0, 255));   // row 0, drawn last
+        QCOMPARE(frm->history()->texts().last().at, QPointF(8025, 345));
+        QCOMPARE(frm->history()->texts().at(frm->history()->texts().size() - 2).at, QPointF(4050, 345));
         screenshot(frm, QStringLiteral("result-history"));
     });
 }
