@@ -14,12 +14,12 @@ const QString kWideBlank = QStringLiteral(u"　");
 // The width a word takes on its row: its reading, or its keys when the row shows keys.
 int wordWidth(const PracticeItem &item, int mode)
 {
-    return AnsiByteLength(mode == 0 ? item.keys.Rmj : item.reading);
+    return AnsiByteLength(mode == ShowKeys ? item.keys.Rmj : item.reading);
 }
 
 PracticeItem convert(const ProblemItem &item, int course, const RomajiTable &table)
 {
-    return {item.display, item.reading, ConvertWord(item.reading, {}, {}, 1, course, table)};
+    return {item.display, item.reading, ConvertWord(item.reading, {}, {}, KeyFilterOff, course, table)};
 }
 
 }  // namespace
@@ -183,11 +183,11 @@ void ProblemPractice::appendEntry(PracticeRow &row, int index)
     for (const PracticeItem &item : entry) {
         AppendUnitPositions(row.positions, item.keys.units, index);
         // The last key of a word or line brings its written form onto the typed line.
-        row.positions.last().written = word && options_.mode == 0 ? item.keys.Rmj : item.display;
+        row.positions.last().written = word && options_.mode == ShowKeys ? item.keys.Rmj : item.display;
         row.positions.append({QString(), QString(), QChar(u' '), 0, index, QString()});
         if (!word)
             row.text += item.display;
-        else if (options_.mode == 0)
+        else if (options_.mode == ShowKeys)
             row.text += item.keys.Rmj + u' ';
         else
             row.text += item.display + kWideBlank;
@@ -198,7 +198,7 @@ PracticeRow ProblemPractice::wordRow()
 {
     PracticeRow row;
     int w = 1;
-    const int separator = options_.mode == 0 ? 1 : 2;
+    const int separator = options_.mode == ShowKeys ? 1 : 2;
     for (;;) {
         const int index = Random::below(entryCount());
         const int b = wordWidth(entries_.at(index).front(), options_.mode);

@@ -2,6 +2,7 @@
 
 #include "engine/KeystrokeProtocol.h"
 #include "engine/RomajiTable.h"
+#include "practice/TrainingDrill.h"
 #include "practice/ProblemFile.h"
 
 #include <QList>
@@ -71,7 +72,7 @@ public:
     struct Options {
         PracticeKind kind = PracticeKind::Word;
         QString title;                         // the slot's title, for the caption
-        int mode = 3;                          // 0 shows keys on word rows
+        int mode = KanaWithoutGuideToo;        // DrillMode: ShowKeys puts keys on word rows
         double LessonTime = 150.0 / 86400.0;   // word practice: days
         int LessonStep = 8;                    // word practice
     };

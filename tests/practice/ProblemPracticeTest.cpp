@@ -33,7 +33,7 @@ SentenceSet setOf(const QList<QList<ProblemItem>> &problems)
 // A practice over entries, typed right one key every ms milliseconds.
 struct Practice {
     Practice(PracticeKind kind, QList<PracticeEntry> entries, int steps = 8, double seconds = 3600)
-        : practice(stats, {kind, QStringLiteral(u"題"), 3, seconds / 86400.0, steps}, {})
+        : practice(stats, {kind, QStringLiteral(u"題"), KanaWithoutGuideToo, seconds / 86400.0, steps}, {})
     {
         Random::seed(5);
         practice.setEntries(std::move(entries));
@@ -90,12 +90,12 @@ TEST(ProblemEntries, ItemsThatLeaveNothingToTypeAreLeftOut)
                                         {u"記号"_qs, u"☆"_qs},
                                         {u"長"_qs, QString(31, QChar(u'あ'))},
                                         {u"青"_qs, u"あお"_qs}};
-    const auto words = BuildWordEntries(dictionary, 3, RomajiCourse, romaji());
+    const auto words = BuildWordEntries(dictionary, KanaWithoutGuideToo, RomajiCourse, romaji());
     ASSERT_EQ(words.size(), 2);
     EXPECT_EQ(words[0].front().display, u"赤");
     EXPECT_EQ(words[1].front().display, u"青");
     // 30 kana (61 bytes with the leading blank) still fit.
-    EXPECT_EQ(BuildWordEntries({{u"長"_qs, QString(30, QChar(u'あ'))}}, 3, RomajiCourse, romaji()).size(), 1);
+    EXPECT_EQ(BuildWordEntries({{u"長"_qs, QString(30, QChar(u'あ'))}}, KanaWithoutGuideToo, RomajiCourse, romaji()).size(), 1);
 
     const auto passages = BuildPassageEntries(
         setOf({{{u"一"_qs, u"いち"_qs}, {u"☆"_qs, u"☆"_qs}, {u"二"_qs, u"に"_qs}}, {{u"☆"_qs, u"☆"_qs}}, {}, {{u"三"_qs, u"さん"_qs}}}),
@@ -129,7 +129,7 @@ TEST(ProblemTypedText, WrittenFormsKanaOfCompleteUnitsAndPendingKeys)
     // 赤 あか (a k a), 写真 しゃしん (s y a s i n n).
     QList<PositionRecord> positions;
     for (const auto &[display, reading] : {std::pair{u"赤", u"あか"}, std::pair{u"写真", u"しゃしん"}}) {
-        AppendUnitPositions(positions, ConvertWord(QString::fromUtf16(reading), {}, {}, 1, RomajiCourse, romaji()).units, 0);
+        AppendUnitPositions(positions, ConvertWord(QString::fromUtf16(reading), {}, {}, KeyFilterOff, RomajiCourse, romaji()).units, 0);
         positions.last().written = QString::fromUtf16(display);
         positions.append({QString(), QString(), QChar(u' '), 0, 0, QString()});
     }
@@ -159,7 +159,7 @@ TEST(ProblemTypedText, WrittenFormsKanaOfCompleteUnitsAndPendingKeys)
 
 TEST(WordPractice, RowsHoldRandomWordsUpTo62Bytes)
 {
-    const auto words = BuildWordEntries({{u"赤"_qs, u"あか"_qs}, {u"写真"_qs, u"しゃしん"_qs}, {u"机"_qs, u"つくえ"_qs}}, 3,
+    const auto words = BuildWordEntries({{u"赤"_qs, u"あか"_qs}, {u"写真"_qs, u"しゃしん"_qs}, {u"机"_qs, u"つくえ"_qs}}, KanaWithoutGuideToo,
                                         RomajiCourse, romaji());
     Practice run(PracticeKind::Word, words, 3);
     ASSERT_TRUE(run.practice.start());
@@ -185,7 +185,7 @@ TEST(WordPractice, RowsHoldRandomWordsUpTo62Bytes)
 
 TEST(WordPractice, LimitsAreCheckedAtTheEndOfAStep)
 {
-    const auto words = BuildWordEntries({{u"赤"_qs, u"あか"_qs}, {u"写真"_qs, u"しゃしん"_qs}}, 3, RomajiCourse,
+    const auto words = BuildWordEntries({{u"赤"_qs, u"あか"_qs}, {u"写真"_qs, u"しゃしん"_qs}}, KanaWithoutGuideToo, RomajiCourse,
                                         romaji());
     {
         // LessonStep 1 ends after the two rows of step 1, long before the time.

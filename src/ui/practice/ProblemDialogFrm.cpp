@@ -77,8 +77,8 @@ void ProblemDialogFrm::next()
         practice = std::make_unique<WordFrm>(parentWidget());
     else
         practice = std::make_unique<SentFrm>(parentWidget());
-    practice->mode = 3;
-    practice->MType = 0;
+    practice->mode = KanaWithoutGuideToo;
+    practice->MType = WordDrillTitle;
     practice->lesson = lesson;
     practice->settings = settings;
     practice->exec();

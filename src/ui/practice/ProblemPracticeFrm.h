@@ -60,8 +60,8 @@ public:
     ~ProblemPracticeFrm() override;
 
     qint16 lesson = 0;
-    qint16 mode = 3;
-    qint16 MType = 0;
+    qint16 mode = KanaWithoutGuideToo;   // DrillMode
+    qint16 MType = WordDrillTitle;       // not used by word and sentence practice
     QString UseKey;
     QString TargetKey;
     // Set by the launcher before the window is shown.
