@@ -5,8 +5,8 @@
 #include "engine/RmjChk.h"
 #include "keyboard/KeyboardModel.h"
 #include "keyboard/LessonTable.h"
-#include "practice/ProblemFile.h"
-#include "results/ScoreUpdate.h"
+#include "userdata/ProblemFile.h"
+#include "userdata/ScoreUpdate.h"
 
 #include <benchmark/benchmark.h>
 

@@ -17,7 +17,7 @@
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/WindowPositions.h"
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 #include "ui/common/Application.h"
 #include "ui/practice/PracticeInput.h"
 #include "ui/practice/ProblemPracticeFrm.h"

@@ -7,7 +7,7 @@
 #include "keyboard/LessonTable.h"
 #include "platform/Paths.h"
 #include "practice/DrillWords.h"
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 #include "practice/TrainingDrill.h"
 #include "platform/Random.h"
 #include "platform/WindowPositions.h"

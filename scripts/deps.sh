@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
 )
+# Callers may name more packages they need (scripts/package.sh does).
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

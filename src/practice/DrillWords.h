@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/RmjChk.h"
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 
 #include <QList>
 

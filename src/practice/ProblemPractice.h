@@ -3,7 +3,7 @@
 #include "engine/KeystrokeProtocol.h"
 #include "engine/RomajiTable.h"
 #include "practice/TrainingDrill.h"
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 
 #include <QList>
 #include <QObject>

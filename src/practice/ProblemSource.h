@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 
 #include <QString>
 

@@ -1,5 +1,6 @@
 #include "userdata/Startup.h"
 
+#include "keyboard/KeyboardModel.h"
 #include "keyboard/LessonTable.h"
 #include "platform/BinaryIO.h"
 #include "platform/MessageBox.h"
@@ -110,7 +111,7 @@ RomajiTable RebuildRomajiTable(const RomajiTable &old, const QList<RomajiEntry> 
 {
     RomajiTable table;
     table.load(defaults);
-    if (course != 0)
+    if (course != RomajiCourse)
         return table;
     for (const SpellingAlternative &alt : SpellingAlternatives()) {
         const std::optional<QString> keys = old.find(alt.kana);

@@ -4,7 +4,7 @@
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 #include "platform/OleDate.h"
 #include "userdata/ZRSub.h"
 

@@ -1,6 +1,7 @@
 #include "userdata/Users.h"
 
 #include "engine/RomajiTable.h"
+#include "keyboard/KeyboardModel.h"
 #include "platform/Cp932.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
@@ -60,7 +61,7 @@ RecordProblem CheckUserRecord(const UserRecord &r)
 {
     if (r.UserName.isEmpty())
         return RecordProblem::NoName;
-    if (r.Course != 0 && r.Course != 1)
+    if (r.Course != RomajiCourse && r.Course != KanaCourse)
         return RecordProblem::BadCourse;
     if (r.LessonProgress < 0 || r.LessonProgress > UserRecord::kChapters)
         return RecordProblem::BadProgress;
@@ -220,7 +221,7 @@ std::optional<UserRecord> WriteNewUser(const QString &mkPath, const NewUserChoic
     RegisterDefaultProblemFiles(mkPath);
 
     rec.RomajiTable.load(*defaults);
-    if (choices.course == 0) {
+    if (choices.course == RomajiCourse) {
         const QList<SpellingAlternative> &alternatives = SpellingAlternatives();
         for (qsizetype i = 0; i < alternatives.size(); ++i) {
             const int chosen = choices.spellings.value(i, 0) == 1 ? 1 : 0;

@@ -9,7 +9,7 @@
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "practice/DrillWords.h"
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 
 #include <QSet>
 

@@ -1,4 +1,4 @@
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 #include "practice/ProblemSource.h"
 
 #include "TestSupport.h"

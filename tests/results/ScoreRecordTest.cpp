@@ -1,5 +1,5 @@
 #include "results/ScoreRecord.h"
-#include "results/ScoreUpdate.h"
+#include "userdata/ScoreUpdate.h"
 
 #include "platform/Format.h"
 

@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 #include "platform/IniFile.h"
 #include "platform/OleDate.h"
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 #include "userdata/UserRecord.h"
 
 #include <QJsonArray>
@@ -132,10 +132,11 @@ TEST(Zrtool, UserShowAndScoreAdd)
 
     r = zrtool({"user", "show", path});
     ASSERT_EQ(r.exitCode, 0);
-    // The members come in their fixed order.
-    EXPECT_TRUE(r.out.startsWith(u"{\"FormatVersion\":6,\"UserName\":\"テスト太郎\",\"Course\":0,"
-                                 u"\"LessonProgress\":3,\"TotalPracticeTime\":"));
     const QJsonObject o = json(r);
+    EXPECT_EQ(o["FormatVersion"].toInt(), 6);
+    EXPECT_EQ(o["UserName"].toString(), u"テスト太郎"_qs);
+    EXPECT_EQ(o["Course"].toInt(), 0);
+    EXPECT_EQ(o["LessonProgress"].toInt(), 3);
     EXPECT_TRUE(o["TrainingScores"].toArray().isEmpty());
     const QJsonArray words = o["WordScores"].toArray();
     ASSERT_EQ(words.size(), 1);
@@ -195,7 +196,8 @@ TEST(Zrtool, ProblemBuildAndShow)
     ToolRun r = zrtool({"problem", "build", "--word", dir.file("w.txt"), dir.file("w.zrd")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     r = zrtool({"problem", "show", dir.file("w.zrd")});
-    EXPECT_EQ(r.out, QStringLiteral(u"{\"kind\":\"word\",\"title\":\"単語\",\"description\":\"説明\","
+    // One line of compact JSON, members in the order of their names.
+    EXPECT_EQ(r.out, QStringLiteral(u"{\"description\":\"説明\",\"kind\":\"word\",\"title\":\"単語\","
                              u"\"words\":[[\"赤\",\"あか\"],[\"朝\",\"あさ\"]]}\n"));
 
     writeBytes(dir.file("s.txt"), u"@title 文\nA\tあ\nB\tい\n\nC\tう\n"_qs.toUtf8());

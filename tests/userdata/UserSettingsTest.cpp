@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 #include "platform/Cp932.h"
 #include "platform/IniFile.h"
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 #include "userdata/ZRSub.h"
 
 #include <QDir>

@@ -3,7 +3,6 @@
 // reads and writes settings files and builds problem files. Text in and out is UTF-8.
 // Exit status: 0 on success, 2 with a one-line message on bad input.
 
-#include "Json.h"
 #include "TypeCommand.h"
 
 #include "engine/RmjChk.h"
@@ -13,14 +12,17 @@
 #include "platform/IniFile.h"
 #include "platform/OleDate.h"
 #include "platform/Paths.h"
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 #include "practice/ProblemSource.h"
-#include "results/ScoreUpdate.h"
+#include "userdata/ScoreUpdate.h"
 #include "userdata/UserRecord.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cmath>
 #include <cstdio>
@@ -33,6 +35,7 @@ namespace {
 
 const char kUsage[] =
     "usage:\n"
+    "  zrtool --version\n"
     "  zrtool rmjchk [--course romaji|kana] [--table FILE] [--use KEYS --target KEYS] WORD...\n"
     "  zrtool chapters [--course romaji|kana] [--file LESSONTABLE]\n"
     "  zrtool keys [--course romaji|kana] CHAR...\n"
@@ -234,45 +237,45 @@ UserRecord loadUser(const QString &path)
     return *record;
 }
 
-void writeScores(JsonWriter &json, const QString &name, const ScoreRecord *scores, int count)
+// A number of a record; NaN and infinities, which JSON cannot hold, become null.
+QJsonValue jsonNumber(double value)
 {
-    json.key(name);
-    json.beginArray();
+    return std::isfinite(value) ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
+}
+
+// The score records of a block that hold anything, with their 1-based index.
+QJsonArray scoresJson(const ScoreRecord *scores, int count)
+{
+    QJsonArray records;
     for (int i = 0; i < count; ++i) {
         const ScoreRecord &s = scores[i];
         if (s.isZero())
             continue;
-        json.beginObject();
-        json.key(QStringLiteral("index"));
-        json.value(i + 1);
-        json.key(QStringLiteral("TotalTime"));
-        json.value(s.TotalTime);
-        json.key(QStringLiteral("PracticeCount"));
-        json.value(s.PracticeCount);
-        json.key(QStringLiteral("days"));
-        json.beginArray();
-        for (int d = 0; d < ScoreRecord::kDays; ++d) {
-            json.beginObject();
-            json.key(QStringLiteral("DayChars"));
-            json.value(s.DayChars[size_t(d)]);
-            json.key(QStringLiteral("DayKeys"));
-            json.value(s.DayKeys[size_t(d)]);
-            json.key(QStringLiteral("DayMisses"));
-            json.value(s.DayMisses[size_t(d)]);
-            json.key(QStringLiteral("DayTime"));
-            json.value(s.DayTime[size_t(d)]);
-            json.key(QStringLiteral("DayDate"));
-            const double date = s.DayDate[size_t(d)];
-            if (date == 0 || !isValidOleDate(date))
-                json.null();
-            else
-                json.value(dateText(date));
-            json.endObject();
+        QJsonArray days;
+        for (size_t d = 0; d < size_t(ScoreRecord::kDays); ++d) {
+            const double date = s.DayDate[d];
+            days.append(QJsonObject{
+                {QStringLiteral("DayChars"), jsonNumber(s.DayChars[d])},
+                {QStringLiteral("DayKeys"), jsonNumber(s.DayKeys[d])},
+                {QStringLiteral("DayMisses"), jsonNumber(s.DayMisses[d])},
+                {QStringLiteral("DayTime"), jsonNumber(s.DayTime[d])},
+                {QStringLiteral("DayDate"),
+                 date == 0 || !isValidOleDate(date) ? QJsonValue(QJsonValue::Null) : QJsonValue(dateText(date))},
+            });
         }
-        json.endArray();
-        json.endObject();
+        records.append(QJsonObject{
+            {QStringLiteral("index"), i + 1},
+            {QStringLiteral("TotalTime"), jsonNumber(s.TotalTime)},
+            {QStringLiteral("PracticeCount"), jsonNumber(s.PracticeCount)},
+            {QStringLiteral("days"), days},
+        });
     }
-    json.endArray();
+    return records;
+}
+
+void printJson(const QJsonObject &object)
+{
+    print(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
 }
 
 int runUser(const QStringList &args)
@@ -280,36 +283,24 @@ int runUser(const QStringList &args)
     if (args.size() != 2 || args[0] != u"show")
         fail(QStringLiteral("usage: zrtool user show FILE"));
     const UserRecord u = loadUser(args[1]);
-    JsonWriter json;
-    json.beginObject();
-    json.key(QStringLiteral("FormatVersion"));
-    json.value(u.FormatVersion);
-    json.key(QStringLiteral("UserName"));
-    json.value(u.UserName);
-    json.key(QStringLiteral("Course"));
-    json.value(u.Course);
-    json.key(QStringLiteral("LessonProgress"));
-    json.value(u.LessonProgress);
-    json.key(QStringLiteral("TotalPracticeTime"));
-    json.value(u.TotalPracticeTime);
-    writeScores(json, QStringLiteral("TrainingScores"), u.TrainingScores.data(), UserRecord::kChapters);
-    writeScores(json, QStringLiteral("WordScores"), u.WordScores.data(), UserRecord::kSlots);
-    writeScores(json, QStringLiteral("SentenceScores"), u.SentenceScores.data(), UserRecord::kSlots);
-    writeScores(json, QStringLiteral("SpareScores"), u.SpareScores.data(), UserRecord::kSlots);
-    json.key(QStringLiteral("RomajiTable"));
-    json.beginArray();
+    QJsonArray table;
     for (int i = 0; i < RomajiTable::kRows; ++i) {
         const RomajiEntry &e = u.RomajiTable.row(i);
-        if (e.kana.isEmpty() && e.keys.isEmpty())
-            continue;
-        json.beginArray();
-        json.value(e.kana);
-        json.value(e.keys);
-        json.endArray();
+        if (!e.kana.isEmpty() || !e.keys.isEmpty())
+            table.append(QJsonArray{e.kana, e.keys});
     }
-    json.endArray();
-    json.endObject();
-    print(json.text());
+    printJson(QJsonObject{
+        {QStringLiteral("FormatVersion"), u.FormatVersion},
+        {QStringLiteral("UserName"), u.UserName},
+        {QStringLiteral("Course"), u.Course},
+        {QStringLiteral("LessonProgress"), u.LessonProgress},
+        {QStringLiteral("TotalPracticeTime"), jsonNumber(u.TotalPracticeTime)},
+        {QStringLiteral("TrainingScores"), scoresJson(u.TrainingScores.data(), UserRecord::kChapters)},
+        {QStringLiteral("WordScores"), scoresJson(u.WordScores.data(), UserRecord::kSlots)},
+        {QStringLiteral("SentenceScores"), scoresJson(u.SentenceScores.data(), UserRecord::kSlots)},
+        {QStringLiteral("SpareScores"), scoresJson(u.SpareScores.data(), UserRecord::kSlots)},
+        {QStringLiteral("RomajiTable"), table},
+    });
     return 0;
 }
 
@@ -384,16 +375,12 @@ int runIni(const QStringList &args)
 
 // --- problem ------------------------------------------------------------------------
 
-void writeItems(JsonWriter &json, const QList<ProblemItem> &items)
+QJsonArray itemsJson(const QList<ProblemItem> &items)
 {
-    json.beginArray();
-    for (const ProblemItem &item : items) {
-        json.beginArray();
-        json.value(item.display);
-        json.value(item.reading);
-        json.endArray();
-    }
-    json.endArray();
+    QJsonArray array;
+    for (const ProblemItem &item : items)
+        array.append(QJsonArray{item.display, item.reading});
+    return array;
 }
 
 int runProblemShow(const QString &path)
@@ -403,34 +390,26 @@ int runProblemShow(const QString &path)
         fail(path + QStringLiteral(": the file must end in .zrd or .zrw"));
     if (!QFileInfo(path).isFile())
         fail(path + QStringLiteral(": no such file"));
-    JsonWriter json;
-    json.beginObject();
     if (suffix == u"zrd") {
         const WordDictionary d = ReadWordDictionary(path);
-        json.key(QStringLiteral("kind"));
-        json.value(QStringLiteral("word"));
-        json.key(QStringLiteral("title"));
-        json.value(d.title);
-        json.key(QStringLiteral("description"));
-        json.value(d.description);
-        json.key(QStringLiteral("words"));
-        writeItems(json, d.words());
+        printJson(QJsonObject{
+            {QStringLiteral("kind"), QStringLiteral("word")},
+            {QStringLiteral("title"), d.title},
+            {QStringLiteral("description"), d.description},
+            {QStringLiteral("words"), itemsJson(d.words())},
+        });
     } else {
         const SentenceSet s = ReadSentenceSet(path);
-        json.key(QStringLiteral("kind"));
-        json.value(QStringLiteral("sentence"));
-        json.key(QStringLiteral("title"));
-        json.value(s.title);
-        json.key(QStringLiteral("description"));
-        json.value(s.description);
-        json.key(QStringLiteral("problems"));
-        json.beginArray();
+        QJsonArray problems;
         for (int p = 1; p <= SentenceSet::kProblems; ++p)
-            writeItems(json, s.lines(p));
-        json.endArray();
+            problems.append(itemsJson(s.lines(p)));
+        printJson(QJsonObject{
+            {QStringLiteral("kind"), QStringLiteral("sentence")},
+            {QStringLiteral("title"), s.title},
+            {QStringLiteral("description"), s.description},
+            {QStringLiteral("problems"), problems},
+        });
     }
-    json.endObject();
-    print(json.text());
     return 0;
 }
 
@@ -488,6 +467,10 @@ int main(int argc, char *argv[])
     if (args.isEmpty() || args[0] == u"--help" || args[0] == u"-h") {
         std::fputs(kUsage, args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? 2 : 0;
+    }
+    if (args[0] == u"--version") {
+        std::printf("zrtool (ZORVEL LESSON) %s\n", ZR_VERSION);
+        return 0;
     }
     const std::map<QString, std::function<int(const QStringList &)>> commands = {
         {"rmjchk", runRmjchk}, {"chapters", runChapters}, {"keys", runKeys}, {"type", runType}, {"user", runUser},

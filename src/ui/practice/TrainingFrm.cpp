@@ -6,7 +6,7 @@
 #include "platform/KanaMode.h"
 #include "platform/MessageBox.h"
 #include "platform/Twips.h"
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 #include "ui/common/Application.h"
 #include "ui/common/WindowPlacement.h"
 #include "ui/keyboard/KeyboardPicture.h"

@@ -2,7 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
-#include "results/ScoreUpdate.h"
+#include "userdata/ScoreUpdate.h"
 #include "userdata/UserRecord.h"
 #include "userdata/ZRSub.h"
 

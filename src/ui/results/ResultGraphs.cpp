@@ -64,16 +64,33 @@ void paintTexts(QWidget *w, const QList<PrintedText> &texts)
 
 }  // namespace
 
-double AccuracyBarWidth(double accuracy)
+double AccuracyBarWidth(double accuracy, double fullBar)
 {
-    return std::max(1.0, accuracy * 30);
+    return std::max(1.0, accuracy * fullBar / 100);
 }
 
-double RateBarWidth(double rate, double best)
+double RateBarWidth(double rate, double best, double fullBar)
 {
     if (!(best > 0) || !std::isfinite(rate) || rate <= 0)
         return 1;
-    return std::max(1.0, rate / best * 3000);
+    return std::max(1.0, rate / best * fullBar);
+}
+
+DayHistoryLayout DayHistoryLayout::historyViewer()
+{
+    DayHistoryLayout l;
+    l.firstTop = 500;
+    l.rowStep = 300;
+    l.width = 7000;
+    l.height = l.firstTop + l.rowStep * 14 + 150 + 200;
+    l.accuracyLeft = 1200;
+    l.speedLeft = 3750;
+    l.fullBar = 1800;
+    l.dateX = 50;
+    l.accuracyX = 3000;
+    l.speedX = 5700;
+    l.needsCharsAndTime = true;
+    return l;
 }
 
 // KeyGraphPicture ------------------------------------------------------------------------
@@ -180,14 +197,15 @@ void KeyGraphPicture::paintEvent(QPaintEvent *)
 
 // DayHistoryPicture ------------------------------------------------------------------------
 
-DayHistoryPicture::DayHistoryPicture(QWidget *parent) : QWidget(parent)
+DayHistoryPicture::DayHistoryPicture(QWidget *parent, const DayHistoryLayout &layout)
+    : QWidget(parent), layout_(layout)
 {
     setObjectName(QStringLiteral("Picture4"));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
-    setFixedSize(px(kWidthTwips), px(kHeightTwips));
+    setFixedSize(px(layout_.width), px(layout_.height));
     const char *names[4] = {"Shape2", "Shape1", "Shape4", "Shape3"};
     for (int i = 0; i < ScoreRecord::kDays; ++i) {
         for (const char *name : names) {
@@ -200,8 +218,9 @@ DayHistoryPicture::DayHistoryPicture(QWidget *parent) : QWidget(parent)
     }
 }
 
-void DayHistoryPicture::drawHistory(const ScoreRecord &r)
+bool DayHistoryPicture::drawHistory(const ScoreRecord &r)
 {
+    const DayHistoryLayout &l = layout_;
     hide();
     texts_.clear();
     double best = 0;
@@ -209,33 +228,45 @@ void DayHistoryPicture::drawHistory(const ScoreRecord &r)
         if (r.DayKeys[e] > 0 && r.DayTime[e] > 0)
             best = std::max(best, r.DayChars[e] / r.DayTime[e]);
     }
+    bool anyDay = false;
     const QColor rowTextColour = palette().color(QPalette::WindowText);
     for (int i = ScoreRecord::kDays - 1; i >= 0; --i) {
-        const double top = 345 + 240.0 * i;
+        const double top = l.firstTop + l.rowStep * i;
         double accuracyWidth = 1;
         double speedWidth = 1;
-        if (r.DayKeys[i] > 0) {
+        const bool hasDay = r.DayKeys[i] > 0 && (!l.needsCharsAndTime || (r.DayTime[i] > 0 && r.DayChars[i] > 0));
+        if (hasDay) {
+            anyDay = true;
             const QColor colour = i == 0 ? QColor(0, 0, 255) : rowTextColour;
             const double accuracy = EntryAccuracy(r, i + 1).value_or(0);
-            accuracyWidth = AccuracyBarWidth(accuracy);
-            speedWidth = r.DayTime[i] > 0 ? RateBarWidth(r.DayChars[i] / r.DayTime[i], best) : 1;
-            texts_.append({QPointF(25, top), ShortDateText(r.DayDate[i]), false, colour});
-            texts_.append({QPointF(4050, top),
+            accuracyWidth = AccuracyBarWidth(accuracy, l.fullBar);
+            speedWidth = r.DayTime[i] > 0 ? RateBarWidth(r.DayChars[i] / r.DayTime[i], best, l.fullBar) : 1;
+            texts_.append({QPointF(l.dateX, top), ShortDateText(r.DayDate[i]), false, colour});
+            texts_.append({QPointF(l.accuracyX, top),
                            lastChars(QStringLiteral("     ") + FormatNumber(accuracy, u"###;###;0") + u'%', 5), true,
                            colour});
-            texts_.append({QPointF(8025, top),
+            texts_.append({QPointF(l.speedX, top),
                            lastChars(QStringLiteral("   ") + FormatNumber(EntrySpeed(r, i + 1).value_or(0), u"##0.0")
                                          + QStringLiteral(u"字/分"),
                                      8),
                            true, colour});
         }
         ShapeWidget *const *row = shapes_.constData() + i * 4;
-        placeBar(row[0], pixelRect(1080 + kShadowOffset, top + kShadowOffset, accuracyWidth, kBarHeight));
-        placeBar(row[1], pixelRect(1080, top, accuracyWidth, kBarHeight));
-        placeBar(row[2], pixelRect(4830 + kShadowOffset, top + kShadowOffset, speedWidth, kBarHeight));
-        placeBar(row[3], pixelRect(4830, top, speedWidth, kBarHeight));
+        placeBar(row[0], pixelRect(l.accuracyLeft + kShadowOffset, top + kShadowOffset, accuracyWidth, kBarHeight));
+        placeBar(row[1], pixelRect(l.accuracyLeft, top, accuracyWidth, kBarHeight));
+        placeBar(row[2], pixelRect(l.speedLeft + kShadowOffset, top + kShadowOffset, speedWidth, kBarHeight));
+        placeBar(row[3], pixelRect(l.speedLeft, top, speedWidth, kBarHeight));
     }
     show();
+    update();
+    return anyDay;
+}
+
+void DayHistoryPicture::clearHistory()
+{
+    texts_.clear();
+    for (ShapeWidget *s : shapes_)
+        s->hide();
     update();
 }
 

@@ -3,7 +3,7 @@
 #include "keyboard/LessonTable.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
-#include "results/ScoreUpdate.h"
+#include "userdata/ScoreUpdate.h"
 #include "userdata/UserRecord.h"
 #include "userdata/UserSettings.h"
 #include "userdata/ZRSub.h"

@@ -14,8 +14,8 @@ public:
     explicit TrScoreFrm(QWidget *parent = nullptr);
 
     // Hand-over from the drill.
-    double CCh = 0;
-    double TTime = 0;
+    double CCh = 0;     // kana units typed
+    double TTime = 0;   // the run's time in days
     QString UseKey;
     QString TargetKey;
     qint16 lesson = 0;

@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "ui/practice/ChapterLauncher.h"
 #include "ui/practice/ProblemDialogFrm.h"
+#include "ui/results/ScoreViewFrm.h"
 
 namespace zr {
 namespace {
@@ -21,7 +22,12 @@ ShellLaunchers programLaunchers()
     };
     l.word = [](QWidget *parent, int slot) { StartProblemPractice(parent, PracticeKind::Word, slot); };
     l.sentence = [](QWidget *parent, int slot) { StartProblemPractice(parent, PracticeKind::Sentence, slot); };
-    l.scoreView = [](QWidget *, int, int) { notYet(QStringLiteral("成績一覧")); };
+    l.scoreView = [](QWidget *parent, int mode, int lsn) {
+        ScoreViewFrm viewer(parent);
+        viewer.mode = mode >= 1 && mode <= 3 ? ScoreViewMode(mode) : ScoreViewUser;
+        viewer.Lsn = lsn;
+        viewer.exec();
+    };
     l.iniSet = [](QWidget *) { notYet(QStringLiteral("練習問題の構成")); };
     l.userSet = [](QWidget *) { notYet(QStringLiteral("ユーザ設定")); };
     l.rmjCust = [](QWidget *) { notYet(QStringLiteral("ローマ字設定")); };

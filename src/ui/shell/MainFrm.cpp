@@ -1,21 +1,19 @@
 #include "ui/shell/MainFrm.h"
 
 #include "keyboard/KeyboardModel.h"
-#include "platform/Format.h"
 #include "platform/KanaMode.h"
 #include "platform/MessageBox.h"
-#include "platform/OleDate.h"
 #include "results/ScoreRecord.h"
 #include "ui/common/WindowPlacement.h"
 #include "ui/shell/AboutFrm.h"
 #include "ui/shell/HelpFrm.h"
 #include "ui/shell/Launchers.h"
-#include "ui/shell/ReportList.h"
 #include "ui/shell/ShellIcons.h"
 #include "ui/shell/UserSelFrm.h"
 #include "ui/shell/UserWizardFrm.h"
 #include "userdata/Startup.h"
 #include "userdata/UserSettings.h"
+#include "userdata/UserSummary.h"
 #include "userdata/Users.h"
 #include "userdata/ZRSub.h"
 
@@ -26,17 +24,11 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
-#include <QFormLayout>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace zr {
 namespace {
@@ -50,25 +42,6 @@ bool programEnding = false;
 constexpr int kChapterRole = Qt::UserRole;
 constexpr int kSlotRole = Qt::UserRole + 1;
 
-QString minutesWithUnit(double duration)
-{
-    const QString minutes = MinutesText(duration);
-    // Under half a minute rounds to no number at all; say 0 rather than a bare unit.
-    return (minutes.isEmpty() ? QStringLiteral("0") : minutes) + QStringLiteral("分");
-}
-
-QTreeWidget *makeList(const QString &name, const QStringList &headers, const QList<int> &rightColumns)
-{
-    auto *list = new QTreeWidget;
-    list->setObjectName(name);
-    SetUpReportList(list);
-    list->setHeaderLabels(headers);
-    for (int column : rightColumns)
-        list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
-    list->setProperty("rightColumns", QVariant::fromValue(rightColumns));
-    return list;
-}
-
 QTreeWidgetItem *addRow(QTreeWidget *list, const QStringList &texts)
 {
     auto *item = new QTreeWidgetItem(list, texts);
@@ -76,15 +49,6 @@ QTreeWidgetItem *addRow(QTreeWidget *list, const QStringList &texts)
     for (int column : right)
         item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     return item;
-}
-
-QLineEdit *summaryBox(const QString &name)
-{
-    auto *box = new QLineEdit;
-    box->setObjectName(name);
-    box->setReadOnly(true);
-    box->setMinimumWidth(220);
-    return box;
 }
 
 // The damaged-data choice. Yes deletes the learner's folder and ends the program; true
@@ -161,214 +125,6 @@ MainFrm *MainFrm::instance()
     return runningMain;
 }
 
-void MainFrm::buildMenus()
-{
-    auto action = [](QMenu *menu, const char *name, const QString &text) {
-        auto *a = new QAction(text, menu);
-        a->setObjectName(QString::fromLatin1(name));
-        menu->addAction(a);
-        return a;
-    };
-    auto menu = [this](const char *name, const QString &title) {
-        auto *m = menuBar()->addMenu(title);
-        m->setObjectName(QString::fromLatin1(name));
-        m->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("_Title"));
-        return m;
-    };
-
-    MenuFile = menu("MenuFile", QStringLiteral("ファイル(&F)"));
-    MenuSelUser = action(MenuFile, "MenuSelUser", QStringLiteral("使用者の切替(&C)"));
-    MenuFile->addSeparator();
-    MenuMkUser = action(MenuFile, "MenuMkUser", QStringLiteral("使用者の新規登録(&N)"));
-    MenuDelUser = action(MenuFile, "MenuDelUser", QStringLiteral("現在の使用者データを削除(&D)"));
-    MenuFile->addSeparator();
-    MenuQuit = action(MenuFile, "MenuQuit", QStringLiteral("終了(&X)"));
-
-    MenuLesson = menu("MenuLesson", QStringLiteral("レッスン(&L)"));
-    MenuLessonStart = action(MenuLesson, "MenuLessonStart", QStringLiteral("レッスン開始(&S)..."));
-    MenuScoreView = action(MenuLesson, "MenuScoreView", QStringLiteral("成績一覧(&V)..."));
-    MenuRanking = action(MenuLesson, "MenuRanking", QStringLiteral("ランキング(&R)"));
-    MenuRanking->setVisible(false);
-    MenuLesson->addSeparator();
-    MenuLessonTraining = action(MenuLesson, "MenuLessonTraining", QStringLiteral("基本練習"));
-    MenuLessonWord = action(MenuLesson, "MenuLessonWord", QStringLiteral("単語練習問題"));
-    MenuLessonSSent = action(MenuLesson, "MenuLessonSSent", QStringLiteral("短文練習問題"));
-    MenuUserInfo = action(MenuLesson, "MenuUserInfo", QStringLiteral("使用者情報"));
-    for (QAction *a : {MenuLessonTraining, MenuLessonWord, MenuLessonSSent, MenuUserInfo})
-        a->setCheckable(true);
-
-    MenuSetting = menu("MenuSetting", QStringLiteral("設定(&C)"));
-    MenuIniSet = action(MenuSetting, "MenuIniSet", QStringLiteral("練習問題の構成(&W)..."));
-    MenuUserSet = action(MenuSetting, "MenuUserSet", QStringLiteral("ユーザ設定(&U)..."));
-    MenuRmjCust = action(MenuSetting, "MenuRmjCust", QStringLiteral("ローマ字設定(&R)..."));
-
-    MenuHelp = menu("MenuHelp", QStringLiteral("ヘルプ(&H)"));
-    MenuHelpHelp = action(MenuHelp, "MenuHelpHelp", QStringLiteral("目次"));
-    MenuHelpHelp->setShortcut(QKeySequence::HelpContents);
-    MenuAbout = action(MenuHelp, "MenuAbout", QStringLiteral("バージョン情報(&A)..."));
-
-    PopUp = new QMenu(QStringLiteral("右クリック"), this);
-    PopUp->setObjectName(QStringLiteral("PopUp"));
-    PopUpLessonStart = action(PopUp, "PopUpLessonStart", QStringLiteral("レッスン開始"));
-    PopUpScoreView = action(PopUp, "PopUpScoreView", QStringLiteral("成績一覧"));
-
-    connect(MenuSelUser, &QAction::triggered, this, &MainFrm::SelectUser);
-    connect(MenuMkUser, &QAction::triggered, this, &MainFrm::MakeUser);
-    connect(MenuDelUser, &QAction::triggered, this, &MainFrm::DeleteCurrentUser);
-    connect(MenuQuit, &QAction::triggered, this, &QWidget::close);
-    connect(MenuLessonStart, &QAction::triggered, this, &MainFrm::StartLesson);
-    connect(MenuScoreView, &QAction::triggered, this, &MainFrm::OpenScoreView);
-    connect(PopUpLessonStart, &QAction::triggered, this, &MainFrm::StartLesson);
-    connect(PopUpScoreView, &QAction::triggered, this, &MainFrm::OpenScoreView);
-    connect(MenuLessonTraining, &QAction::triggered, this, [this] { SSTab1->setCurrentIndex(0); tabChanged(0); });
-    connect(MenuLessonWord, &QAction::triggered, this, [this] { SSTab1->setCurrentIndex(1); tabChanged(1); });
-    connect(MenuLessonSSent, &QAction::triggered, this, [this] { SSTab1->setCurrentIndex(2); tabChanged(2); });
-    connect(MenuUserInfo, &QAction::triggered, this, [this] { SSTab1->setCurrentIndex(3); tabChanged(3); });
-    connect(MenuIniSet, &QAction::triggered, this, [this] {
-        Launchers().iniSet(this);
-        InitActivate();
-    });
-    connect(MenuUserSet, &QAction::triggered, this, [this] {
-        Launchers().userSet(this);
-        ReloadUserSettings();
-        InitActivate();
-    });
-    connect(MenuRmjCust, &QAction::triggered, this, [this] {
-        Launchers().rmjCust(this);
-        InitActivate();
-    });
-    connect(MenuHelpHelp, &QAction::triggered, this, &MainFrm::ShowHelp);
-    connect(MenuAbout, &QAction::triggered, this, &MainFrm::ShowAbout);
-}
-
-void MainFrm::buildToolbar()
-{
-    Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setMovable(false);
-    Toolbar1->setFloatable(false);
-    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    Toolbar1->setIconSize(QSize(32, 32));
-    Toolbar1->toggleViewAction()->setEnabled(false);
-    auto button = [this](const char *key, const QString &caption, const QString &tip) {
-        auto *a = new QAction(ToolbarIcon(QString::fromLatin1(key)), caption, Toolbar1);
-        a->setObjectName(QString::fromLatin1(key));
-        a->setToolTip(tip);
-        Toolbar1->addAction(a);
-        if (QWidget *w = Toolbar1->widgetForAction(a))
-            w->setObjectName(QStringLiteral("Toolbar1_") + QString::fromLatin1(key));
-        return a;
-    };
-    start_ = button("start", QStringLiteral("レッスン開始"), QStringLiteral("レッスン開始(&S)..."));
-    graph_ = button("graph", QStringLiteral("成績一覧"), QStringLiteral("成績一覧(&V)..."));
-    user_ = button("user", QStringLiteral("使用者の切替"), QStringLiteral("使用者の切替(&C)"));
-    connect(start_, &QAction::triggered, this, &MainFrm::StartLesson);
-    connect(graph_, &QAction::triggered, this, &MainFrm::OpenScoreView);
-    connect(user_, &QAction::triggered, this, &MainFrm::SelectUser);
-}
-
-void MainFrm::buildTabs()
-{
-    SSTab1 = new QTabWidget;
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->setDocumentMode(false);
-
-    const QStringList slotHeaders = {QStringLiteral("No"), QStringLiteral("レッスン内容"), QStringLiteral("構成"),
-                                     QStringLiteral("カウンタ"), QStringLiteral("練習時間"),
-                                     QStringLiteral("最終練習日")};
-    ListView1 = makeList(QStringLiteral("ListView1"),
-                         {QStringLiteral("レッスンNo"), QStringLiteral("レッスン内容"), QStringLiteral("対象キー"),
-                          QStringLiteral("カウンタ"), QStringLiteral("練習時間")},
-                         {3, 4});
-    ListView2 = makeList(QStringLiteral("ListView2"), slotHeaders, {3, 4, 5});
-    ListView3 = makeList(QStringLiteral("ListView3"), slotHeaders, {3, 4, 5});
-
-    auto page = [](QWidget *content) {
-        auto *w = new QWidget;
-        auto *layout = new QVBoxLayout(w);
-        layout->setContentsMargins(6, 6, 6, 6);
-        layout->addWidget(content);
-        return w;
-    };
-    SSTab1->addTab(page(ListView1), QStringLiteral("基本練習"));
-    SSTab1->addTab(page(ListView2), QStringLiteral("単語練習問題"));
-    SSTab1->addTab(page(ListView3), QStringLiteral("短文練習問題"));
-
-    Text1 = summaryBox(QStringLiteral("Text1"));
-    Text2 = summaryBox(QStringLiteral("Text2"));
-    Text3 = summaryBox(QStringLiteral("Text3"));
-    Text4 = summaryBox(QStringLiteral("Text4"));
-    Text5 = summaryBox(QStringLiteral("Text5"));
-    Text6 = summaryBox(QStringLiteral("Text6"));
-    Text7 = summaryBox(QStringLiteral("Text7"));
-
-    auto *info = new QWidget;
-    auto *infoLayout = new QVBoxLayout(info);
-    infoLayout->setContentsMargins(16, 14, 16, 14);
-    infoLayout->setSpacing(14);
-    auto *learner = new QGroupBox(QStringLiteral("使用者"));
-    auto *learnerForm = new QFormLayout(learner);
-    learnerForm->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    learnerForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    learnerForm->setHorizontalSpacing(14);
-    learnerForm->addRow(QStringLiteral("使用者名"), Text1);
-    learnerForm->addRow(QStringLiteral("基本練習の進捗度"), Text2);
-    learnerForm->addRow(QStringLiteral("入力方式"), Text3);
-    learnerForm->addRow(QStringLiteral("累計練習時間"), Text4);
-    learnerForm->addRow(QStringLiteral("レッスン学習回数"), Text5);
-    auto *overall = new QGroupBox(QStringLiteral("総合成績（基本練習を除く）"));
-    overall->setObjectName(QStringLiteral("Frame1"));
-    auto *overallForm = new QFormLayout(overall);
-    overallForm->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    overallForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    overallForm->setHorizontalSpacing(14);
-    overallForm->addRow(QStringLiteral("平均正解率（％）"), Text6);
-    overallForm->addRow(QStringLiteral("平均入力速度(字/分)"), Text7);
-    // Both frames' labels share one width, so the boxes line up.
-    const int labelWidth = fontMetrics().horizontalAdvance(QStringLiteral("平均入力速度(字/分)")) + 8;
-    for (QFormLayout *form : {learnerForm, overallForm}) {
-        for (int row = 0; row < form->rowCount(); ++row) {
-            if (QLayoutItem *item = form->itemAt(row, QFormLayout::LabelRole))
-                item->widget()->setMinimumWidth(labelWidth);
-        }
-    }
-    infoLayout->addWidget(learner);
-    infoLayout->addWidget(overall);
-    infoLayout->addStretch(1);
-    SSTab1->addTab(info, QStringLiteral("使用者情報"));
-
-    setCentralWidget(SSTab1);
-    connect(SSTab1, &QTabWidget::currentChanged, this, &MainFrm::tabChanged);
-
-    for (QTreeWidget *list : {ListView1, ListView2, ListView3}) {
-        connect(list, &QTreeWidget::itemActivated, this, [this, list](QTreeWidgetItem *item) {
-            list->setCurrentItem(item);
-            StartLesson();
-        });
-        list->viewport()->installEventFilter(this);
-        const int tab = list == ListView1 ? 0 : list == ListView2 ? 1 : 2;
-        connect(list, &QTreeWidget::currentItemChanged, this, [this, tab] {
-            if (!refreshing_)
-                rememberSelection(tab);
-        });
-    }
-}
-
-void MainFrm::createColumns()
-{
-    const double w1 = ListView1->width();
-    const double fractions1[] = {6, 4, 4, 8, 7};
-    for (int c = 0; c < 5; ++c)
-        ListView1->setColumnWidth(c, int(w1 / fractions1[c]));
-    // The sentence list takes its widths from the word list.
-    const double w2 = ListView2->width();
-    const double fractions2[] = {14, 2.5, 12, 8, 7, 6};
-    for (int c = 0; c < 6; ++c) {
-        ListView2->setColumnWidth(c, int(w2 / fractions2[c]));
-        ListView3->setColumnWidth(c, int(w2 / fractions2[c]));
-    }
-}
-
 void MainFrm::Load()
 {
     RestoreWindowPosition(this, QStringLiteral("StartUp"));
@@ -376,8 +132,8 @@ void MainFrm::Load()
     start_->setEnabled(false);
     graph_->setEnabled(false);
     user_->setEnabled(false);
-    SSTab1->setCurrentIndex(0);
-    tabChanged(0);
+    SSTab1->setCurrentIndex(TrainingTab);
+    tabChanged(TrainingTab);
     SharedState &s = ZRSub();
     s.TrainingSel = s.WordSel = s.SentenceSel = 1;
     // With one learner nothing is asked: the window first appears with the learner's
@@ -412,7 +168,7 @@ void MainFrm::settleCurrentUser()
         }
     } else {
         UserSelFrm dialog(this);
-        dialog.mode = 0;
+        dialog.mode = UserSelFrm::AtStartUp;
         dialog.exec();
     }
 }
@@ -498,7 +254,7 @@ void MainFrm::SetTrainingItem()
 {
     SharedState &s = ZRSub();
     const int course = s.CurUser.Course;
-    MenuRmjCust->setEnabled(course != 1);
+    MenuRmjCust->setEnabled(course != KanaCourse);
     const QString file = LessonTableFile(course);
     QString error;
     const std::optional<QStringList> lines = ReadLessonTable(AppPath(file), &error);
@@ -518,22 +274,8 @@ void MainFrm::SetTrainingItem()
     chapterTable_ = ChapterTable(*lines);
     s.ChapterCount = qint16(chapterTable_.ChapterCount());
 
-    const bool upper = s.FontUpper == 1;
-    for (int c = s.CurUser.LessonProgress; c >= 1; --c) {
-        // A record may have come from an installation with a longer lesson table.
-        if (!chapterTable_.contains(c) || c > UserRecord::kChapters)
-            continue;
-        const Chapter &chapter = chapterTable_.chapter(c);
-        const ScoreRecord &score = s.CurUser.TrainingScores[size_t(c - 1)];
-        const bool newKeys = chapter.kind == Chapter::NewKeys;
-        QTreeWidgetItem *item = addRow(
-            ListView1, {QStringLiteral("Chapter") + NumberText(c),
-                        newKeys ? QStringLiteral("新しいキーの学習") : QStringLiteral("単語練習"),
-                        newKeys ? KeyDisplayForm(chapter.TargetKey, upper) : QStringLiteral("学習したキー全て"),
-                        NumberText(score.PracticeCount),
-                        score.TotalTime != 0 ? minutesWithUnit(score.TotalTime) : QStringLiteral("-")});
-        item->setData(0, kChapterRole, c);
-    }
+    for (const ItemRow &row : ChapterRows(s.CurUser, chapterTable_, s.FontUpper == 1))
+        addRow(ListView1, row.texts)->setData(0, kChapterRole, row.item);
 }
 
 void MainFrm::SetWordItem()
@@ -548,23 +290,11 @@ void MainFrm::SetWordItem()
                   {ListView3, "SSentLsn", s.CurUser.SentenceScores}};
     for (const auto &block : blocks) {
         block.list->clear();
-        const QString section = QString::fromLatin1(block.section);
-        const QStringList titles = ReadSlotTitles(section, ini);
-        for (int k = 1; k <= UserRecord::kSlots; ++k) {
-            const QString &title = titles[k - 1];
-            if (title.isEmpty())
-                continue;
-            const ScoreRecord &score = block.scores[size_t(k - 1)];
-            QStringList texts = {NumberText(k), title, QStringLiteral("-")};
-            if (score.PracticeCount > 0) {
-                texts << NumberText(score.PracticeCount) << minutesWithUnit(score.TotalTime)
-                      << ShortDateText(score.DayDate[0]);
-            } else {
-                texts << QStringLiteral("-") << QStringLiteral("-") << QStringLiteral("-");
-            }
-            QTreeWidgetItem *item = addRow(block.list, texts);
-            item->setData(0, kSlotRole, k);
-            item->setToolTip(1, title);
+        const QStringList titles = ReadSlotTitles(QString::fromLatin1(block.section), ini);
+        for (const ItemRow &row : SlotRows(block.scores, titles)) {
+            QTreeWidgetItem *item = addRow(block.list, row.texts);
+            item->setData(0, kSlotRole, row.item);
+            item->setToolTip(1, row.texts[1]);
         }
     }
 }
@@ -576,53 +306,18 @@ void MainFrm::SetSSentItem()
 
 void MainFrm::SetUserInfo()
 {
-    SharedState &s = ZRSub();
-    const UserRecord &u = s.CurUser;
-    Text1->setText(u.UserName);
-    Text2->setText(QStringLiteral("Chapter") + NumberText(u.LessonProgress));
-    Text3->setText(CourseName(u.Course));
-    const QString total = MinutesText(u.TotalPracticeTime);
-    Text4->setText(total.isEmpty() || total.toDouble() < 1 ? QStringLiteral(" 0分")
-                                                           : u' ' + total + QStringLiteral("分"));
-    double runs = 0;
-    // Every Chapter the record can hold counts, not only the first 35.
-    for (const ScoreRecord &r : u.TrainingScores)
-        runs += r.PracticeCount;
-    for (const auto *block : {&u.WordScores, &u.SentenceScores}) {
-        for (const ScoreRecord &r : *block)
-            runs += r.PracticeCount;
-    }
-    Text5->setText(NumberText(runs) + QStringLiteral("回"));
-
-    double chars = 0, keys = 0, misses = 0, time = 0;
-    for (const auto *block : {&u.WordScores, &u.SentenceScores}) {
-        for (const ScoreRecord &r : *block) {
-            if (!(r.PracticeCount > 0))
-                continue;
-            for (int d = 0; d < ScoreRecord::kDays; ++d) {
-                chars += r.DayChars[size_t(d)];
-                keys += r.DayKeys[size_t(d)];
-                misses += r.DayMisses[size_t(d)];
-                time += r.DayTime[size_t(d)];
-            }
-        }
-    }
-    if (!isValidOleDate(time)) {
+    const UserInfo info = UserInfoOf(ZRSub().CurUser);
+    Text1->setText(info.name);
+    Text2->setText(info.progress);
+    Text3->setText(info.course);
+    Text4->setText(info.totalTime);
+    Text5->setText(info.runs);
+    if (info.damaged) {
         damagedSummary(RecordProblemText(RecordProblem::BadTimes));
         return;
     }
-    if (!(keys > 0) || !(time > 0)) {
-        Text6->setText(QStringLiteral("-"));
-        Text7->setText(QStringLiteral("-"));
-        return;
-    }
-    Text6->setText(FormatNumber(100 - misses / keys * 100, u"###"));
-    const double minutes = PracticeMinutes(time);
-    QString speed = minutes > 0 ? FormatNumber(chars / minutes, u"###.#") : QStringLiteral("-");
-    // "###.#" leaves a bare point behind a whole number ("104."); it reads as a typo.
-    if (speed.endsWith(u'.'))
-        speed.chop(1);
-    Text7->setText(speed);
+    Text6->setText(info.accuracy);
+    Text7->setText(info.speed);
 }
 
 void MainFrm::ShowNewUser(const QString &name)
@@ -650,14 +345,14 @@ void MainFrm::clearLists()
 
 void MainFrm::tabChanged(int tab)
 {
-    const bool practice = tab >= 0 && tab <= 2;
+    const bool practice = tab >= TrainingTab && tab <= SentenceTab;
     MenuLessonStart->setEnabled(practice);
     start_->setEnabled(practice && !ZRSub().CurUser.UserName.isEmpty());
     PopUpLessonStart->setEnabled(practice);
-    MenuLessonTraining->setChecked(tab == 0);
-    MenuLessonWord->setChecked(tab == 1);
-    MenuLessonSSent->setChecked(tab == 2);
-    MenuUserInfo->setChecked(tab == 3);
+    MenuLessonTraining->setChecked(tab == TrainingTab);
+    MenuLessonWord->setChecked(tab == WordTab);
+    MenuLessonSSent->setChecked(tab == SentenceTab);
+    MenuUserInfo->setChecked(tab == UserInfoTab);
 }
 
 void MainFrm::applyTabRule()
@@ -668,9 +363,9 @@ void MainFrm::applyTabRule()
 QTreeWidget *MainFrm::visibleList() const
 {
     switch (SSTab1->currentIndex()) {
-    case 0: return ListView1;
-    case 1: return ListView2;
-    case 2: return ListView3;
+    case TrainingTab: return ListView1;
+    case WordTab: return ListView2;
+    case SentenceTab: return ListView3;
     default: return nullptr;
     }
 }
@@ -721,9 +416,9 @@ void MainFrm::rememberSelection(int tab)
     const int row = selectedRow(lists[tab]);
     if (row < 1)
         return;
-    if (tab == 0)
+    if (tab == TrainingTab)
         s.TrainingSel = qint16(row);
-    else if (tab == 1)
+    else if (tab == WordTab)
         s.WordSel = qint16(row);
     else
         s.SentenceSel = qint16(row);
@@ -747,12 +442,12 @@ void MainFrm::StartLesson()
     QTreeWidgetItem *item = commandItem(tab);
     if (!item)
         return;
-    if (tab == 0) {
+    if (tab == TrainingTab) {
         const int c = item->data(0, kChapterRole).toInt();
         if (!chapterTable_.contains(c))
             return;
         Launchers().chapter(this, c, chapterTable_.chapter(c));
-    } else if (tab == 1) {
+    } else if (tab == WordTab) {
         Launchers().word(this, item->data(0, kSlotRole).toInt());
     } else {
         Launchers().sentence(this, item->data(0, kSlotRole).toInt());
@@ -765,14 +460,17 @@ void MainFrm::OpenScoreView()
     if (ZRSub().CurUser.UserName.isEmpty())
         return;
     const int tab = SSTab1->currentIndex();
-    if (tab == 3) {
-        Launchers().scoreView(this, 0, 0);
+    if (tab == UserInfoTab) {
+        Launchers().scoreView(this, ScoreViewUser, 0);
     } else {
         QTreeWidgetItem *item = commandItem(tab);
         if (!item)
             return;
-        const int role = tab == 0 ? kChapterRole : kSlotRole;
-        Launchers().scoreView(this, tab + 1, item->data(0, role).toInt());
+        const int role = tab == TrainingTab ? kChapterRole : kSlotRole;
+        const ScoreViewMode mode = tab == TrainingTab ? ScoreViewChapter
+                                   : tab == WordTab   ? ScoreViewWord
+                                                      : ScoreViewSentence;
+        Launchers().scoreView(this, mode, item->data(0, role).toInt());
     }
     InitActivate();
 }
@@ -781,7 +479,7 @@ void MainFrm::SelectUser()
 {
     {
         UserSelFrm dialog(this);
-        dialog.mode = 1;
+        dialog.mode = UserSelFrm::FromMainWindow;
         dialog.exec();
     }
     if (!ending())
@@ -803,8 +501,8 @@ void MainFrm::DeleteCurrentUser()
         s.CurUserDir.clear();
         s.CurUser.UserName.clear();
         s.CurUser.LessonProgress = 0;
-        SSTab1->setCurrentIndex(0);
-        tabChanged(0);
+        SSTab1->setCurrentIndex(TrainingTab);
+        tabChanged(TrainingTab);
     }
     clearLists();
     InitActivate();

@@ -68,6 +68,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
+    // The tabs of SSTab1, by index.
+    enum Tab : int { TrainingTab = 0, WordTab = 1, SentenceTab = 2, UserInfoTab = 3 };
+
     void buildMenus();
     void buildToolbar();
     void buildTabs();
@@ -95,6 +98,7 @@ private:
     QTreeWidget *ListView1 = nullptr;
     QTreeWidget *ListView2 = nullptr;
     QTreeWidget *ListView3 = nullptr;
+    // The learner summary: name, progress, course, total time, runs, accuracy, speed.
     QLineEdit *Text1 = nullptr;
     QLineEdit *Text2 = nullptr;
     QLineEdit *Text3 = nullptr;

@@ -76,27 +76,17 @@ void drawUser(QPainter &p)
     drawPerson(p, QPointF(11.5, 9), 19, QColor(0x5e, 0x35, 0xb1));
 }
 
-void drawApp(QPainter &p)
-{
-    // A key top with the program's initial.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x37, 0x47, 0x4f));
-    p.drawRoundedRect(QRectF(2, 3, 28, 27), 5, 5);
-    p.setBrush(QColor(0xf5, 0xf5, 0xf5));
-    p.drawRoundedRect(QRectF(4.5, 4.5, 23, 21), 4, 4);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(true);
-    font.setPixelSize(16);
-    p.setFont(font);
-    p.setPen(QColor(0x1e, 0x88, 0xe5));
-    p.drawText(QRectF(4.5, 4.5, 23, 21), Qt::AlignCenter, QStringLiteral("Z"));
-}
-
 }  // namespace
 
 QIcon AppIcon()
 {
-    static const QIcon icon = drawn(drawApp, 32);
+    // The menu icon (packaging/icons), in the sizes rendered from its SVG.
+    static const QIcon icon = [] {
+        QIcon i;
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            i.addFile(QStringLiteral(":/icons/%1/zorvel-lesson.png").arg(size), QSize(size, size));
+        return i;
+    }();
     return icon;
 }
 

@@ -4,9 +4,10 @@
 
 namespace zr {
 
-// The program's own pictures, drawn rather than shipped, sharp at every scale.
+// The program's icon, the one the desktop's menu shows.
 QIcon AppIcon();
-// The main window's toolbar: "start", "graph" and "user".
+// The main window's toolbar pictures, "start", "graph" and "user": drawn rather than
+// shipped, sharp at every scale.
 QIcon ToolbarIcon(const QString &key);
 
 }  // namespace zr

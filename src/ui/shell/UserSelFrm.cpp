@@ -81,7 +81,7 @@ void UserSelFrm::showEvent(QShowEvent *e)
 
 void UserSelFrm::ListItemInit()
 {
-    const bool startUp = mode == 0;
+    const bool startUp = mode == AtStartUp;
     Command1->setVisible(startUp);
     Command3->setVisible(startUp);
     if (!startUp) {

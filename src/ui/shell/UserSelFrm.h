@@ -16,7 +16,9 @@ class UserSelFrm : public QDialog {
 public:
     explicit UserSelFrm(QWidget *parent = nullptr);
 
-    qint16 mode = 0;
+    // Where the dialog is opened from.
+    enum Mode : qint16 { AtStartUp = 0, FromMainWindow = 1 };
+    qint16 mode = AtStartUp;
 
     // Rebuilds the list from the learner folders.
     void ListItemInit();

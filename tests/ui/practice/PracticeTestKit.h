@@ -12,7 +12,7 @@
 #include "platform/KanaMode.h"
 #include "platform/Random.h"
 #include "platform/WindowPositions.h"
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 #include "ui/practice/TrainingFrm.h"
 #include "userdata/UserRecord.h"
 #include "userdata/ZRSub.h"

@@ -1,4 +1,4 @@
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 
 #include "platform/BinaryIO.h"
 

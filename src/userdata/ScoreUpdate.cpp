@@ -1,4 +1,4 @@
-#include "results/ScoreUpdate.h"
+#include "userdata/ScoreUpdate.h"
 
 namespace zr {
 
