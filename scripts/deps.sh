@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-translations-l10n
   libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev python3
   fonts-ipafont-gothic fonts-ipafont-mincho
 )
 # Callers may name more packages they need (scripts/package.sh does).

@@ -10,12 +10,48 @@
 
 #include <stdexcept>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace zr::test {
 
 TempDir::TempDir()
 {
     if (!dir_.isValid())
         throw std::runtime_error("cannot create a temporary folder");
+}
+
+void FullDiskScope::applyInChild(qint64 bytes)
+{
+    // A write past the limit would otherwise end the process with SIGXFSZ.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit;
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(bytes);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FullDiskScope::FullDiskScope(qint64 bytes)
+{
+    rlimit limit;
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    before_ = qint64(limit.rlim_cur);
+    applyInChild(bytes);
+}
+
+FullDiskScope::~FullDiskScope()
+{
+    rlimit limit;
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(before_);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, SIG_DFL);
+}
+
+QStringList folderEntries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                  QDir::Name);
 }
 
 QByteArray readBytes(const QString &path)

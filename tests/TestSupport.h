@@ -50,6 +50,23 @@ ScoreRecord markedScore(int n);
 QByteArray oldUserRecord(qint16 version, const QString &name, int course = 0,
                          const QString &shi = QStringLiteral("si"));
 
+// A disk that fills up after bytes more bytes of any one file: while the scope lives,
+// a write past that size fails (EFBIG) in this process and in processes it starts,
+// exactly where a full disk would fail it.
+class FullDiskScope {
+public:
+    explicit FullDiskScope(qint64 bytes = 0);
+    ~FullDiskScope();
+    // For a QProcess's child modifier: the same limit in the child alone.
+    static void applyInChild(qint64 bytes);
+
+private:
+    qint64 before_;
+};
+
+// The names in a folder, hidden ones included.
+QStringList folderEntries(const QString &folder);
+
 // Writes a file, creating its folders.
 void putFile(const QString &path, const QByteArray &bytes);
 

@@ -1,9 +1,9 @@
 #include "engine/RomajiTable.h"
 
 #include "keyboard/KeyboardModel.h"
+#include "platform/BinaryIO.h"
 #include "platform/Cp932.h"
 
-#include <QFile>
 
 namespace zr {
 
@@ -192,20 +192,16 @@ std::optional<QList<RomajiEntry>> ParseDefaultTable(QStringView text, QString *e
 
 std::optional<QList<RomajiEntry>> ReadDefaultTable(const QString &path, QString *error)
 {
-    QFile file(path);
     // 301 entries of short fields never come near this size.
     constexpr qint64 kMaxSize = 1024 * 1024;
-    if (!file.open(QIODevice::ReadOnly)) {
+    QString why;
+    const std::optional<QByteArray> data = readFileBounded(path, kMaxSize, &why);
+    if (!data) {
         if (error)
-            *error = QStringLiteral("ローマ字テーブル「%1」を読み込めません。").arg(path);
+            *error = QStringLiteral("ローマ字テーブル") + why;
         return std::nullopt;
     }
-    if (file.size() > kMaxSize) {
-        if (error)
-            *error = QStringLiteral("ローマ字テーブル「%1」は大きすぎます。").arg(path);
-        return std::nullopt;
-    }
-    return ParseDefaultTable(fromAnsi(file.readAll()), error, path);
+    return ParseDefaultTable(fromAnsi(*data), error, path);
 }
 
 }  // namespace zr

@@ -1,9 +1,8 @@
 #include "keyboard/LessonTable.h"
 
 #include "keyboard/KeyboardModel.h"
+#include "platform/BinaryIO.h"
 #include "platform/Cp932.h"
-
-#include <QFile>
 
 namespace zr {
 
@@ -35,18 +34,32 @@ std::optional<QStringList> ReadLessonTable(const QString &path, QString *error)
             *error = message;
         return std::nullopt;
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("レッスンテーブル「%1」を読み込めません。").arg(path));
+    // Room for one line more than a table may have, each as long as a line may be, so
+    // the messages below can tell what is wrong.
+    constexpr qint64 kMaxSize = qint64(ChapterTable::kMaxLines + 1) * (ChapterTable::kMaxLineBytes + 2);
+    QString why;
+    const std::optional<QByteArray> data = readFileBounded(path, kMaxSize, &why);
+    if (!data)
+        return fail(QStringLiteral("レッスンテーブル") + why);
 
     QStringList lines;
-    // Read line by line so that an oversized file is refused without loading it.
-    while (!file.atEnd()) {
-        QByteArray raw = file.readLine(64 * 1024);
-        if (raw.endsWith('\n'))
-            raw.chop(1);
+    qsizetype start = 0;
+    while (start < data->size()) {
+        qsizetype end = data->indexOf('\n', start);
+        const qsizetype next = end < 0 ? data->size() : end + 1;
+        if (end < 0)
+            end = data->size();
+        QByteArray raw = data->mid(start, end - start);
+        start = next;
         if (raw.endsWith('\r'))
             raw.chop(1);
+        // Cutting a longer line could split a double-byte character; it is refused.
+        if (raw.size() > ChapterTable::kMaxLineBytes) {
+            return fail(QStringLiteral("レッスンテーブル「%1」の%2行目が%3バイトを超えています。")
+                            .arg(path)
+                            .arg(lines.size() + 1)
+                            .arg(ChapterTable::kMaxLineBytes));
+        }
         lines.append(fromAnsi(raw));
         if (lines.size() > ChapterTable::kMaxLines) {
             return fail(QStringLiteral("レッスンテーブル「%1」は%2行を超えています。")

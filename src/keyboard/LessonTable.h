@@ -20,6 +20,7 @@ struct Chapter {
 // The Chapters derived from a lesson table, numbered from 1.
 class ChapterTable {
 public:
+    static constexpr int kMaxLineBytes = 0xFFFF;
     static constexpr int kMaxLines = 35;      // 69 Chapters; the record keeps 70 scores
     static constexpr int kCapacity = 100;
 

@@ -2,11 +2,19 @@
 
 #include "platform/Cp932.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QtEndian>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zr {
 
@@ -31,18 +39,34 @@ QByteArray BinaryReader::take(qint64 bytes)
     return data;
 }
 
+bool BinaryReader::takeInto(char *buffer, qint64 bytes)
+{
+    if (bytes > remaining_) {
+        truncated_ = true;
+        return false;
+    }
+    const qint64 got = device_.read(buffer, bytes);
+    remaining_ -= bytes;
+    if (got != bytes) {
+        truncated_ = true;
+        remaining_ = 0;
+        return false;
+    }
+    return true;
+}
+
 qint16 BinaryReader::readInt16()
 {
-    const QByteArray b = take(2);
-    return b.size() == 2 ? qFromLittleEndian<qint16>(b.constData()) : 0;
+    char b[2];
+    return takeInto(b, 2) ? qFromLittleEndian<qint16>(b) : 0;
 }
 
 double BinaryReader::readDouble()
 {
-    const QByteArray b = take(8);
-    if (b.size() != 8)
+    char b[8];
+    if (!takeInto(b, 8))
         return 0.0;
-    const quint64 bits = qFromLittleEndian<quint64>(b.constData());
+    const quint64 bits = qFromLittleEndian<quint64>(b);
     double value;
     std::memcpy(&value, &bits, sizeof value);
     return value;
@@ -108,16 +132,162 @@ void BinaryWriter::writeString(QStringView text)
     data_.append(bytes);
 }
 
+namespace {
+
+// Closes a descriptor on every way out.
+struct Descriptor {
+    int fd = -1;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    int release()
+    {
+        const int f = fd;
+        fd = -1;
+        return f;
+    }
+};
+
+QString systemReason(int code)
+{
+    return qt_error_string(code);
+}
+
+const char kTemporaryLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr int kTemporarySuffix = 6;
+
+}  // namespace
+
 bool writeFileAtomically(const QString &path, const QByteArray &data, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+    const QByteArray target = QFile::encodeName(path);
+    QByteArray temporary;
+    auto failed = [&](int code) {
+        if (!temporary.isEmpty())
+            ::unlink(temporary.constData());
         if (error)
-            *error = file.errorString();
-        file.cancelWriting();
+            *error = QStringLiteral("「%1」を保存できません（%2）。").arg(path, systemReason(code));
         return false;
+    };
+
+    Descriptor file;
+    for (int attempt = 0; attempt < 100 && file.fd < 0; ++attempt) {
+        QByteArray name = target + '.';
+        for (int i = 0; i < kTemporarySuffix; ++i)
+            name += kTemporaryLetters[QRandomGenerator::global()->bounded(int(sizeof kTemporaryLetters) - 1)];
+        file.fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (file.fd >= 0)
+            temporary = name;
+        else if (errno != EEXIST)
+            return failed(errno);
+    }
+    if (file.fd < 0)
+        return failed(EEXIST);
+
+    // The new file keeps the permissions of the one it replaces.
+    struct stat old;
+    if (::lstat(target.constData(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(file.fd, old.st_mode & 07777);
+
+    // Unbuffered, so a full disk shows at the write that meets it and never passes
+    // unnoticed into the rename.
+    const char *p = data.constData();
+    qint64 left = data.size();
+    while (left > 0) {
+        const ssize_t n = ::write(file.fd, p, size_t(left));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return failed(errno);
+        }
+        if (n == 0)
+            return failed(ENOSPC);
+        p += n;
+        left -= n;
+    }
+    if (::fsync(file.fd) != 0)
+        return failed(errno);
+    if (::close(file.release()) != 0)
+        return failed(errno);
+    if (::rename(temporary.constData(), target.constData()) != 0)
+        return failed(errno);
+    temporary.clear();
+
+    // The rename itself reaches the disk with the folder.
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    Descriptor dir;
+    dir.fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir.fd >= 0)
+        ::fsync(dir.fd);
+    return true;
+}
+
+bool isAtomicWriteTemporary(const QString &fileName, const QString &ofFileName)
+{
+    if (fileName.size() != ofFileName.size() + 1 + kTemporarySuffix || !fileName.startsWith(ofFileName)
+        || fileName[ofFileName.size()] != u'.')
+        return false;
+    for (qsizetype i = ofFileName.size() + 1; i < fileName.size(); ++i) {
+        const QChar c = fileName[i];
+        if (c.unicode() > 0x7F || !std::strchr(kTemporaryLetters, char(c.unicode())))
+            return false;
     }
     return true;
+}
+
+std::optional<QByteArray> readFileBounded(const QString &path, qint64 maxBytes, QString *error)
+{
+    auto fail = [&](const QString &text) -> std::optional<QByteArray> {
+        if (error)
+            *error = text;
+        return std::nullopt;
+    };
+    auto unreadable = [&](int code) {
+        return fail(QStringLiteral("「%1」を読み込めません（%2）。").arg(path, systemReason(code)));
+    };
+    // Without O_NONBLOCK, opening a pipe would wait for a writer that may never come.
+    Descriptor file;
+    file.fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (file.fd < 0)
+        return unreadable(errno);
+    struct stat st;
+    if (::fstat(file.fd, &st) != 0)
+        return unreadable(errno);
+    if (!S_ISREG(st.st_mode))
+        return fail(QStringLiteral("「%1」は普通のファイルではありません。").arg(path));
+    const QString tooLarge = QStringLiteral("「%1」は大きすぎます（%2バイトまで）。").arg(path).arg(maxBytes);
+    if (st.st_size > maxBytes)
+        return fail(tooLarge);
+    ::fcntl(file.fd, F_SETFL, ::fcntl(file.fd, F_GETFL) & ~O_NONBLOCK);
+
+    QByteArray data;
+    qint64 got = 0;
+    // The size is a hint only: the file may have grown since.
+    qint64 capacity = std::min<qint64>(qint64(st.st_size), maxBytes) + 1;
+    data.resize(capacity);
+    for (;;) {
+        if (got == capacity) {
+            if (capacity > maxBytes)
+                return fail(tooLarge);
+            capacity = std::min<qint64>(capacity * 2, maxBytes + 1);
+            data.resize(capacity);
+        }
+        const ssize_t n = ::read(file.fd, data.data() + got, size_t(capacity - got));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return unreadable(errno);
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    if (got > maxBytes)
+        return fail(tooLarge);
+    data.truncate(got);
+    return data;
 }
 
 }  // namespace zr

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 class QIODevice;
 
 namespace zr {
@@ -24,6 +26,8 @@ public:
 
 private:
     QByteArray take(qint64 bytes);
+    // Numbers are read into the caller's buffer: a record holds thousands of them.
+    bool takeInto(char *buffer, qint64 bytes);
 
     QIODevice &device_;
     qint64 remaining_;
@@ -46,7 +50,21 @@ private:
 };
 
 // Replaces the file's content with data by writing a new file beside it and renaming
-// it over the old one, so a failure never leaves a half-written file behind.
+// it over the old one, so a failure never leaves a half-written file behind. Every step
+// is checked (each write, the flush to disk, the close, the rename); on any failure the
+// old file stays as it was, the new one is removed and error says what went wrong,
+// naming the file. A symbolic link at path is replaced, not followed.
 bool writeFileAtomically(const QString &path, const QByteArray &data, QString *error);
+
+// The temporary file of a write in progress is named after its file: "user.dat" is
+// written as "user.dat.XXXXXX" (six letters or digits). A kill at the wrong moment can
+// leave one behind; this tells such leftovers apart from other files.
+bool isAtomicWriteTemporary(const QString &fileName, const QString &ofFileName);
+
+// Reads a whole file into memory, refusing what is not a regular file (a folder, a
+// device, a pipe) and a file larger than maxBytes. No more than maxBytes + 1 bytes are
+// ever read, whatever size the file claims, so a growing file or a device cannot
+// exhaust memory. On failure error holds a sentence naming the file.
+std::optional<QByteArray> readFileBounded(const QString &path, qint64 maxBytes, QString *error);
 
 }  // namespace zr

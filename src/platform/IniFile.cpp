@@ -3,8 +3,6 @@
 #include "platform/BinaryIO.h"
 #include "platform/Cp932.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QList>
 
@@ -12,10 +10,6 @@
 
 namespace zr {
 namespace {
-
-// A settings file larger than this is not a settings file; it is read as empty rather
-// than loaded whole.
-constexpr qint64 kMaxIniFileSize = 16 * 1024 * 1024;
 
 struct Line {
     QByteArray raw;      // the line as stored, without its line break
@@ -29,28 +23,21 @@ struct ParsedLine {
 };
 
 // The lines of a settings file; a missing file has none. Nothing when the file exists
-// but could not be read whole (no permission, a folder, over the size limit): such a
-// file must not be taken for an empty one, or a write would replace it.
+// but could not be read whole (no permission, a folder, a device, over the size limit):
+// such a file must not be taken for an empty one, or a write would replace it.
 std::optional<QList<Line>> readLines(const QString &path, QString *error = nullptr)
 {
     QList<Line> lines;
-    QFile file(path);
     if (!QFileInfo::exists(path))
         return lines;
-    auto fail = [&](const QString &why) -> std::optional<QList<Line>> {
+    QString why;
+    const std::optional<QByteArray> read = readFileBounded(path, kMaxIniFileBytes, &why);
+    if (!read) {
         if (error)
-            *error = QStringLiteral("設定ファイル「%1」を読み込めません。%2").arg(QDir::toNativeSeparators(path), why);
+            *error = QStringLiteral("設定ファイル") + why;
         return std::nullopt;
-    };
-    if (QFileInfo(path).isDir())
-        return fail(QStringLiteral("同じ名前のフォルダがあります。"));
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString());
-    if (file.size() > kMaxIniFileSize)
-        return fail(QStringLiteral("ファイルが大きすぎます。"));
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
+    }
+    const QByteArray &data = *read;
     qsizetype start = 0;
     while (start < data.size()) {
         qsizetype end = data.indexOf('\n', start);

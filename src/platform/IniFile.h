@@ -4,6 +4,9 @@
 
 namespace zr {
 
+// A settings file larger than this is not a settings file; it is not read.
+inline constexpr qint64 kMaxIniFileBytes = 1024 * 1024;
+
 // The settings files ("user.ini") are INI files: "[Section]" lines, then "Key=Value"
 // lines. Section and key names compare without regard to case, lines the program does
 // not touch stay byte for byte as they were, and a write creates the file and the

@@ -2,12 +2,15 @@
 
 #include "platform/BinaryIO.h"
 
-#include <QFile>
+#include <QBuffer>
 
 namespace zr {
 namespace {
 
 constexpr int kReservedBytes = 4;
+// Far beyond the largest real dictionary or sentence set, far below what would strain
+// memory.
+constexpr qint64 kMaxProblemFileBytes = 8 * 1024 * 1024;
 
 // Opens the file and reads title, reserved bytes and description; the reader then
 // stands at the items.
@@ -15,13 +18,13 @@ template <typename Body>
 void readProblemFile(const QString &path, ProblemFileStatus *status, QString &title,
                      QString &description, Body &&body)
 {
-    QFile file(path);
-    const bool open = file.open(QIODevice::ReadOnly);
+    std::optional<QByteArray> data = readFileBounded(path, kMaxProblemFileBytes, nullptr);
     if (status)
-        *status = {open, false};
-    if (!open) {
+        *status = {data.has_value(), false};
+    if (!data)
         return;
-    }
+    QBuffer file(&*data);
+    file.open(QIODevice::ReadOnly);
     BinaryReader r(file);
     title = r.readString();
     r.skip(kReservedBytes);

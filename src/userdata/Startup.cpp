@@ -39,16 +39,17 @@ bool CopyFiles(const QString &sourcePattern, const QString &destinationFolder, Q
     const QFileInfoList files =
         source.entryInfoList({filter}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QFileInfo &file : files) {
-        QFile in(file.filePath());
-        if (!in.open(QIODevice::ReadOnly)) {
+        // A learner's files are small; anything near this is not one of them.
+        constexpr qint64 kMaxCopyBytes = 64 * 1024 * 1024;
+        QString why;
+        const std::optional<QByteArray> bytes = readFileBounded(file.filePath(), kMaxCopyBytes, &why);
+        if (!bytes) {
             if (error)
-                *error = QStringLiteral("「%1」を読み込めません。").arg(native(file.filePath()));
+                *error = why;
             return false;
         }
-        const QByteArray bytes = in.readAll();
         const QString target = destinationFolder + u'/' + file.fileName();
-        QString why;
-        if (in.error() != QFileDevice::NoError || !writeFileAtomically(target, bytes, &why)) {
+        if (!writeFileAtomically(target, *bytes, &why)) {
             if (error)
                 *error = QStringLiteral("「%1」を「%2」にコピーできません。%3")
                              .arg(native(file.filePath()), native(destinationFolder), why);

@@ -2,12 +2,15 @@
 
 #include "platform/BinaryIO.h"
 
-#include <QFile>
+#include <QBuffer>
 
 #include <algorithm>
 
 namespace zr {
 namespace {
+
+// A record of the current layout is about 64 KB; the older ones are smaller.
+constexpr qint64 kMaxUserRecordBytes = 1024 * 1024;
 
 void writeScore(BinaryWriter &w, const ScoreRecord &r)
 {
@@ -136,12 +139,11 @@ UserRecord ReadUserRecord(QIODevice &device, bool *truncated, bool *headerCut)
 std::optional<UserRecord> LoadUserRecord(const QString &path, QString *error, bool *truncated,
                                          bool *headerCut)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+    std::optional<QByteArray> data = readFileBounded(path, kMaxUserRecordBytes, error);
+    if (!data)
         return std::nullopt;
-    }
+    QBuffer file(&*data);
+    file.open(QIODevice::ReadOnly);
     return ReadUserRecord(file, truncated, headerCut);
 }
 
@@ -153,12 +155,11 @@ bool SaveUserRecord(const QString &path, const UserRecord &record, QString *erro
 std::optional<LegacyUserRecord> LoadLegacyUserRecord(const QString &path, QString *error,
                                                      bool *truncated, bool *headerCut)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+    std::optional<QByteArray> data = readFileBounded(path, kMaxUserRecordBytes, error);
+    if (!data)
         return std::nullopt;
-    }
+    QBuffer file(&*data);
+    file.open(QIODevice::ReadOnly);
     BinaryReader r(file);
     LegacyUserRecord rec;
     readHeader(r, rec);

@@ -2,6 +2,7 @@
 
 #include "engine/RomajiTable.h"
 #include "keyboard/KeyboardModel.h"
+#include "platform/BinaryIO.h"
 #include "platform/Cp932.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
@@ -14,7 +15,10 @@
 #include <QFileInfo>
 #include <QUuid>
 
+#include <QDirIterator>
+
 #include <cmath>
+#include <memory>
 
 namespace zr {
 namespace {
@@ -37,6 +41,54 @@ bool validScores(const ScoreRecord &s)
             return false;
     }
     return true;
+}
+
+// The lock of the current learner, held until another learner becomes current or the
+// learner is deleted.
+std::unique_ptr<UserRecordLock> &currentLock()
+{
+    static std::unique_ptr<UserRecordLock> lock;
+    return lock;
+}
+
+void lockCurrentLearner(const QString &folder)
+{
+    std::unique_ptr<UserRecordLock> &held = currentLock();
+    if (held && held->folder() == folder)
+        return;
+    held.reset();
+    auto lock = std::make_unique<UserRecordLock>(folder);
+    // zrtool holds it only for a moment; the program goes on without it rather than
+    // keep the learner waiting.
+    if (lock->tryLock(2000))
+        held = std::move(lock);
+}
+
+// A save cut off by a kill can leave its temporary file; such files are never read
+// and would pile up.
+void removeInterruptedSaves(const QString &folder)
+{
+    const QString dat = QFileInfo(UserDataPath(folder)).fileName();
+    const QString ini = QFileInfo(UserIniPath(folder)).fileName();
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &entry : entries) {
+        if (isAtomicWriteTemporary(entry.fileName(), dat) || isAtomicWriteTemporary(entry.fileName(), ini))
+            QFile::remove(entry.filePath());
+    }
+}
+
+// Removes a folder and what it holds without ever following a link: a link is removed
+// itself, whatever it points at.
+bool removeTree(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink() || !info.isDir())
+        return QFile::remove(path);
+    bool ok = true;
+    QDirIterator it(path, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext())
+        ok = removeTree(it.next()) && ok;
+    return QDir().rmdir(path) && ok;
 }
 
 template <size_t N>
@@ -234,6 +286,7 @@ std::optional<UserRecord> WriteNewUser(const QString &mkPath, const NewUserChoic
         return undo(QStringLiteral("成績データ「%1」を書き込めません。%2")
                         .arg(QDir::toNativeSeparators(UserDataPath(mkPath)), saveError));
 
+    lockCurrentLearner(mkPath);
     SharedState &s = ZRSub();
     s.CurUser = rec;
     s.CurUserDir = mkPath;
@@ -244,8 +297,32 @@ std::optional<UserRecord> WriteNewUser(const QString &mkPath, const NewUserChoic
     return rec;
 }
 
+UserRecordLock::UserRecordLock(const QString &folder)
+    : folder_(folder), lock_(UserLockPath(folder))
+{
+    // Only a holder that has ended makes a lock stale: the program holds it for as long
+    // as the learner is current, however long that is.
+    lock_.setStaleLockTime(0);
+}
+
+bool UserRecordLock::tryLock(int timeoutMs)
+{
+    return lock_.tryLock(timeoutMs);
+}
+
+QString UserRecordLock::holder() const
+{
+    qint64 pid = 0;
+    QString host, app;
+    if (!lock_.getLockInfo(&pid, &host, &app))
+        return {};
+    return QStringLiteral("process %1%2").arg(pid).arg(app.isEmpty() ? QString() : QStringLiteral(" (") + app + u')');
+}
+
 void MakeCurrentUser(const QString &folder, const UserRecord &record)
 {
+    lockCurrentLearner(folder);
+    removeInterruptedSaves(folder);
     SharedState &s = ZRSub();
     s.CurUserDir = folder;
     s.CurUser = record;
@@ -257,8 +334,10 @@ void MakeCurrentUser(const QString &folder, const UserRecord &record)
 bool RemoveUserFolder(const QString &folder, QString *error)
 {
     const QFileInfo info(folder);
-    if (!info.exists())
+    if (!info.exists() && !info.isSymLink())
         return true;
+    if (currentLock() && currentLock()->folder() == folder)
+        currentLock().reset();
     // Out of its slot first, in one step; the files go afterwards.
     const QString parked = info.absolutePath() + QStringLiteral("/.deleted-") + info.fileName()
                            + u'-' + QUuid::createUuid().toString(QUuid::Id128);
@@ -267,7 +346,9 @@ bool RemoveUserFolder(const QString &folder, QString *error)
             *error = QStringLiteral("フォルダ「%1」を削除できません。").arg(QDir::toNativeSeparators(folder));
         return false;
     }
-    QDir(parked).removeRecursively();
+    // A slot that is a link loses only the link; nothing outside the data folder is
+    // touched.
+    removeTree(parked);
     return true;
 }
 

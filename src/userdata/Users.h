@@ -3,6 +3,7 @@
 #include "userdata/UserRecord.h"
 
 #include <QList>
+#include <QLockFile>
 #include <QString>
 
 #include <optional>
@@ -81,8 +82,28 @@ std::optional<UserRecord> WriteNewUser(const QString &mkPath, const NewUserChoic
                                        QString *error);
 
 // Makes a learner current: the shared record and folder. A learner who brought only
-// "user.dat" gets the default problem files.
+// "user.dat" gets the default problem files. The learner's record is locked for as long
+// as the learner stays current, and temporaries of saves that were cut off are removed.
 void MakeCurrentUser(const QString &folder, const UserRecord &record);
+
+// The lock on a learner's record (UserLockPath). The program holds it while the learner
+// is current, zrtool while it updates the record, so neither writes over the other's
+// changes. A lock left by a process that has ended is taken over.
+class UserRecordLock {
+public:
+    explicit UserRecordLock(const QString &folder);
+    bool tryLock(int timeoutMs);
+    // After a failed tryLock: true when another process holds the lock, false when the
+    // lock file could not be made at all (a read-only folder, say).
+    bool heldElsewhere() const { return lock_.error() == QLockFile::LockFailedError; }
+    const QString &folder() const { return folder_; }
+    // "process 123" of the holder, for a message; empty when unknown.
+    QString holder() const;
+
+private:
+    QString folder_;
+    QLockFile lock_;
+};
 
 // Asks whether to delete a learner's data; on Yes removes the folder with its files.
 // True when the folder is gone.

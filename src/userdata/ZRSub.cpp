@@ -56,6 +56,11 @@ QString UserIniPath(const QString &folder)
     return folder + QStringLiteral("/user.ini");
 }
 
+QString UserLockPath(const QString &folder)
+{
+    return folder + QStringLiteral("/user.lock");
+}
+
 QString CurUserIni()
 {
     return UserIniPath(ZRSub().CurUserDir);

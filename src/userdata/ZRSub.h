@@ -61,6 +61,10 @@ inline constexpr int kMaxUsers = 10;
 QString UserDataPath(const QString &folder);
 QString UserIniPath(const QString &folder);
 
+// The lock on a learner's record, folder/user.lock: held by the program while the
+// learner is current and by zrtool while it updates the record.
+QString UserLockPath(const QString &folder);
+
 // The current learner's settings file.
 QString CurUserIni();
 

@@ -83,6 +83,22 @@ TEST(LessonTableFile, RefusesMoreThanThirtyFiveLines)
     EXPECT_TRUE(error.contains("missing.tbl"));
 }
 
+// A line the reader cannot take whole is refused, naming the file and the line, rather
+// than split (which could cut a double-byte character in two).
+TEST(LessonTableFile, RefusesLinesLongerThan65535Bytes)
+{
+    TempDir dir;
+    const QString path = dir.file("lesson.tbl");
+    QString error;
+    writeBytes(path, "fj\r\n" + QByteArray(65535, 'd') + "\r\n");
+    ASSERT_TRUE(ReadLessonTable(path, &error)) << error.toStdString();
+    EXPECT_EQ(ReadLessonTable(path, &error)->at(1).size(), 65535);
+
+    writeBytes(path, "fj\r\n" + QByteArray(65535, 'd') + toAnsi(u"ハ") + "\r\nk\r\n");
+    EXPECT_FALSE(ReadLessonTable(path, &error));
+    EXPECT_TRUE(error.contains(path) && error.contains(u"2行目"_qs)) << error.toStdString();
+}
+
 TEST(ShippedLessonTables, AreCurriculaTheProgramCanTeach)
 {
     for (int course : {RomajiCourse, KanaCourse}) {

@@ -9,9 +9,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace zr;
 using namespace zr::test;
@@ -24,23 +28,28 @@ struct ToolRun {
     QString err;
 };
 
-ToolRun zrtool(const QStringList &args)
+ToolRun zrtool(const QStringList &args, qint64 diskSpace = -1)
 {
     QProcess p;
+    if (diskSpace >= 0)
+        p.setChildProcessModifier([diskSpace] { FullDiskScope::applyInChild(diskSpace); });
     p.start(QStringLiteral(ZR_TEST_ZRTOOL), args);
     p.waitForFinished(30000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
 }
 
-void expectBadInput(const QStringList &args)
+void expectBadInput(const QStringList &args, qint64 diskSpace = -1)
 {
-    const ToolRun r = zrtool(args);
+    const ToolRun r = zrtool(args, diskSpace);
     EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_EQ(r.err.count(u'\n'), 1) << r.err.toStdString();
     EXPECT_TRUE(r.err.startsWith("zrtool: ")) << r.err.toStdString();
 }
+
+const QStringList kScoreArgs = {"--block", "word", "--index", "1", "--chars", "1",
+                                "--hits", "1", "--misses", "0", "--seconds", "1"};
 
 QJsonObject json(const ToolRun &r)
 {
@@ -217,4 +226,87 @@ TEST(Zrtool, ProblemBuildAndShow)
     expectBadInput({"problem", "show", dir.file("w.txt")});
     expectBadInput({"problem", "show", dir.file("none.zrd")});
     expectBadInput({"problem", "build", dir.file("w.txt"), dir.file("x.zrd")});
+}
+
+// On a full disk every write fails with exit 2 and leaves the file as it was.
+TEST(Zrtool, AFullDiskFailsTheSaveAndKeepsTheFile)
+{
+    TempDir dir;
+    const QString ini = dir.file("user.ini");
+    writeBytes(ini, "[General]\r\n" + QByteArray(372, 'x') + "\r\n");
+    writeBytes(dir.file("w.txt"), u"@title 単語\n赤\tあか\n"_qs.toUtf8());
+    writeBytes(dir.file("w.zrd"), "old dictionary");
+    UserRecord u;
+    u.UserName = QStringLiteral(u"テスト");
+    ASSERT_TRUE(SaveUserRecord(dir.file("user.dat"), u, nullptr));
+    const QString files[] = {ini, dir.file("w.zrd"), dir.file("user.dat")};
+    QList<QByteArray> before;
+    for (const QString &f : files)
+        before.append(readBytes(f));
+
+    expectBadInput({"ini", "set", ini, "General", "Font", "Gothic"}, 100);
+    expectBadInput({"problem", "build", "--word", dir.file("w.txt"), dir.file("w.zrd")}, 10);
+    expectBadInput(QStringList{"score", "add", dir.file("user.dat")} + kScoreArgs, 1000);
+    for (qsizetype i = 0; i < before.size(); ++i)
+        EXPECT_EQ(readBytes(files[i]), before[i]) << files[i].toStdString();
+    EXPECT_EQ(folderEntries(dir.path()), QStringList({"user.dat", "user.ini", "w.txt", "w.zrd"}));
+}
+
+// A record the program would refuse as cut short is not rewritten: one string length
+// of 0xFFFF in the table would otherwise drop every row after it.
+TEST(Zrtool, ScoreAddRefusesADamagedRecord)
+{
+    TempDir dir;
+    const QString path = dir.file("user.dat");
+    UserRecord u;
+    u.UserName = QStringLiteral(u"テスト");
+    QList<RomajiEntry> rows;
+    for (int i = 0; i < 200; ++i)
+        rows.append({QString(QChar(u'ぁ' + i % 80)) + QString::number(i), "k" + QString::number(i)});
+    u.RomajiTable.load(rows);
+    ASSERT_TRUE(SaveUserRecord(path, u, nullptr));
+    QByteArray bytes = readBytes(path);
+    const qsizetype at = bytes.indexOf(storedString("k10"));
+    ASSERT_GT(at, 0);
+    bytes[at] = char(0xFF);
+    bytes[at + 1] = char(0xFF);
+    writeBytes(path, bytes);
+
+    expectBadInput(QStringList{"score", "add", path} + kScoreArgs);
+    EXPECT_EQ(readBytes(path), bytes);
+}
+
+// Devices and pipes where a file is expected are refused at once, never read whole.
+TEST(Zrtool, RefusesDevicesAndPipesWhereAFileIsExpected)
+{
+    TempDir dir;
+    const QString fifo = dir.file("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString &input : {QStringLiteral("/dev/zero"), fifo}) {
+        expectBadInput({"ini", "get", input, "General", "Font"});
+        expectBadInput({"rmjchk", "--table", input, u"あ"_qs});
+        expectBadInput({"chapters", "--file", input});
+        expectBadInput({"problem", "build", "--word", input, dir.file("out.zrd")});
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.file("out.zrd")));
+}
+
+// zrtool and the program share one lock on a learner's record: while another process
+// holds it, an update is refused rather than lost.
+TEST(Zrtool, ScoreAddRefusesWhileTheRecordIsLocked)
+{
+    TempDir dir;
+    const QString path = dir.file("user.dat");
+    UserRecord u;
+    u.UserName = QStringLiteral(u"テスト");
+    ASSERT_TRUE(SaveUserRecord(path, u, nullptr));
+    const QByteArray before = readBytes(path);
+    {
+        QLockFile lock(dir.file("user.lock"));
+        ASSERT_TRUE(lock.tryLock(0));
+        expectBadInput(QStringList{"score", "add", path} + kScoreArgs);
+        EXPECT_EQ(readBytes(path), before);
+    }
+    EXPECT_EQ(zrtool(QStringList{"score", "add", path} + kScoreArgs).exitCode, 0);
+    EXPECT_NE(readBytes(path), before);
 }

@@ -5,6 +5,7 @@
 #include "userdata/ZRSub.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -217,6 +218,22 @@ TEST(WriteNewUser, LeavesNothingBehindWhenTheTableIsMissing)
     EXPECT_TRUE(scope.state().CurUserDir.isEmpty());
 }
 
+// On a full disk no learner is reported made, and none is half made.
+TEST(WriteNewUser, AFullDiskMakesNoLearner)
+{
+    SharedStateScope scope;
+    NewUserChoices choices;
+    choices.name = u"山田花子"_qs;
+    QString error;
+    {
+        FullDiskScope full(50);
+        EXPECT_FALSE(WriteNewUser(UserFolder(1), choices, &error));
+    }
+    EXPECT_TRUE(error.contains(UserIniPath(UserFolder(1)))) << error.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(UserFolder(1)));
+    EXPECT_TRUE(scope.state().CurUserDir.isEmpty());
+}
+
 TEST(WriteNewUser, ReplacesAStaleSettingsFileInAnExistingFolder)
 {
     SharedStateScope scope;
@@ -254,4 +271,46 @@ TEST(DeleteUserFolder, AsksFirstAndRemovesOnlyOnYes)
     // Nothing of the deleted learner is left in the user folder.
     EXPECT_EQ(QDir(scope.state().DataDir + "user").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"user02"});
+}
+
+// Deleting a learner never leaves the data folder: a slot that is a link loses only the
+// link, and links inside a slot are removed, not followed.
+TEST(RemoveUserFolder, NeverFollowsLinksOutOfTheDataFolder)
+{
+    SharedStateScope scope;
+    TempDir outside;
+    putFile(outside.file("precious/a.txt"), "keep");
+    putFile(outside.file("other.txt"), "keep");
+
+    QDir().mkpath(scope.state().DataDir + "user");
+    ASSERT_TRUE(QFile::link(outside.file("precious"), UserFolder(3)));
+    putUser(4, learner(u"佐藤"_qs));
+    ASSERT_TRUE(QFile::link(outside.file("precious"), UserFolder(4) + "/dir-link"));
+    ASSERT_TRUE(QFile::link(outside.file("other.txt"), UserFolder(4) + "/file-link"));
+
+    for (const int slot : {3, 4}) {
+        QString error;
+        EXPECT_TRUE(RemoveUserFolder(UserFolder(slot), &error)) << error.toStdString();
+        EXPECT_FALSE(QFileInfo(UserFolder(slot)).exists() || QFileInfo(UserFolder(slot)).isSymLink());
+    }
+    EXPECT_EQ(readBytes(outside.file("precious/a.txt")), QByteArray("keep"));
+    EXPECT_EQ(readBytes(outside.file("other.txt")), QByteArray("keep"));
+    EXPECT_TRUE(folderEntries(scope.state().DataDir + "user").isEmpty());
+}
+
+// Temporaries a killed save left behind go when the learner becomes current; other
+// files stay.
+TEST(MakeCurrentUser, RemovesTemporariesOfInterruptedSaves)
+{
+    SharedStateScope scope;
+    putUser(1, learner(u"山田"_qs));
+    const QString folder = UserFolder(1);
+    for (const char *name : {"user.dat.Ab12Cd", "user.ini.zzZZ99", "user.dat.bak", "notes.txt"})
+        putFile(folder + '/' + name, "x");
+    MakeCurrentUser(folder, learner(u"山田"_qs));
+    const QStringList left = folderEntries(folder);
+    EXPECT_FALSE(left.contains("user.dat.Ab12Cd"));
+    EXPECT_FALSE(left.contains("user.ini.zzZZ99"));
+    EXPECT_TRUE(left.contains("user.dat.bak"));
+    EXPECT_TRUE(left.contains("notes.txt"));
 }

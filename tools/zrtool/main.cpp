@@ -10,12 +10,14 @@
 #include "keyboard/LessonTable.h"
 #include "platform/Clock.h"
 #include "platform/IniFile.h"
+#include "platform/BinaryIO.h"
 #include "platform/OleDate.h"
 #include "platform/Paths.h"
 #include "userdata/ProblemFile.h"
 #include "practice/ProblemSource.h"
 #include "userdata/ScoreUpdate.h"
 #include "userdata/UserRecord.h"
+#include "userdata/Users.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -226,15 +228,24 @@ int runKeys(const QStringList &args)
 
 // --- user and score ---------------------------------------------------------------
 
-UserRecord loadUser(const QString &path)
+UserRecord loadUser(const QString &path, bool *truncated = nullptr)
 {
     if (!QFileInfo(path).isFile())
         fail(path + QStringLiteral(": no such file"));
     QString error;
-    std::optional<UserRecord> record = LoadUserRecord(path, &error);
+    std::optional<UserRecord> record = LoadUserRecord(path, &error, truncated);
     if (!record)
         fail(path + QStringLiteral(": ") + error);
     return *record;
+}
+
+// A file where one is expected: a device or a pipe, or a file beyond the limit, is
+// refused before anything is read or written.
+void checkInputFile(const QString &path, qint64 maxBytes)
+{
+    QString error;
+    if (!readFileBounded(path, maxBytes, &error))
+        fail(error);
 }
 
 // A number of a record; NaN and infinities, which JSON cannot hold, become null.
@@ -342,10 +353,27 @@ int runScore(const QStringList &args)
         today = toOleDate(date);
     }
 
-    UserRecord u = loadUser(path);
+    // Held until the record is written back, and shared with the program, which holds
+    // it while the learner is current: an update is refused rather than lost.
+    UserRecordLock lock(QFileInfo(path).absolutePath());
+    if (!lock.tryLock(1000)) {
+        if (!lock.heldElsewhere())
+            fail(path + QStringLiteral(": cannot lock the record (the folder may be read-only); it is left as it is"));
+        const QString holder = lock.holder();
+        fail(path + QStringLiteral(": the record is in use") + (holder.isEmpty() ? QString() : QStringLiteral(" by ") + holder)
+             + QStringLiteral("; try again when ZORVEL LESSON has let go of this learner"));
+    }
+    bool truncated = false;
+    UserRecord u = loadUser(path, &truncated);
     if (u.FormatVersion != UserRecord::kCurrentVersion)
         fail(path + QStringLiteral(": format version %1; only version 6 records are updated")
                         .arg(u.FormatVersion));
+    // What the program would refuse to load is not rewritten: the damaged part would be
+    // written back as empty or zero.
+    if (truncated)
+        fail(path + QStringLiteral(": the record is damaged (it ends before its last field); it is left as it is"));
+    if (const RecordProblem problem = CheckUserRecord(u); problem != RecordProblem::None)
+        fail(path + QStringLiteral(": ") + RecordProblemText(problem) + QStringLiteral(" It is left as it is."));
     if (!ScoreUpdate(u, block, index, chars, hits, misses, seconds / 86400.0, today))
         fail(QStringLiteral("--index %1 is outside the %2 block").arg(index).arg(blockName));
     QString error;
@@ -358,6 +386,12 @@ int runScore(const QStringList &args)
 
 int runIni(const QStringList &args)
 {
+    if ((args.size() == 4 && args[0] == u"get") || (args.size() == 5 && args[0] == u"set")) {
+        // A missing file reads as empty and is created by set; anything else must be a
+        // settings file.
+        if (QFileInfo::exists(args[1]) || QFileInfo(args[1]).isSymLink())
+            checkInputFile(args[1], kMaxIniFileBytes);
+    }
     if (args.size() == 4 && args[0] == u"get") {
         QString value;
         GetIniString(args[2], args[3], QString(), value, 255, args[1]);
@@ -420,10 +454,13 @@ int runProblemBuild(const QStringList &args)
         fail(QStringLiteral("usage: zrtool problem build --word|--sentence SOURCE OUT"));
     const QString source = a.positional[0];
     const QString out = a.positional[1];
-    QFile file(source);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(source + QStringLiteral(": cannot read"));
-    const QByteArray bytes = file.readAll();
+    // The text of a problem file is a few hundred kilobytes at most.
+    constexpr qint64 kMaxSourceBytes = 16 * 1024 * 1024;
+    QString readError;
+    const std::optional<QByteArray> read = readFileBounded(source, kMaxSourceBytes, &readError);
+    if (!read)
+        fail(readError);
+    const QByteArray &bytes = *read;
     const QString text = QString::fromUtf8(bytes);
     if (text.contains(QChar(QChar::ReplacementCharacter)))
         fail(source + QStringLiteral(": not UTF-8 text"));

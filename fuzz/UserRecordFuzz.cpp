@@ -1,0 +1,41 @@
+// A learner's record ("user.dat") of any format version: the checks of a learner
+// becoming current, the older layouts and their conversion, and a record that reads
+// completely must write back byte for byte what a second read gives.
+
+#include "FuzzSupport.h"
+#include "userdata/UserRecord.h"
+#include "userdata/Users.h"
+#include "userdata/ZRSub.h"
+
+#include <QBuffer>
+
+using namespace zr;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString path = fuzz::putInput(QStringLiteral("user.dat"), data, size);
+    const UserFile file = ReadUserFile(fuzz::scratch().path());
+    (void)RecordProblemText(file.problem);
+    (void)file.label();
+
+    QString error;
+    bool truncated = false;
+    if (const auto old = LoadLegacyUserRecord(path, &error, &truncated)) {
+        static const QList<RomajiEntry> table = {{QStringLiteral(u"し"), QStringLiteral("si")}};
+        const UserRecord converted = ConvertLegacyUserRecord(*old, table, 69);
+        (void)CheckUserRecord(converted);
+    }
+
+    if (file.usable()) {
+        // What was read completely is written back whole: saving twice gives the same bytes.
+        const QByteArray once = SerializeUserRecord(file.record);
+        QByteArray copy = once;
+        QBuffer buffer(&copy);
+        buffer.open(QIODevice::ReadOnly);
+        bool cut = true;
+        const UserRecord again = ReadUserRecord(buffer, &cut);
+        if (cut || SerializeUserRecord(again) != once)
+            __builtin_trap();
+    }
+    return 0;
+}
