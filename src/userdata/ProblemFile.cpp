@@ -1,6 +1,7 @@
 #include "userdata/ProblemFile.h"
 
 #include "platform/BinaryIO.h"
+#include "platform/Cp932.h"
 
 #include <QBuffer>
 
@@ -98,7 +99,31 @@ QString ReadProblemTitle(const QString &path)
 {
     QString title, description;
     readProblemFile(path, nullptr, title, description, [](BinaryReader &) {});
-    return title;
+    return CleanProblemTitle(title);
+}
+
+QString CleanProblemTitle(const QString &title)
+{
+    constexpr int kMaxSettingBytes = 254;
+    QString out;
+    out.reserve(title.size());
+    bool inControl = false;
+    for (const QChar c : title) {
+        const bool control = c.category() == QChar::Other_Control || c == QChar::LineSeparator
+                             || c == QChar::ParagraphSeparator;
+        if (control && !inControl)
+            out.append(u' ');
+        else if (!control)
+            out.append(c);
+        inControl = control;
+    }
+    out = out.trimmed();
+    // Every character takes at least one byte, so the cut starts at most that many in.
+    if (out.size() > kMaxSettingBytes)
+        out.truncate(kMaxSettingBytes);
+    while (AnsiByteLength(out) > kMaxSettingBytes || (!out.isEmpty() && out.back().isHighSurrogate()))
+        out.chop(1);
+    return out;
 }
 
 QByteArray SerializeWordDictionary(const WordDictionary &d)

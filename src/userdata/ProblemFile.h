@@ -57,8 +57,14 @@ struct ProblemFileStatus {
 WordDictionary ReadWordDictionary(const QString &path, ProblemFileStatus *status = nullptr);
 SentenceSet ReadSentenceSet(const QString &path, ProblemFileStatus *status = nullptr);
 
-// The title at the head of either kind of problem file; empty when there is none.
+// The title at the head of either kind of problem file, cleaned for the learner's lists
+// and settings (CleanProblemTitle); empty when there is none.
 QString ReadProblemTitle(const QString &path);
+
+// A title as a settings line can hold it: every run of control characters (line breaks,
+// tabs, NUL) becomes one blank, blanks at both ends go, and the text is cut to the 254
+// bytes a setting keeps, at a character boundary.
+QString CleanProblemTitle(const QString &title);
 
 bool WriteWordDictionary(const QString &path, const WordDictionary &dictionary, QString *error);
 bool WriteSentenceSet(const QString &path, const SentenceSet &set, QString *error);

@@ -79,6 +79,19 @@ void copyScores(std::array<ScoreRecord, N> &to, const QList<ScoreRecord> &from)
 
 }  // namespace
 
+QByteArray SerializeScoreRecord(const ScoreRecord &record)
+{
+    BinaryWriter w;
+    writeScore(w, record);
+    return w.data();
+}
+
+ScoreRecord ReadScoreRecord(QIODevice &device)
+{
+    BinaryReader r(device);
+    return readScore(r);
+}
+
 ScoreRecord *UserRecord::score(ScoreBlock block, int n)
 {
     auto pick = [n](auto &array) -> ScoreRecord * {

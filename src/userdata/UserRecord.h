@@ -43,6 +43,11 @@ struct UserRecord {
     const ScoreRecord *score(ScoreBlock block, int n) const;
 };
 
+// One score record alone (616 bytes), as the parking files of the problem-file dialog
+// hold it. Missing bytes read as zeros.
+QByteArray SerializeScoreRecord(const ScoreRecord &record);
+ScoreRecord ReadScoreRecord(QIODevice &device);
+
 // The byte image of a record in the current layout.
 QByteArray SerializeUserRecord(const UserRecord &record);
 

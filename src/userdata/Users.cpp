@@ -7,6 +7,7 @@
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
 #include "platform/OleDate.h"
+#include "userdata/SpellingChoices.h"
 #include "userdata/UserSettings.h"
 #include "userdata/ZRSub.h"
 
@@ -273,13 +274,8 @@ std::optional<UserRecord> WriteNewUser(const QString &mkPath, const NewUserChoic
     RegisterDefaultProblemFiles(mkPath);
 
     rec.RomajiTable.load(*defaults);
-    if (choices.course == RomajiCourse) {
-        const QList<SpellingAlternative> &alternatives = SpellingAlternatives();
-        for (qsizetype i = 0; i < alternatives.size(); ++i) {
-            const int chosen = choices.spellings.value(i, 0) == 1 ? 1 : 0;
-            rec.RomajiTable.setSpelling(alternatives[i].kana, alternatives[i].spelling[chosen]);
-        }
-    }
+    if (choices.course == RomajiCourse)
+        ApplySpellingChoices(rec.RomajiTable, choices.spellings);
 
     QString saveError;
     if (!SaveUserRecord(UserDataPath(mkPath), rec, &saveError))

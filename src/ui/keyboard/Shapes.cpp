@@ -64,4 +64,9 @@ QColor ColourFromSetting(qint64 bgr)
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
+qint64 SettingFromColour(const QColor &colour)
+{
+    return qint64(colour.red()) | (qint64(colour.green()) << 8) | (qint64(colour.blue()) << 16);
+}
+
 }  // namespace zr

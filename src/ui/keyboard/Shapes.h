@@ -31,7 +31,8 @@ private:
     qreal roundness_ = 0.2;
 };
 
-// A colour of the settings (0x00BBGGRR as a number).
+// A colour of the settings (0x00BBGGRR as a number), and back.
 QColor ColourFromSetting(qint64 bgr);
+qint64 SettingFromColour(const QColor &colour);
 
 }  // namespace zr

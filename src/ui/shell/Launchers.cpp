@@ -4,6 +4,9 @@
 #include "ui/practice/ChapterLauncher.h"
 #include "ui/practice/ProblemDialogFrm.h"
 #include "ui/results/ScoreViewFrm.h"
+#include "ui/settings/IniSetFrm.h"
+#include "ui/settings/RmjCustFrm.h"
+#include "ui/settings/UserSetFrm.h"
 
 namespace zr {
 namespace {
@@ -28,9 +31,9 @@ ShellLaunchers programLaunchers()
         viewer.Lsn = lsn;
         viewer.exec();
     };
-    l.iniSet = [](QWidget *) { notYet(QStringLiteral("練習問題の構成")); };
-    l.userSet = [](QWidget *) { notYet(QStringLiteral("ユーザ設定")); };
-    l.rmjCust = [](QWidget *) { notYet(QStringLiteral("ローマ字設定")); };
+    l.iniSet = ShowIniSetFrm;
+    l.userSet = ShowUserSetFrm;
+    l.rmjCust = ShowRmjCustFrm;
     return l;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "platform/WindowPositions.h"
+#include "practice/ProblemRegistration.h"
 #include "ui/common/Application.h"
 #include "ui/shell/MainFrm.h"
 #include "ui/shell/UserConvFrm.h"
@@ -70,6 +71,8 @@ int RunZorvelLesson(QApplication &app, const CommandLine &commandLine)
     if (!lock.tryLock(0))
         return 0;
 
+    // Where the learners put problem files of their own (see README).
+    LearnerProblemFolder();
     Random::seedFromClock();
     s.AppDir = FindAppDir(QCoreApplication::applicationDirPath());
     s.CurUserDir.clear();

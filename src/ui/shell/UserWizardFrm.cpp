@@ -3,6 +3,7 @@
 #include "engine/RomajiTable.h"
 #include "platform/Cp932.h"
 #include "platform/MessageBox.h"
+#include "ui/common/SpellingButtons.h"
 #include "ui/common/WindowPlacement.h"
 #include "ui/shell/MainFrm.h"
 #include "ui/shell/ShellIcons.h"
@@ -29,14 +30,6 @@ constexpr int kPages = 6;
 const char16_t *const kTitles[kPages] = {u"はじめに", u"氏名入力", u"コース選択",
                                          u"ローマ字設定", u"入力速度の調査", u"設定の確認"};
 
-// Where each spelling button sits (column, row), grouped like the romaji settings
-// dialog: the single kana, then the し, ち and じ rows, then the small kana.
-const struct {
-    int column, row;
-} kKeyGrid[25] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {0, 3}, {2, 3}, {3, 3}, {4, 3},
-                  {0, 4}, {2, 4}, {4, 4}, {0, 5}, {2, 5}, {3, 5}, {4, 5}, {0, 7}, {1, 7},
-                  {2, 7}, {3, 7}, {4, 7}, {0, 8}, {2, 8}, {4, 8}, {0, 1}};
-
 QLabel *paragraph(const QString &text)
 {
     auto *label = new QLabel(text);
@@ -52,13 +45,6 @@ QWidget *pageWith(QLayout *layout)
     layout->setContentsMargins(24, 18, 24, 12);
     page->setLayout(layout);
     return page;
-}
-
-QLabel *sectionLabel(const QString &text)
-{
-    auto *label = new QLabel(text);
-    label->setStyleSheet(QStringLiteral("color: palette(mid); font-weight: bold;"));
-    return label;
 }
 
 }  // namespace
@@ -156,46 +142,18 @@ UserWizardFrm::UserWizardFrm(QWidget *parent) : QDialog(parent)
         auto *layout = new QVBoxLayout;
         layout->addWidget(paragraph(QStringLiteral("　ローマ字の読みを設定してください。なお、この操作は後から変更もできます。")));
         layout->addSpacing(6);
-        auto *grid = new QGridLayout;
-        grid->setHorizontalSpacing(6);
-        grid->setVerticalSpacing(4);
-        grid->addWidget(sectionLabel(QStringLiteral("清音・促音")), 0, 0, 1, 6);
-        grid->addWidget(sectionLabel(QStringLiteral("拗音")), 4, 0, 1, 6);
-        grid->addWidget(sectionLabel(QStringLiteral("小さい文字")), 9, 0, 1, 6);
-        const QList<SpellingAlternative> &alternatives = SpellingAlternatives();
-        for (qsizetype i = 0; i < alternatives.size(); ++i) {
-            auto *button = new QPushButton;
-            button->setObjectName(QStringLiteral("KeyBtn_%1").arg(i));
-            button->setAutoDefault(false);
-            button->setFocusPolicy(Qt::StrongFocus);
-            KeyBtn.append(button);
-            // Rows 0-1 under the first heading, 3-5 under the second, 7-8 under the third.
-            const int row = kKeyGrid[i].row;
-            const int gridRow = row <= 1 ? row + 1 : row <= 5 ? row + 2 : row + 3;
-            grid->addWidget(button, gridRow, kKeyGrid[i].column);
-            connect(button, &QPushButton::clicked, this, [this, i] { keyClicked(int(i)); });
-        }
-        grid->setRowMinimumHeight(3, 6);
-        grid->setRowMinimumHeight(8, 6);
-        for (int c = 0; c < 5; ++c)
-            grid->setColumnStretch(c, 1);
+        const QString headings[3] = {QStringLiteral("清音・促音"), QStringLiteral("拗音"),
+                                     QStringLiteral("小さい文字")};
+        const SpellingButtonGrid keys =
+            MakeSpellingButtons(headings, this, [this](int i) { keyClicked(i); });
+        QGridLayout *grid = keys.grid;
+        KeyBtn = keys.buttons;
         layout->addLayout(grid);
         layout->addStretch(1);
         pages_->addWidget(pageWith(layout));
         for (int i = 0; i < KeyBtn.size(); ++i)
             KeyBtn[i]->setText(keyCaption(i));
-        // Keyboard order follows the layout, row by row.
-        QList<int> order;
-        for (int row = 0; row <= 8; ++row) {
-            for (int column = 0; column <= 4; ++column) {
-                for (int i = 0; i < 25; ++i) {
-                    if (kKeyGrid[i].row == row && kKeyGrid[i].column == column)
-                        order.append(i);
-                }
-            }
-        }
-        for (qsizetype k = 1; k < order.size(); ++k)
-            setTabOrder(KeyBtn[order[k - 1]], KeyBtn[order[k]]);
+        SetSpellingTabOrder(KeyBtn);
     }
     // 4: typing level.
     {
@@ -296,8 +254,7 @@ QString UserWizardFrm::UserColChk(const QString &name, int course)
 
 QString UserWizardFrm::keyCaption(int i) const
 {
-    const SpellingAlternative &alt = SpellingAlternatives()[i];
-    return alt.kana + QStringLiteral("  ") + alt.spelling[spellings_[i] == 1 ? 1 : 0];
+    return SpellingCaption(i, spellings_[i], false);
 }
 
 void UserWizardFrm::keyClicked(int i)

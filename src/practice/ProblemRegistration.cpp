@@ -1,0 +1,266 @@
+#include "practice/ProblemRegistration.h"
+
+#include "platform/BinaryIO.h"
+#include "platform/Cp932.h"
+#include "platform/IniFile.h"
+#include "practice/ProblemFile.h"
+#include "userdata/UserSettings.h"
+#include "userdata/ZRSub.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace zr {
+namespace {
+
+bool isFullPath(const QString &name)
+{
+    return name.startsWith(u'/');
+}
+
+// A name that may stand alone in the learner's folder.
+bool plainFileName(const QString &name)
+{
+    if (name.isEmpty() || name == u"." || name == u".." || name.startsWith(u'.'))
+        return false;
+    if (name.compare(QStringLiteral("user.dat"), Qt::CaseInsensitive) == 0 || name.size() > 100)
+        return false;
+    for (const QChar c : name) {
+        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control || c.isSpace())
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool IsWordSlot(int index)
+{
+    return index < kProblemSlots / 2;
+}
+
+QString SlotSection(int index)
+{
+    return IsWordSlot(index) ? QStringLiteral("WordLsn") : QStringLiteral("SSentLsn");
+}
+
+int SlotNumber(int index)
+{
+    return index % (kProblemSlots / 2) + 1;
+}
+
+QString RegisteredProblemName(const QString &chosenPath, const QString &appDir)
+{
+    const auto real = [](const QString &path) {
+        const QFileInfo info(path);
+        const QString canonical = info.canonicalFilePath();
+        return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+    };
+    const QString file = real(chosenPath);
+    const QString app = real(appDir) + u'/';
+    if (file.startsWith(app))
+        return file.mid(app.size()).replace(u'/', u'\\').toLower();
+    return file;
+}
+
+QString UnstorableProblemName(const QString &name)
+{
+    const QString shown = QDir::toNativeSeparators(name);
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control)
+            return QStringLiteral("「%1」は名前に改行などの制御文字を含むため登録できません。ファイル名を変えてから登録して下さい。")
+                .arg(CleanProblemTitle(shown));
+    }
+    // A stored path reads a backslash as a folder separator, so a full path cannot hold one.
+    if (isFullPath(name) && name.contains(u'\\'))
+        return QStringLiteral("「%1」は名前に「\\」を含むため登録できません。ファイル名を変えてから登録して下さい。").arg(shown);
+    if (fromAnsi(toAnsi(name)) != name)
+        return QStringLiteral("「%1」は名前に Shift-JIS で表せない文字を含むため登録できません。"
+                              "ファイル名やフォルダ名を変えてから登録して下さい。")
+            .arg(shown);
+    if (AnsiByteLength(name) > 254)
+        return QStringLiteral("「%1」はパスが長すぎるため登録できません。").arg(shown);
+    return {};
+}
+
+bool SameProblemName(const QString &a, const QString &b)
+{
+    if (isFullPath(a) || isFullPath(b))
+        return a == b;
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+QString ParkingFileName(const QString &registeredName)
+{
+    if (!isFullPath(registeredName) && registeredName.size() > 3) {
+        QString name = (registeredName.left(registeredName.size() - 3) + QStringLiteral("dat")).toLower();
+        name.remove(QStringLiteral("resource\\"));
+        if (plainFileName(name))
+            return name;
+    }
+    // The file's own name, reduced to letters, digits, '-' and '_', keeps the parking
+    // file recognisable; the hash of the whole name keeps it apart from others.
+    QString base = registeredName.section(QRegularExpression(QStringLiteral("[/\\\\]")), -1);
+    const qsizetype dot = base.lastIndexOf(u'.');
+    if (dot > 0)
+        base.truncate(dot);
+    QString stem;
+    for (const QChar c : base) {
+        if (stem.size() >= 40)
+            break;
+        stem.append(c.isLetterOrNumber() || c == u'-' || c == u'_' ? c : QChar(u'_'));
+    }
+    if (stem.isEmpty())
+        stem = QStringLiteral("problem");
+    const QByteArray hash = QCryptographicHash::hash(registeredName.toUtf8(), QCryptographicHash::Sha1);
+    return stem + u'-' + QString::fromLatin1(hash.toHex().left(12)) + QStringLiteral(".dat");
+}
+
+bool CheckProblemFile(const QString &path, bool word, QString *title, QString *message)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    const QString suffix = word ? QStringLiteral("zrd") : QStringLiteral("zrw");
+    if (QFileInfo(path).suffix().compare(suffix, Qt::CaseInsensitive) != 0) {
+        *message = (word ? QStringLiteral("「%1」は単語辞書(*.zrd)ではありません。")
+                         : QStringLiteral("「%1」は短文問題(*.zrw)ではありません。"))
+                       .arg(shown);
+        return false;
+    }
+    ProblemFileStatus status;
+    bool items = false;
+    QString read;
+    if (word) {
+        const WordDictionary d = ReadWordDictionary(path, &status);
+        items = d.wordCount() > 0;
+        read = d.title;
+    } else {
+        const SentenceSet s = ReadSentenceSet(path, &status);
+        for (int p = 1; p <= SentenceSet::kProblems && !items; ++p)
+            items = !s.lines(p).isEmpty();
+        read = s.title;
+    }
+    if (!status.exists || !QFileInfo(path).isFile()) {
+        *message = QStringLiteral("「%1」を読み込めません。").arg(shown);
+        return false;
+    }
+    if (status.truncated || !items) {
+        *message = QStringLiteral("「%1」は問題ファイルではないか、壊れています。").arg(shown);
+        return false;
+    }
+    *title = CleanProblemTitle(read);
+    return true;
+}
+
+QString ProblemSlots::memoryKey(bool word, const QString &name)
+{
+    return (word ? QStringLiteral("W") : QStringLiteral("S")) + (isFullPath(name) ? name : name.toLower());
+}
+
+QString ProblemSlots::parkingPath(const QString &name) const
+{
+    return folder_ + u'/' + ParkingFileName(name);
+}
+
+void ProblemSlots::open(const QString &userFolder, const UserRecord &record)
+{
+    folder_ = userFolder;
+    parked_.clear();
+    const QString ini = UserIniPath(userFolder);
+    for (int i = 0; i < kProblemSlots; ++i) {
+        Slot &s = slots_[size_t(i)];
+        s.name = ReadUserSetting(SlotSection(i), SlotPathKey(SlotNumber(i)), ini);
+        s.title = ReadUserSetting(SlotSection(i), SlotTitleKey(SlotNumber(i)), ini);
+        if (s.name.isEmpty())
+            continue;
+        const ScoreBlock block = IsWordSlot(i) ? ScoreBlock::Word : ScoreBlock::Sentence;
+        const ScoreRecord &history = *record.score(block, SlotNumber(i));
+        parked_.insert(memoryKey(IsWordSlot(i), s.name), history);
+        // The history is kept in memory for this visit; the file keeps it for a later
+        // one if the file is freed now and registered again another time.
+        writeFileAtomically(parkingPath(s.name), SerializeScoreRecord(history), nullptr);
+    }
+}
+
+int ProblemSlots::duplicateOf(int index, const QString &name) const
+{
+    const int first = IsWordSlot(index) ? 0 : kProblemSlots / 2;
+    for (int i = first; i < first + kProblemSlots / 2; ++i) {
+        if (!slots_[size_t(i)].name.isEmpty() && SameProblemName(slots_[size_t(i)].name, name))
+            return i;
+    }
+    return -1;
+}
+
+bool ProblemSlots::place(int index, const QString &name, const QString &title)
+{
+    Slot &s = slots_[size_t(index)];
+    if (!s.name.isEmpty())
+        return false;
+    s = {name, title};
+    return true;
+}
+
+void ProblemSlots::release(int index)
+{
+    slots_[size_t(index)] = {};
+}
+
+bool ProblemSlots::commit(UserRecord &record, QString *error)
+{
+    UserRecord updated = record;
+    QStringList consumed;
+    for (int i = 0; i < kProblemSlots; ++i) {
+        const Slot &s = slots_[size_t(i)];
+        ScoreRecord &history =
+            *updated.score(IsWordSlot(i) ? ScoreBlock::Word : ScoreBlock::Sentence, SlotNumber(i));
+        history = {};
+        if (s.name.isEmpty())
+            continue;
+        const QString parking = parkingPath(s.name);
+        const auto it = parked_.constFind(memoryKey(IsWordSlot(i), s.name));
+        if (it != parked_.constEnd()) {
+            history = *it;
+        } else {
+            QFile file(parking);
+            if (file.open(QIODevice::ReadOnly))
+                history = ReadScoreRecord(file);
+        }
+        if (QFileInfo::exists(parking))
+            consumed.append(parking);
+    }
+    QString why;
+    if (!SaveUserRecord(UserDataPath(folder_), updated, &why)) {
+        if (error)
+            *error = QStringLiteral("成績データ「%1」を書き込めません。%2")
+                         .arg(QDir::toNativeSeparators(UserDataPath(folder_)), why);
+        return false;
+    }
+    record = updated;
+    const QString ini = UserIniPath(folder_);
+    bool written = true;
+    for (int i = 0; i < kProblemSlots; ++i) {
+        const Slot &s = slots_[size_t(i)];
+        written &= SetIniString(SlotSection(i), SlotPathKey(SlotNumber(i)), s.name, ini);
+        written &= SetIniString(SlotSection(i), SlotTitleKey(SlotNumber(i)), s.title, ini);
+    }
+    if (!written) {
+        if (error)
+            *error = QStringLiteral("設定ファイル「%1」に書き込めません。").arg(QDir::toNativeSeparators(ini));
+        return false;
+    }
+    for (const QString &file : consumed)
+        QFile::remove(file);
+    return true;
+}
+
+QString LearnerProblemFolder()
+{
+    const QString folder = ZRSub().DataDir + QStringLiteral("problems");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+}  // namespace zr
