@@ -60,7 +60,7 @@ PracticeAppearance ReadPracticeAppearance(const QString &iniFile)
     return PracticeAppearanceOf(LoadUserSettings(iniFile));
 }
 
-void setTextColour(QWidget *w, const QColor &colour)
+void SetLabelColour(QWidget *w, const QColor &colour)
 {
     QPalette pal = w->palette();
     if (pal.color(QPalette::WindowText) == colour)
@@ -76,7 +76,7 @@ QLabel *CreateErrorLabel(QWidget *window)
     QFont errorFont(QString::fromUtf16(kProportionalGothic), 11);
     errorFont.setBold(true);
     error->setFont(errorFont);
-    setTextColour(error, QColor(210, 0, 0));
+    SetLabelColour(error, QColor(210, 0, 0));
     error->hide();
     return error;
 }

@@ -59,7 +59,7 @@ struct ProblemPracticeSettings {
 ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot, const QString &iniFile);
 
 // Sets the text colour of a label.
-void setTextColour(QWidget *w, const QColor &colour);
+void SetLabelColour(QWidget *w, const QColor &colour);
 
 // The parts the practice windows share: the hidden error label "LError", and the status
 // bar "StatusBar1" with the clock label (returned) in it.

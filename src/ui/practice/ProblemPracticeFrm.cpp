@@ -156,7 +156,7 @@ ProblemPracticeFrm::ProblemPracticeFrm(PracticeKind kind, QWidget *parent) : Pra
         row.typed->setObjectName(QStringLiteral("Label2_%1").arg(i));
         row.miss = new QLabel(row.inputFrame);
         row.miss->setObjectName(QStringLiteral("LblMissLine_%1").arg(i));
-        setTextColour(row.miss, QColor(220, 0, 0));
+        SetLabelColour(row.miss, QColor(220, 0, 0));
     }
 
     input_ = new QLabel(this);
@@ -257,7 +257,7 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, look.background);
     setPalette(pal);
-    setTextColour(prompt_, look.background.lightness() < 110 ? Qt::white : Qt::black);
+    SetLabelColour(prompt_, look.background.lightness() < 110 ? Qt::white : Qt::black);
 
     const QFontMetrics fm(look.font);
     const int lineHeight = fm.height();
@@ -313,7 +313,7 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
     const int errorTop = y;
 
     input_->setFont(look.font);
-    setTextColour(input_, look.inputText);
+    SetLabelColour(input_, look.inputText);
     cursor_->setFillColour(look.inputText);
     const int cursorTwips = kind_ == PracticeKind::Word ? (course_ == KanaCourse ? 300 : 180)
                                                         : (course_ == KanaCourse ? 230 : 170);

@@ -152,7 +152,7 @@ void TrainingFrm::layoutWindow()
     QPalette pal = palette();
     pal.setColor(QPalette::Window, look_.background);
     setPalette(pal);
-    setTextColour(prompt_, look_.background.lightness() < 110 ? Qt::white : Qt::black);
+    SetLabelColour(prompt_, look_.background.lightness() < 110 ? Qt::white : Qt::black);
 
     const QFontMetrics fm(look_.font);
     const int lineHeight = fm.height();
@@ -165,7 +165,7 @@ void TrainingFrm::layoutWindow()
     guideFont.setPointSizeF(std::max(9.0, look_.font.pointSizeF() * 0.7));
     guideFont.setBold(true);
     guide_->setFont(guideFont);
-    setTextColour(guide_, look_.guideText);
+    SetLabelColour(guide_, look_.guideText);
     const int guideHeight = QFontMetrics(guideFont).height();
 
     prompt_->setGeometry(kMargin, 10, width - 2 * kMargin, 24);
@@ -177,9 +177,9 @@ void TrainingFrm::layoutWindow()
     const int keyboardTop = errorTop_ + 30;
 
     typedLine_->setFont(look_.font);
-    setTextColour(typedLine_, look_.inputText);
+    SetLabelColour(typedLine_, look_.inputText);
     wrongKey_->setFont(look_.font);
-    setTextColour(wrongKey_, QColor(220, 0, 0));
+    SetLabelColour(wrongKey_, QColor(220, 0, 0));
     cursor_->setFillColour(look_.inputText);
     cursor_->resize(int(std::lround(twipsToPixels(course_ == KanaCourse ? 340 : 170))), 3);
 
@@ -219,7 +219,7 @@ void TrainingFrm::layoutScreen()
         }
         const int w = fm.horizontalAdvance(text);
         label->setText(text);
-        setTextColour(label, look_.problemText);
+        SetLabelColour(label, look_.problemText);
         label->setGeometry(x, lineTop_, w, fm.height());
         label->show();
         x += w;
@@ -273,7 +273,7 @@ void TrainingFrm::colourTypedUnits()
         if (colouredUpTo_ + length > cursor)
             break;
         if (p.offset == 0)
-            setTextColour(labels_[colouredUpTo_], look_.typedText);
+            SetLabelColour(labels_[colouredUpTo_], look_.typedText);
         colouredUpTo_ += length;
     }
 }
