@@ -15,6 +15,8 @@
 #include "ui/practice/TrainingFrm.h"
 #include "userdata/ZRSub.h"
 
+#include "BenchSupport.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -25,25 +27,11 @@
 #include <vector>
 
 using namespace zr;
+using namespace zr::bench;
 
 namespace {
 
 constexpr int kPresses = 2000;
-
-double percentile(std::vector<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    const size_t i = std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5));
-    return v[i];
-}
-
-void press(QWidget *w, QChar c)
-{
-    QKeyEvent down(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(w, &down);
-    QKeyEvent up(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(w, &up);
-}
 
 }  // namespace
 

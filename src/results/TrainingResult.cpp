@@ -165,26 +165,49 @@ QString TargetSpeedJudgement(double TargetTime, double speed)
     return QStringLiteral(u"目標値を余裕でクリアしていますね。もうすこし目標を上げてみませんか？");
 }
 
+namespace {
+
+QString lastPracticeDay(const ScoreRecord &before)
+{
+    if (!before.practised())
+        return paragraph(QStringLiteral(u"このレッスンは今回が初めての練習となります。"));
+    return paragraph(QStringLiteral(u"前回の練習日は、") + FormatDate(before.DayDate[0], u"yyyy年m月d日(aaaa)")
+                     + QStringLiteral(u"です。"));
+}
+
+}  // namespace
+
+QString PracticeScoreAddText(const ScoreRecord &before, double CCh, double TTime, double hits, double misses)
+{
+    return kCrLf + lastPracticeDay(before)
+           + paragraph(QStringLiteral(u"今回の正解率は ") + FormatNumber(RunAccuracy(hits, misses), u"###;###;0")
+                       + QStringLiteral(u"%、入力速度は ") + FormatNumber(RunSpeed(CCh, TTime), u"##0.0")
+                       + QStringLiteral(u"字/分でした。"));
+}
+
+TrainingGrade GradePracticeKeys(const KeyStats &stats)
+{
+    // Chapter 0 counts no weak home keys, and nothing reads Passed.
+    return GradeKeys(stats, GradeThresholds{95, 90}, 0);
+}
+
 QString ScoreAddText(const ScoreRecord &before, double CCh, double TTime, double hits, double misses,
                      int TargetTime)
 {
     const double acc = RunAccuracy(hits, misses);
     const double spd = RunSpeed(CCh, TTime);
-    QString text = kCrLf;
+    QString text;
     if (before.practised()) {
+        // Against the last practice day.
         const double previousAcc = EntryAccuracy(before, 1).value_or(0.0);
         const double previousSpd = EntrySpeed(before, 1).value_or(0.0);
-        text += paragraph(QStringLiteral(u"前回の練習日は、") + FormatDate(before.DayDate[0], u"yyyy年m月d日(aaaa)")
-                          + QStringLiteral(u"です。"));
+        text = kCrLf + lastPracticeDay(before);
         text += paragraph(QStringLiteral(u"今回の正解率は ") + FormatNumber(acc, u"###;###;0") + QStringLiteral(u"%(")
                           + FormatNumber(acc - previousAcc, kDifference) + QStringLiteral(u")、入力速度は ")
                           + FormatNumber(spd, u"##0.0") + QStringLiteral(u"字/分(")
                           + FormatNumber(spd - previousSpd, kDifference) + QStringLiteral(u")でした。"));
     } else {
-        text += paragraph(QStringLiteral(u"このレッスンは今回が初めての練習となります。"));
-        text += paragraph(QStringLiteral(u"今回の正解率は ") + FormatNumber(acc, u"###;###;0")
-                          + QStringLiteral(u"%、入力速度は ") + FormatNumber(spd, u"##0.0")
-                          + QStringLiteral(u"字/分でした。"));
+        text = PracticeScoreAddText(before, CCh, TTime, hits, misses);
     }
     text += kCrLf;
     text += paragraph(QStringLiteral(u"貴方の目標値は") + PlainNumberText(TargetTime) + QStringLiteral(u" 字/分です。"));

@@ -77,6 +77,14 @@ QString TargetSpeedJudgement(double TargetTime, double speed);
 QString ScoreAddText(const ScoreRecord &before, double CCh, double TTime, double hits, double misses,
                      int TargetTime);
 
+// The advice of the word and sentence result screens: the last practice day (from the
+// record before this run's score update) and the run's accuracy and speed.
+QString PracticeScoreAddText(const ScoreRecord &before, double CCh, double TTime, double hits, double misses);
+
+// Word and sentence practice grade keys with the fixed thresholds 95 and 90 and
+// pass or fail nothing.
+TrainingGrade GradePracticeKeys(const KeyStats &stats);
+
 // LessonProgress after the result screen closes: one Chapter on when the reached
 // Chapter was passed and is not the last.
 int ProgressAfterResult(int lesson, int LessonProgress, bool Passed, int ChapterCount);

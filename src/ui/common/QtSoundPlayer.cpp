@@ -9,10 +9,9 @@ namespace zr {
 
 QtSoundPlayer::QtSoundPlayer() = default;
 
-QtSoundPlayer::~QtSoundPlayer()
-{
-    qDeleteAll(effects_);
-}
+// The effects belong to the application, which deletes them while the audio backend
+// still exists; the player itself lives until the program's statics go.
+QtSoundPlayer::~QtSoundPlayer() = default;
 
 void QtSoundPlayer::beep()
 {
@@ -25,7 +24,7 @@ void QtSoundPlayer::play(const QString &file)
         return;
     QSoundEffect *&effect = effects_[file];
     if (!effect) {
-        effect = new QSoundEffect;
+        effect = new QSoundEffect(QCoreApplication::instance());
         effect->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
     }
     if (playing_ && playing_ != effect)

@@ -2,10 +2,18 @@
 
 #include "keyboard/KanaInput.h"
 #include "platform/KanaMode.h"
+#include "platform/IniFile.h"
+#include "platform/Twips.h"
+#include "ui/common/Application.h"
 #include "ui/keyboard/Shapes.h"
 #include "userdata/UserSettings.h"
+#include "userdata/ZRSub.h"
 
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
 
 namespace zr {
 
@@ -50,6 +58,84 @@ PracticeAppearance ReadPracticeAppearance(const QString &iniFile)
 {
     WriteMissingAppearanceDefaults(iniFile);
     return PracticeAppearanceOf(LoadUserSettings(iniFile));
+}
+
+void SetLabelColour(QWidget *w, const QColor &colour)
+{
+    QPalette pal = w->palette();
+    if (pal.color(QPalette::WindowText) == colour)
+        return;
+    pal.setColor(QPalette::WindowText, colour);
+    w->setPalette(pal);
+}
+
+QLabel *CreateErrorLabel(QWidget *window)
+{
+    auto *error = new QLabel(window);
+    error->setObjectName(QStringLiteral("LError"));
+    QFont errorFont(QString::fromUtf16(kProportionalGothic), 11);
+    errorFont.setBold(true);
+    error->setFont(errorFont);
+    SetLabelColour(error, QColor(210, 0, 0));
+    error->hide();
+    return error;
+}
+
+QLabel *CreateClockBar(QWidget *window, const QString &labelName, QStatusBar **bar)
+{
+    auto *statusBar = new QStatusBar(window);
+    statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar->setSizeGripEnabled(false);
+    auto *clock = new QLabel(statusBar);
+    clock->setObjectName(labelName);
+    statusBar->addWidget(clock, 1);
+    *bar = statusBar;
+    return clock;
+}
+
+QPlainTextEdit *CreateDialogText(QWidget *dialog, int minWidthTwips, int minHeightTwips)
+{
+    auto *text = new QPlainTextEdit(dialog);
+    text->setObjectName(QStringLiteral("Text1"));
+    text->setReadOnly(true);
+    text->setFont(QFont(QString::fromUtf16(kFixedGothic), 10));
+    text->setFocusPolicy(Qt::NoFocus);
+    text->setMinimumSize(int(twipsToPixels(minWidthTwips)), int(twipsToPixels(minHeightTwips)));
+    return text;
+}
+
+QPushButton *CreateNextButton(QWidget *dialog)
+{
+    auto *ok = new QPushButton(QStringLiteral(u"次へ"), dialog);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    ok->setMinimumWidth(96);
+    return ok;
+}
+
+ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot, const QString &ini)
+{
+    const QString section = kind == PracticeKind::Word ? QStringLiteral("WordLsn") : QStringLiteral("SSentLsn");
+    WriteMissingAppearanceDefaults(ini);
+    WriteMissingDefaults({Setting::KanaLock, Setting::MoveMouse}, ini);
+    if (kind == PracticeKind::Word)
+        WriteMissingDefaults({Setting::WordLessonTime, Setting::WordLessonStep}, ini);
+    const UserSettings user = ini == CurUserIni() ? CurrentUserSettings() : LoadUserSettings(ini);
+    ProblemPracticeSettings s;
+    s.kind = kind;
+    s.slot = slot;
+    // The slot keys have no default; an empty one is a free slot.
+    GetIniString(section, SlotPathKey(slot), QString(), s.path, 255, ini);
+    GetIniString(section, SlotTitleKey(slot), QString(), s.title, 255, ini);
+    s.look = PracticeAppearanceOf(user);
+    s.FontUpper = user.FontUpper;
+    s.KanaLock = user.KanaLock;
+    s.MoveMouse = user.MoveMouse;
+    s.typeSound = {user.TypeSound, user.TypeSoundType, user.TypeSoundFile};
+    s.errorSound = {user.ErrorSound, user.ErrorSoundType, user.ErrorSoundFile};
+    if (kind == PracticeKind::Word)
+        s.limit = user.word;
+    return s;
 }
 
 PracticeDialog::PracticeDialog(QWidget *parent) : QDialog(parent)

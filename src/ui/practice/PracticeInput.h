@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Sound.h"
+#include "practice/ProblemPractice.h"
 #include "userdata/UserSettings.h"
 
 #include <QChar>
@@ -8,6 +10,10 @@
 #include <QColor>
 
 class QKeyEvent;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
 
 namespace zr {
 
@@ -32,6 +38,38 @@ PracticeAppearance PracticeAppearanceOf(const UserSettings &settings);
 void WriteMissingAppearanceDefaults(const QString &iniFile);
 // Both of the above for a learner's file.
 PracticeAppearance ReadPracticeAppearance(const QString &iniFile);
+
+// What a word or sentence practice is given by its launcher: the slot's problem file
+// and title, and the learner's settings the practice windows use.
+struct ProblemPracticeSettings {
+    PracticeKind kind = PracticeKind::Word;
+    int slot = 1;
+    QString path;    // relative to the installation folder, as the slot stores it
+    QString title;
+    PracticeAppearance look;
+    bool FontUpper = false;
+    bool KanaLock = false;
+    bool MoveMouse = false;
+    SoundSetting typeSound;
+    SoundSetting errorSound;
+    PracticeLimit limit;   // [WordLsn]
+};
+// The settings of a slot of the current learner, whose file is iniFile. The defaults
+// of the keys the practice windows read are written first when the file lacks them.
+ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot, const QString &iniFile);
+
+// Sets the text colour of a label.
+void SetLabelColour(QWidget *w, const QColor &colour);
+
+// The parts the practice windows share: the hidden error label "LError", and the status
+// bar "StatusBar1" with the clock label (returned) in it.
+QLabel *CreateErrorLabel(QWidget *window);
+QLabel *CreateClockBar(QWidget *window, const QString &labelName, QStatusBar **bar);
+
+// The parts the set-up dialogs share: the read-only text "Text1" and the default
+// button "OKButton" reading "次へ".
+QPlainTextEdit *CreateDialogText(QWidget *dialog, int minWidthTwips, int minHeightTwips);
+QPushButton *CreateNextButton(QWidget *dialog);
 
 // A practice window: input methods off, and every key press taken by the window
 // itself (Tab and Esc included) before any control sees it.

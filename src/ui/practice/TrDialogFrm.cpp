@@ -9,6 +9,7 @@
 #include "ui/common/WindowPlacement.h"
 #include "ui/keyboard/KeyboardPicture.h"
 #include "ui/practice/KeyLsnFrm.h"
+#include "ui/practice/PracticeInput.h"
 #include "userdata/ZRSub.h"
 
 #include <QCheckBox>
@@ -24,14 +25,8 @@ TrDialogFrm::TrDialogFrm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TrDialogFrm"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    const QFont fixed(QString::fromUtf16(kFixedGothic), 10);
 
-    text_ = new QPlainTextEdit(this);
-    text_->setObjectName(QStringLiteral("Text1"));
-    text_->setReadOnly(true);
-    text_->setFont(fixed);
-    text_->setFocusPolicy(Qt::NoFocus);
-    text_->setMinimumSize(int(twipsToPixels(8400)), int(twipsToPixels(5400)));
+    text_ = CreateDialogText(this, 8400, 5400);
 
     const int course = ZRSub().CurUser.Course;
     keyboard_ = new KeyboardPicture(PictureKeyboardLayout(QStringLiteral("Image1"), KeyCaptions::PerMark,
@@ -59,10 +54,7 @@ TrDialogFrm::TrDialogFrm(QWidget *parent) : QDialog(parent)
     // promising otherwise would mislead.
     check_->hide();
 
-    ok_ = new QPushButton(QStringLiteral(u"次へ"), this);
-    ok_->setObjectName(QStringLiteral("OKButton"));
-    ok_->setDefault(true);
-    ok_->setMinimumWidth(96);
+    ok_ = CreateNextButton(this);
     connect(ok_, &QPushButton::clicked, this, &TrDialogFrm::next);
 
     auto *buttons = new QHBoxLayout;

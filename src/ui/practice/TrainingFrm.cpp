@@ -27,15 +27,6 @@ const QString kSection = QStringLiteral("Training");
 const QString &kDictionary = DrillDictionaryFile;
 constexpr int kMargin = 16;
 
-void setTextColour(QWidget *w, const QColor &colour)
-{
-    QPalette pal = w->palette();
-    if (pal.color(QPalette::WindowText) == colour)
-        return;
-    pal.setColor(QPalette::WindowText, colour);
-    w->setPalette(pal);
-}
-
 }  // namespace
 
 TrainingFrm::TrainingFrm(QWidget *parent) : PracticeDialog(parent)
@@ -59,13 +50,7 @@ TrainingFrm::TrainingFrm(QWidget *parent) : PracticeDialog(parent)
 
     guide_ = new QLabel(this);
     guide_->setObjectName(QStringLiteral("LGuide"));
-    error_ = new QLabel(this);
-    error_->setObjectName(QStringLiteral("LError"));
-    QFont errorFont(QString::fromUtf16(kProportionalGothic), 11);
-    errorFont.setBold(true);
-    error_->setFont(errorFont);
-    setTextColour(error_, QColor(210, 0, 0));
-    error_->hide();
+    error_ = CreateErrorLabel(this);
 
     KeyboardLayout layout;
     layout.geometry = DrillGeometry;
@@ -76,12 +61,7 @@ TrainingFrm::TrainingFrm(QWidget *parent) : PracticeDialog(parent)
     course_ = ZRSub().CurUser.Course;
     keyboard_ = new KeyboardPicture(layout, course_, ZRSub().FontUpper == 1, this);
 
-    statusBar_ = new QStatusBar(this);
-    statusBar_->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar_->setSizeGripEnabled(false);
-    time_ = new QLabel(statusBar_);
-    time_->setObjectName(QStringLiteral("StatusLabel"));
-    statusBar_->addWidget(time_, 1);
+    time_ = CreateClockBar(this, QStringLiteral("StatusLabel"), &statusBar_);
 
     display_.setParent(this);
     display_.setObjectName(QStringLiteral("Timer1"));
@@ -172,7 +152,7 @@ void TrainingFrm::layoutWindow()
     QPalette pal = palette();
     pal.setColor(QPalette::Window, look_.background);
     setPalette(pal);
-    setTextColour(prompt_, look_.background.lightness() < 110 ? Qt::white : Qt::black);
+    SetLabelColour(prompt_, look_.background.lightness() < 110 ? Qt::white : Qt::black);
 
     const QFontMetrics fm(look_.font);
     const int lineHeight = fm.height();
@@ -185,7 +165,7 @@ void TrainingFrm::layoutWindow()
     guideFont.setPointSizeF(std::max(9.0, look_.font.pointSizeF() * 0.7));
     guideFont.setBold(true);
     guide_->setFont(guideFont);
-    setTextColour(guide_, look_.guideText);
+    SetLabelColour(guide_, look_.guideText);
     const int guideHeight = QFontMetrics(guideFont).height();
 
     prompt_->setGeometry(kMargin, 10, width - 2 * kMargin, 24);
@@ -197,9 +177,9 @@ void TrainingFrm::layoutWindow()
     const int keyboardTop = errorTop_ + 30;
 
     typedLine_->setFont(look_.font);
-    setTextColour(typedLine_, look_.inputText);
+    SetLabelColour(typedLine_, look_.inputText);
     wrongKey_->setFont(look_.font);
-    setTextColour(wrongKey_, QColor(220, 0, 0));
+    SetLabelColour(wrongKey_, QColor(220, 0, 0));
     cursor_->setFillColour(look_.inputText);
     cursor_->resize(int(std::lround(twipsToPixels(course_ == KanaCourse ? 340 : 170))), 3);
 
@@ -239,7 +219,7 @@ void TrainingFrm::layoutScreen()
         }
         const int w = fm.horizontalAdvance(text);
         label->setText(text);
-        setTextColour(label, look_.problemText);
+        SetLabelColour(label, look_.problemText);
         label->setGeometry(x, lineTop_, w, fm.height());
         label->show();
         x += w;
@@ -293,7 +273,7 @@ void TrainingFrm::colourTypedUnits()
         if (colouredUpTo_ + length > cursor)
             break;
         if (p.offset == 0)
-            setTextColour(labels_[colouredUpTo_], look_.typedText);
+            SetLabelColour(labels_[colouredUpTo_], look_.typedText);
         colouredUpTo_ += length;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "ui/practice/ChapterLauncher.h"
+#include "ui/practice/ProblemDialogFrm.h"
 #include "ui/results/ScoreViewFrm.h"
 #include "ui/settings/IniSetFrm.h"
 #include "ui/settings/RmjCustFrm.h"
@@ -22,8 +23,8 @@ ShellLaunchers programLaunchers()
     l.chapter = [](QWidget *parent, int lesson, const Chapter &chapter) {
         StartChapter(parent, lesson, chapter);
     };
-    l.word = [](QWidget *, int) { notYet(QStringLiteral("単語練習問題")); };
-    l.sentence = [](QWidget *, int) { notYet(QStringLiteral("短文練習問題")); };
+    l.word = [](QWidget *parent, int slot) { StartProblemPractice(parent, PracticeKind::Word, slot); };
+    l.sentence = [](QWidget *parent, int slot) { StartProblemPractice(parent, PracticeKind::Sentence, slot); };
     l.scoreView = [](QWidget *parent, int mode, int lsn) {
         ScoreViewFrm viewer(parent);
         viewer.mode = mode >= 1 && mode <= 3 ? ScoreViewMode(mode) : ScoreViewUser;

@@ -163,21 +163,28 @@ private:
     int waited_ = 0;
 };
 
-// Types a drill through to its end: the expected key every msPerKey milliseconds, with
-// a wrong key first wherever wrongAt says so (by the count of keys typed).
-inline int typeDrill(TrainingFrm *frm, ManualClock &clock, qint64 msPerKey,
-                     const std::function<bool(int)> &wrongAt = {})
+// Types a practice run through to its end: the expected key every msPerKey
+// milliseconds, with a wrong key first wherever wrongAt says so (by the count of keys
+// typed). Run is the window's logic: a drill, or a word or sentence practice.
+template <typename Run>
+int typeRun(QWidget *w, Run *run, ManualClock &clock, qint64 msPerKey, const std::function<bool(int)> &wrongAt = {})
 {
     int typed = 0;
-    while (!frm->drill()->finished() && typed < 20000) {
-        const QChar key = frm->drill()->protocol().expectedKey();
+    while (!run->finished() && typed < 20000) {
+        const QChar key = run->protocol().expectedKey();
         if (wrongAt && wrongAt(typed))
-            typeKey(frm, key == u'q' ? QChar(u'p') : QChar(u'q'));
+            typeKey(w, key == u'q' ? QChar(u'p') : QChar(u'q'));
         clock.advanceMs(msPerKey);
-        typeKey(frm, key);
+        typeKey(w, key);
         ++typed;
     }
     return typed;
+}
+
+inline int typeDrill(TrainingFrm *frm, ManualClock &clock, qint64 msPerKey,
+                     const std::function<bool(int)> &wrongAt = {})
+{
+    return typeRun(frm, frm->drill(), clock, msPerKey, wrongAt);
 }
 
 // Saves a picture of a window when ZR_SCREENSHOTS names a folder.

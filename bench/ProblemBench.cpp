@@ -1,0 +1,310 @@
+// How quickly word and sentence practice answer: from a key event to the end of the
+// repaint it causes, over 2000 key presses in WordFrm (the shipped 2000-word dictionary)
+// and in SentFrm (the longest shipped passage), and the time from "次へ" to the first
+// row shown, cold (the first practice window of the process) and warm. Runs under any
+// Qt platform, offscreen included.
+//
+//   practice_bench              all figures (the cold starts in fresh processes)
+//   practice_bench cold KIND [bare]
+//                               one cold start: KIND is word, sentence or drill; the
+//                               main window is shown first, as the program does,
+//                               unless "bare" says the practice window is the process's
+//                               first window
+
+#include "engine/RomajiTable.h"
+#include "keyboard/KeyboardModel.h"
+#include "keyboard/LessonTable.h"
+#include "platform/Paths.h"
+#include "platform/Random.h"
+#include "platform/WindowPositions.h"
+#include "userdata/ProblemFile.h"
+#include "ui/common/Application.h"
+#include "ui/practice/PracticeInput.h"
+#include "ui/practice/ProblemPracticeFrm.h"
+#include "ui/practice/TrainingFrm.h"
+#include "ui/shell/MainFrm.h"
+#include "userdata/UserSettings.h"
+#include "userdata/ZRSub.h"
+
+#include "BenchSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <ctime>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+using namespace zr;
+using namespace zr::bench;
+
+namespace {
+
+constexpr int kPresses = 2000;
+
+// A learner with the shipped romaji table in a temporary data folder; word slot 1 is the
+// 2000-word dictionary, sentence slot 1 a set of twelve copies of the longest shipped
+// passage.
+struct Bench {
+    QTemporaryDir data;
+    QString longestPassage;
+    int longestKeys = 0;
+
+    bool setUp()
+    {
+        SharedState &s = ZRSub();
+        s.AppDir = QStringLiteral(ZR_BENCH_APP_DIR);
+        s.DataDir = data.path() + u'/';
+        s.CurUserDir = data.path() + QStringLiteral("/user01");
+        QDir().mkpath(s.CurUserDir);
+        WindowPositions::setStoreFile(data.filePath(QStringLiteral("ZR.ini")));
+        QString error;
+        const auto entries = ReadDefaultTable(AppPath(DefaultTableFile(RomajiCourse)), &error);
+        if (!entries) {
+            std::fprintf(stderr, "practice_bench: %s\n", qUtf8Printable(error));
+            return false;
+        }
+        s.CurUser.UserName = QStringLiteral("bench");
+        // The error sound as a new learner has it: the shipped wave file.
+        s.ErrorSound = 1;
+        s.ErrorSoundType = 2;
+        s.ErrorSoundFile = SystemSoundFolder(s.AppDir) + QStringLiteral("/media/chord.wav");
+        s.CurUser.RomajiTable.load(*entries);
+        QFile ini(s.CurUserDir + QStringLiteral("/user.ini"));
+        if (ini.open(QIODevice::WriteOnly))
+            ini.write("[WordLsn]\r\nLessonTime=10:00:00\r\nLessonStep=1000\r\nL1=resource\\zr.zrd\r\nLT1=bench\r\n"
+                      "[SSentLsn]\r\nL1=resource\\longest.zrw\r\nLT1=bench\r\n");
+        ini.close();
+        // A learner who has used the program before: every setting the windows read is
+        // in the file, so none of them is written while a window opens.
+        for (const SettingDeclaration &d : SettingDeclarations())
+            WriteMissingDefaults({d.id}, CurUserIni());
+
+        // The longest passage of the shipped sets, by keys.
+        SentenceSet longest;
+        for (const QString &name : QDir(AppPath(QStringLiteral("resource"))).entryList({QStringLiteral("*.zrw")})) {
+            const SentenceSet set = ReadSentenceSet(AppPath(QStringLiteral("resource\\") + name));
+            for (int p = 1; p <= 12; ++p) {
+                int keys = 0;
+                QString text;
+                for (const ProblemItem &line : set.lines(p)) {
+                    keys += int(ConvertWord(line.reading, {}, {}, 1, RomajiCourse, s.CurUser.RomajiTable).Rmj.size()) + 1;
+                    text += line.display;
+                }
+                if (keys > longestKeys) {
+                    longestKeys = keys;
+                    longestPassage = name + QStringLiteral(": ") + text;
+                    for (int q = 0; q < SentenceSet::kProblems; ++q)
+                        longest.problems[size_t(q)] = set.problems[size_t(p - 1)];
+                }
+            }
+        }
+        longest.title = QStringLiteral("bench");
+        // The bench's own installation folder: the shipped files and the set above.
+        const QString app = data.path() + QStringLiteral("/app/");
+        QDir().mkpath(app + QStringLiteral("resource"));
+        for (const QString &name : QDir(AppPath(QStringLiteral("resource"))).entryList(QDir::Files))
+            QFile::copy(AppPath(QStringLiteral("resource\\") + name), app + QStringLiteral("resource/") + name);
+        s.AppDir = app;
+        return WriteSentenceSet(AppPath(QStringLiteral("resource\\longest.zrw")), longest, &error);
+    }
+};
+
+double threadCpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+// A time as wall clock and, in brackets, as the processor time of the thread (which
+// other processes on a busy machine do not inflate).
+struct Span {
+    double wall = 0;
+    double cpu = 0;
+};
+
+class Stopwatch {
+public:
+    Stopwatch() : cpu_(threadCpuMs()) { wall_.start(); }
+    Span elapsed() const { return {double(wall_.nsecsElapsed()) / 1e6, threadCpuMs() - cpu_}; }
+
+private:
+    QElapsedTimer wall_;
+    double cpu_;
+};
+
+QString spanText(Span s)
+{
+    return QString::asprintf("%.2f ms (%.2f ms processor)", s.wall, s.cpu);
+}
+
+std::unique_ptr<ProblemPracticeFrm> practiceWindow(PracticeKind kind)
+{
+    std::unique_ptr<ProblemPracticeFrm> frm;
+    if (kind == PracticeKind::Word)
+        frm = std::make_unique<WordFrm>();
+    else
+        frm = std::make_unique<SentFrm>();
+    frm->lesson = 1;
+    frm->settings = ReadProblemPracticeSettings(kind, 1, CurUserIni());
+    return frm;
+}
+
+// From "次へ" (the window made and shown) to its first row painted; the launcher has
+// read the settings before the dialog opened.
+Span firstRow(PracticeKind kind)
+{
+    const ProblemPracticeSettings settings = ReadProblemPracticeSettings(kind, 1, CurUserIni());
+    const Stopwatch t;
+    std::unique_ptr<ProblemPracticeFrm> frm;
+    if (kind == PracticeKind::Word)
+        frm = std::make_unique<WordFrm>();
+    else
+        frm = std::make_unique<SentFrm>();
+    frm->lesson = 1;
+    frm->settings = settings;
+    frm->show();
+    QApplication::processEvents();
+    const Span span = t.elapsed();
+    frm->close();
+    return span;
+}
+
+Span drillFirstScreen()
+{
+    QString error;
+    const auto lines = ReadLessonTable(AppPath(LessonTableFile(RomajiCourse)), &error);
+    if (!lines)
+        return {};
+    const ChapterTable chapters(*lines);
+    const Chapter &chapter = chapters.chapter(std::min(7, chapters.ChapterCount()));
+    const Stopwatch t;
+    TrainingFrm frm;   // reads its settings itself
+    frm.UseKey = chapter.UseKey;
+    frm.TargetKey = chapter.TargetKey;
+    frm.lesson = 7;
+    frm.show();
+    QApplication::processEvents();
+    const Span span = t.elapsed();
+    frm.close();
+    return span;
+}
+
+struct KeyFigures {
+    std::vector<double> times;   // wall clock
+    std::vector<double> cpu;     // the thread's processor time, which other processes do not inflate
+    int windows = 0;
+};
+
+
+// 2000 key presses, one in twenty wrong first; a run that ends is replaced by a new
+// window instead of its result screen.
+KeyFigures typeKeys(PracticeKind kind)
+{
+    KeyFigures figures;
+    figures.times.reserve(kPresses);
+    std::unique_ptr<ProblemPracticeFrm> frm;
+    QElapsedTimer t;
+    for (int i = 0; i < kPresses; ++i) {
+        if (!frm || frm->practice()->finished()) {
+            if (frm)
+                frm->close();
+            frm = practiceWindow(kind);
+            frm->show();
+            QApplication::processEvents();
+            QObject::disconnect(frm->practice(), &ProblemPractice::practiceFinished, nullptr, nullptr);
+            ++figures.windows;
+        }
+        QChar key = frm->practice()->protocol().expectedKey();
+        if (i % 20 == 10)
+            key = key == u'q' ? QChar(u'p') : QChar(u'q');
+        const double cpu = threadCpuMs();
+        t.start();
+        press(frm.get(), key);
+        QApplication::processEvents();   // the repaint the key caused
+        figures.times.push_back(double(t.nsecsElapsed()) / 1e6);
+        figures.cpu.push_back(threadCpuMs() - cpu);
+    }
+    frm->close();
+    return figures;
+}
+
+void report(const char *what, const KeyFigures &f)
+{
+    std::printf("%s: key event to end of repaint over %zu key presses (targets: median < 1 ms, 99th percentile "
+                "< 1 ms, max < 4 ms); %d window(s)\n",
+                what, f.times.size(), f.windows);
+    std::printf("  wall clock: median %.3f ms, 99th percentile %.3f ms, max %.3f ms\n", percentile(f.times, 0.5),
+                percentile(f.times, 0.99), *std::max_element(f.times.begin(), f.times.end()));
+    std::printf("  processor time of the thread: median %.3f ms, 99th percentile %.3f ms, max %.3f ms\n",
+                percentile(f.cpu, 0.5), percentile(f.cpu, 0.99), *std::max_element(f.cpu.begin(), f.cpu.end()));
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    SetUpApplication(app);
+    Bench bench;
+    if (!bench.setUp())
+        return 1;
+    Random::seed(42);
+
+    const QStringList args = app.arguments();
+    if (args.size() >= 3 && args[1] == u"cold") {
+        std::unique_ptr<MainFrm> main;
+        if (args.size() == 3) {
+            main = std::make_unique<MainFrm>();
+            main->show();
+            QApplication::processEvents();
+        }
+        const Span span = args[2] == u"drill" ? drillFirstScreen()
+                                              : firstRow(args[2] == u"word" ? PracticeKind::Word : PracticeKind::Sentence);
+        std::printf("%s\n", qUtf8Printable(spanText(span)));
+        return 0;
+    }
+
+    auto cold = [&](const char *kind, bool bare = false) {
+        QProcess p;
+        QStringList arguments{QStringLiteral("cold"), QString::fromLatin1(kind)};
+        if (bare)
+            arguments.append(QStringLiteral("bare"));
+        p.start(app.applicationFilePath(), arguments);
+        p.waitForFinished(60000);
+        return QString::fromLatin1(p.readAllStandardOutput()).trimmed();
+    };
+    const QString coldWord = cold("word");
+    const QString coldSentence = cold("sentence");
+    const QString coldDrill = cold("drill");
+    const QString bareWord = cold("word", true);
+    const QString bareSentence = cold("sentence", true);
+    const QString bareDrill = cold("drill", true);
+    // A first window of each kind, then the ones a session opens later.
+    firstRow(PracticeKind::Word);
+    firstRow(PracticeKind::Sentence);
+    const QString warmWord = spanText(firstRow(PracticeKind::Word));
+    const QString warmSentence = spanText(firstRow(PracticeKind::Sentence));
+
+    std::printf("\"次へ\" to first row shown (target < 30 ms), cold = first practice window of the process after the "
+                "main window (bare = no window before it), warm = a later one:\n"
+                "  WordFrm with the %d-word dictionary: cold %s, bare %s, warm %s\n"
+                "  SentFrm: cold %s, bare %s, warm %s\n"
+                "  drill window (TrainingFrm, Chapter 7): cold %s, bare %s\n",
+                ReadWordDictionary(AppPath(QStringLiteral("resource\\zr.zrd"))).wordCount(), qUtf8Printable(coldWord),
+                qUtf8Printable(bareWord), qUtf8Printable(warmWord), qUtf8Printable(coldSentence),
+                qUtf8Printable(bareSentence), qUtf8Printable(warmSentence), qUtf8Printable(coldDrill),
+                qUtf8Printable(bareDrill));
+    report("WordFrm", typeKeys(PracticeKind::Word));
+    std::printf("longest shipped passage (%d keys): %s\n", bench.longestKeys, qUtf8Printable(bench.longestPassage));
+    report("SentFrm", typeKeys(PracticeKind::Sentence));
+    return 0;
+}

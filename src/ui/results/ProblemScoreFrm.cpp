@@ -1,0 +1,80 @@
+#include "ui/results/ProblemScoreFrm.h"
+
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "userdata/ScoreUpdate.h"
+#include "userdata/UserRecord.h"
+#include "userdata/ZRSub.h"
+
+namespace zr {
+namespace {
+
+ResultWindow::Design designOf(PracticeKind kind)
+{
+    ResultWindow::Design design;
+    design.section = kind == PracticeKind::Word ? QStringLiteral("Score2") : QStringLiteral("Score3");
+    design.graphName = QStringLiteral("PictureG");
+    design.pages = {ResultWindow::KeyGraphPage, ResultWindow::AdvicePage, ResultWindow::HistoryPage};
+    design.scrollBarWhenNeeded = false;
+    return design;
+}
+
+ScoreBlock blockOf(PracticeKind kind)
+{
+    return kind == PracticeKind::Word ? ScoreBlock::Word : ScoreBlock::Sentence;
+}
+
+}  // namespace
+
+ProblemScoreFrm::ProblemScoreFrm(PracticeKind kind, QWidget *parent)
+    : ResultWindow(designOf(kind), parent), kind_(kind)
+{
+    setObjectName(kind == PracticeKind::Word ? QStringLiteral("WdScoreFrm") : QStringLiteral("SentScoreFrm"));
+}
+
+void ProblemScoreFrm::showEvent(QShowEvent *event)
+{
+    if (!activated_) {
+        activated_ = true;
+        activate();
+    }
+    ResultWindow::showEvent(event);
+}
+
+void ProblemScoreFrm::activate()
+{
+    const KeyStats &stats = ZRSub().keyStats;
+    keygraph(stats);
+    grade_ = GradePracticeKeys(stats);
+    for (const KeyResult &row : grade_.rows)
+        PaintResultKeys(QStringView(&row.key, 1), PictureCodeOfClass(row.keyClass), true);
+    QString text;
+    ScoreAdd(text);
+    setAdvice(text);
+}
+
+void ProblemScoreFrm::ScoreAdd(QString &text)
+{
+    UserRecord &user = ZRSub().CurUser;
+    const ScoreBlock block = blockOf(kind_);
+    const ScoreRecord *record = user.score(block, lesson);
+    text += PracticeScoreAddText(record ? *record : ScoreRecord{}, CCh, TTime, grade_.hits, grade_.misses);
+    ScoreUpdate(user, block, lesson, CCh, grade_.hits, grade_.misses, TTime, Today());
+    if (const ScoreRecord *after = user.score(block, lesson))
+        drawDayHistory(*after);
+}
+
+void ProblemScoreFrm::unload()
+{
+    SharedState &state = ZRSub();
+    if (state.CurUserDir.isEmpty())
+        return;
+    QString error;
+    if (!SaveUserRecord(UserDataPath(state.CurUserDir), state.CurUser, &error)) {
+        ShowMessage({QStringLiteral(u"成績を保存できませんでした。\r\n") + error,
+                     kind_ == PracticeKind::Word ? QStringLiteral(u"単語練習問題") : QStringLiteral(u"短文練習問題"),
+                     MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok});
+    }
+}
+
+}  // namespace zr
