@@ -86,6 +86,8 @@ protected:
     void showEvent(QShowEvent *event) override;
     void done(int result) override;
     void typed(QChar c) override;
+    // A stray press of the kana key between two keys must not turn the next key into kana.
+    void matchKanaMode() override { syncKana(); }
 
 private:
     struct Row {

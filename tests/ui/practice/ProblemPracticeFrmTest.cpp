@@ -261,7 +261,11 @@ void ProblemPracticeFrmTest::typedTextInputLineCursorAndMisses()
 
     typeKey(&frm, u's');
     QVERIFY(frm.promptLabel()->text() != startPrompt);
+    // A stray press of the kana key does not turn the next key into kana.
+    QKeyEvent kanaKey(QEvent::KeyPress, Qt::Key_Hiragana_Katakana, Qt::NoModifier);
+    QApplication::sendEvent(&frm, &kanaKey);
     typeKey(&frm, u'y');
+    QCOMPARE(frm.practice()->protocol().positionsMissed(), 0.0);
     QCOMPARE(typed->text(), QStringLiteral(" "));
     QCOMPARE(frm.inputLabel()->text(), QStringLiteral(u"ｓｙ"));
     QVERIFY(frm.inputLabel()->isVisible());
