@@ -31,7 +31,7 @@ class UserSetFrm : public QDialog {
 public:
     explicit UserSetFrm(QWidget *parent = nullptr);
 
-    // The design as the sample shows it: FontColor1 to FontColor4, then BackColor.
+    // The colours in the order the sample shows them: FontColor1 to FontColor4, then BackColor.
     enum Colour { Typed, Input, Problem, Guide, Background, kColours };
     QColor colour(Colour c) const { return colours_[c]; }
     QFont sampleFont() const { return font_; }
