@@ -76,8 +76,9 @@ TEST(RmjChk, ConversionRules)
         SCOPED_TRACE(QString::fromUtf16(row.word).toStdString());
         EXPECT_EQ(c.Rmj, QString::fromLatin1(row.Rmj));
         EXPECT_EQ(c.result, row.result);
-        if (row.result > 0)
+        if (row.result > 0) {
             EXPECT_EQ(c.SpKana, QString::fromUtf16(row.SpKana));
+        }
     }
     const RmjConversion c = convert(u"あっぬか"_qs);
     EXPECT_EQ(c.SpRmj, QString("a/ka"));   // dropped from every output alike

@@ -158,7 +158,7 @@ TEST(IniFile, NamesAndValuesNeverAddLines)
         EXPECT_EQ(readBytes(ini), before);
     }
     // A value keeps to its one line: control characters become blanks.
-    for (const QString value : {QStringLiteral("x\r\nL2=evil"), QStringLiteral("x\nL2=evil"),
+    for (const QString &value : {QStringLiteral("x\r\nL2=evil"), QStringLiteral("x\nL2=evil"),
                                 QStringLiteral("x\rL2=evil"), QString(u"x\u0000L2=evil"_qs)}) {
         ASSERT_TRUE(SetIniString("WordLsn", "LT1", value, ini));
         EXPECT_EQ(get("WordLsn", "L2", ini), QString("resource\\zr.zrd"));

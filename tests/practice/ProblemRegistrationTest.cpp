@@ -35,8 +35,9 @@ TEST(ProblemRegistration, ParkingFileStaysAPlainNameInTheLearnersFolder)
     for (const auto &c : cases) {
         const QString name = ParkingFileName(c.registered);
         SCOPED_TRACE(c.registered.toStdString() + " -> " + name.toStdString());
-        if (!c.expected.isEmpty())
+        if (!c.expected.isEmpty()) {
             EXPECT_EQ(name, c.expected);
+        }
         EXPECT_TRUE(name.endsWith(u".dat"));
         EXPECT_FALSE(name.startsWith(u'.'));
         EXPECT_NE(name.toLower(), u"user.dat");

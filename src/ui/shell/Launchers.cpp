@@ -1,6 +1,5 @@
 #include "ui/shell/Launchers.h"
 
-#include "platform/MessageBox.h"
 #include "ui/practice/ChapterLauncher.h"
 #include "ui/practice/ProblemDialogFrm.h"
 #include "ui/results/ScoreViewFrm.h"
@@ -10,12 +9,6 @@
 
 namespace zr {
 namespace {
-
-void notYet(const QString &what)
-{
-    ShowMessage({QStringLiteral("「%1」はまだ用意されていません。").arg(what), QStringLiteral("ZORVEL LESSON"),
-                 MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
-}
 
 ShellLaunchers programLaunchers()
 {
