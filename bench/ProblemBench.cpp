@@ -59,29 +59,15 @@ struct Bench {
 
     bool setUp()
     {
-        SharedState &s = ZRSub();
-        s.AppDir = QStringLiteral(ZR_BENCH_APP_DIR);
-        s.DataDir = data.path() + u'/';
-        s.CurUserDir = data.path() + QStringLiteral("/user01");
-        QDir().mkpath(s.CurUserDir);
-        WindowPositions::setStoreFile(data.filePath(QStringLiteral("ZR.ini")));
-        QString error;
-        const auto entries = ReadDefaultTable(AppPath(DefaultTableFile(RomajiCourse)), &error);
-        if (!entries) {
-            std::fprintf(stderr, "practice_bench: %s\n", qUtf8Printable(error));
+        if (!setUpLearner(data, "practice_bench",
+                          "[WordLsn]\r\nLessonTime=10:00:00\r\nLessonStep=1000\r\nL1=resource\\zr.zrd\r\nLT1=bench\r\n"
+                          "[SSentLsn]\r\nL1=resource\\longest.zrw\r\nLT1=bench\r\n"))
             return false;
-        }
-        s.CurUser.UserName = QStringLiteral("bench");
+        SharedState &s = ZRSub();
         // The error sound as a new learner has it: the shipped wave file.
         s.ErrorSound = 1;
         s.ErrorSoundType = 2;
         s.ErrorSoundFile = SystemSoundFolder(s.AppDir) + QStringLiteral("/media/chord.wav");
-        s.CurUser.RomajiTable.load(*entries);
-        QFile ini(s.CurUserDir + QStringLiteral("/user.ini"));
-        if (ini.open(QIODevice::WriteOnly))
-            ini.write("[WordLsn]\r\nLessonTime=10:00:00\r\nLessonStep=1000\r\nL1=resource\\zr.zrd\r\nLT1=bench\r\n"
-                      "[SSentLsn]\r\nL1=resource\\longest.zrw\r\nLT1=bench\r\n");
-        ini.close();
         // A learner who has used the program before: every setting the windows read is
         // in the file, so none of them is written while a window opens.
         for (const SettingDeclaration &d : SettingDeclarations())
@@ -113,7 +99,11 @@ struct Bench {
         for (const QString &name : QDir(AppPath(QStringLiteral("resource"))).entryList(QDir::Files))
             QFile::copy(AppPath(QStringLiteral("resource\\") + name), app + QStringLiteral("resource/") + name);
         s.AppDir = app;
-        return WriteSentenceSet(AppPath(QStringLiteral("resource\\longest.zrw")), longest, &error);
+        QString error;
+        if (WriteSentenceSet(AppPath(QStringLiteral("resource\\longest.zrw")), longest, &error))
+            return true;
+        std::fprintf(stderr, "practice_bench: %s\n", qUtf8Printable(error));
+        return false;
     }
 };
 
@@ -146,7 +136,7 @@ QString spanText(Span s)
     return QString::asprintf("%.2f ms (%.2f ms processor)", s.wall, s.cpu);
 }
 
-std::unique_ptr<ProblemPracticeFrm> practiceWindow(PracticeKind kind)
+std::unique_ptr<ProblemPracticeFrm> practiceWindow(PracticeKind kind, const ProblemPracticeSettings &settings)
 {
     std::unique_ptr<ProblemPracticeFrm> frm;
     if (kind == PracticeKind::Word)
@@ -154,8 +144,13 @@ std::unique_ptr<ProblemPracticeFrm> practiceWindow(PracticeKind kind)
     else
         frm = std::make_unique<SentFrm>();
     frm->lesson = 1;
-    frm->settings = ReadProblemPracticeSettings(kind, 1, CurUserIni());
+    frm->settings = settings;
     return frm;
+}
+
+std::unique_ptr<ProblemPracticeFrm> practiceWindow(PracticeKind kind)
+{
+    return practiceWindow(kind, ReadProblemPracticeSettings(kind, 1, CurUserIni()));
 }
 
 // From "次へ" (the window made and shown) to its first row painted; the launcher has
@@ -164,13 +159,7 @@ Span firstRow(PracticeKind kind)
 {
     const ProblemPracticeSettings settings = ReadProblemPracticeSettings(kind, 1, CurUserIni());
     const Stopwatch t;
-    std::unique_ptr<ProblemPracticeFrm> frm;
-    if (kind == PracticeKind::Word)
-        frm = std::make_unique<WordFrm>();
-    else
-        frm = std::make_unique<SentFrm>();
-    frm->lesson = 1;
-    frm->settings = settings;
+    const std::unique_ptr<ProblemPracticeFrm> frm = practiceWindow(kind, settings);
     frm->show();
     QApplication::processEvents();
     const Span span = t.elapsed();

@@ -40,28 +40,18 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     SetUpApplication(app);
     QTemporaryDir data;
+    // Long enough limits that 2000 keys stay within one drill.
+    if (!setUpLearner(data, "training_bench", "[Training]\r\nLessonTime=10:00:00\r\nLessonStep=1000\r\n"))
+        return 1;
     SharedState &s = ZRSub();
-    s.AppDir = QStringLiteral(ZR_BENCH_APP_DIR);
-    s.DataDir = data.path() + u'/';
-    s.CurUserDir = data.path() + QStringLiteral("/user01");
-    QDir().mkpath(s.CurUserDir);
-    WindowPositions::setStoreFile(data.filePath(QStringLiteral("ZR.ini")));
     QString error;
-    const auto entries = ReadDefaultTable(AppPath(DefaultTableFile(RomajiCourse)), &error);
     const auto lines = ReadLessonTable(AppPath(LessonTableFile(RomajiCourse)), &error);
-    if (!entries || !lines) {
+    if (!lines) {
         std::fprintf(stderr, "training_bench: %s\n", qUtf8Printable(error));
         return 1;
     }
-    s.CurUser.UserName = QStringLiteral("bench");
-    s.CurUser.RomajiTable.load(*entries);
     const ChapterTable chapters(*lines);
     const Chapter &chapter = chapters.chapter(std::min(7, chapters.ChapterCount()));
-    // Long enough limits that 2000 keys stay within one drill.
-    QFile ini(s.CurUserDir + QStringLiteral("/user.ini"));
-    if (ini.open(QIODevice::WriteOnly))
-        ini.write("[Training]\r\nLessonTime=10:00:00\r\nLessonStep=1000\r\n");
-    ini.close();
     Random::seed(42);
 
     // The drill's own work: the dictionary, the word list and the first screen.

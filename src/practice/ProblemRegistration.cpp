@@ -3,7 +3,7 @@
 #include "platform/BinaryIO.h"
 #include "platform/Cp932.h"
 #include "platform/IniFile.h"
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 #include "userdata/UserSettings.h"
 #include "userdata/ZRSub.h"
 

@@ -1,4 +1,4 @@
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 #include "practice/ProblemRegistration.h"
 
 #include "TestSupport.h"

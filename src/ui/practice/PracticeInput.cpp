@@ -54,12 +54,6 @@ void WriteMissingAppearanceDefaults(const QString &iniFile)
                          iniFile);
 }
 
-PracticeAppearance ReadPracticeAppearance(const QString &iniFile)
-{
-    WriteMissingAppearanceDefaults(iniFile);
-    return PracticeAppearanceOf(LoadUserSettings(iniFile));
-}
-
 void SetLabelColour(QWidget *w, const QColor &colour)
 {
     QPalette pal = w->palette();

@@ -36,8 +36,6 @@ PracticeAppearance PracticeAppearanceOf(const UserSettings &settings);
 // Writes the defaults of the font and colour keys a file lacks, in the order the
 // practice windows have always first read them.
 void WriteMissingAppearanceDefaults(const QString &iniFile);
-// Both of the above for a learner's file.
-PracticeAppearance ReadPracticeAppearance(const QString &iniFile);
 
 // What a word or sentence practice is given by its launcher: the slot's problem file
 // and title, and the learner's settings the practice windows use.

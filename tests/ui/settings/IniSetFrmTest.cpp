@@ -2,7 +2,7 @@
 
 #include "platform/Cp932.h"
 #include "platform/Paths.h"
-#include "practice/ProblemFile.h"
+#include "userdata/ProblemFile.h"
 #include "practice/ProblemRegistration.h"
 #include "ui/settings/IniSetFrm.h"
 
