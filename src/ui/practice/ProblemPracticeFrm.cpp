@@ -2,7 +2,6 @@
 
 #include "keyboard/KeyboardModel.h"
 #include "platform/Clock.h"
-#include "platform/Format.h"
 #include "platform/KanaMode.h"
 #include "platform/MessageBox.h"
 #include "platform/Twips.h"
@@ -26,7 +25,6 @@ namespace {
 constexpr int kMargin = 16;
 constexpr int kPadding = 6;
 const QColor kGreyed(150, 150, 150);
-const QString kClockPattern = QStringLiteral(u"練習時間 n分s秒");
 
 QString practiceName(PracticeKind kind)
 {
@@ -246,7 +244,7 @@ bool ProblemPracticeFrm::prepare()
     if (course_ == KanaCourse)
         SetKanaMode(true);
     prompt_->setText(practice_->prompt());
-    time_->setText(FormatDate(0, kClockPattern));
+    time_->setText(ElapsedTimeText(0));
     ready_ = true;
     return true;
 }
@@ -418,7 +416,7 @@ void ProblemPracticeFrm::tick()
     if (!practice_ || !practice_->protocol().running())
         return;
     cursor_->setVisible(!cursor_->isVisible());
-    time_->setText(FormatDate(practice_->TTime(Clock::current().now()), kClockPattern));
+    time_->setText(ElapsedTimeText(practice_->TTime(Clock::current().now())));
 }
 
 void ProblemPracticeFrm::showEvent(QShowEvent *event)
