@@ -279,7 +279,7 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
         int width = 0;
         int height = 0;
     };
-    auto measure = [&](const QFont &font) {
+    auto measure = [&](const QFont &font, bool onlyIfItFits) {
         Rows r;
         const QFontMetrics fm(font);
         r.lineHeight = fm.height();
@@ -291,11 +291,13 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
         for (QChar c : QStringLiteral(u"あ漢ＷＭ"))
             wide = std::max(wide, fm.horizontalAdvance(c));
         r.textWidth = 31 * wide + fm.horizontalAdvance(QChar(u' ')) + 4;
+        r.width = std::max(std::min(int(twipsToPixels(9000)), room.width()), r.textWidth + 2 * kPadding + 2 * kMargin);
         // Passages are as many lines high as the longest of the run needs, so that the
         // window keeps its size from step to step. The typed line may hold the kana of
         // a line, which is longer than its written form, and the keys of a unit after
-        // them.
-        if (kind_ == PracticeKind::Sentence) {
+        // them. While a font is tried, one too wide to fit is not kept whatever its
+        // height, so its lines need not be counted.
+        if (kind_ == PracticeKind::Sentence && (!onlyIfItFits || r.width <= room.width())) {
             for (const PracticeEntry &passage : entries) {
                 QString shown = QStringLiteral(" ");
                 for (const PracticeItem &line : passage) {
@@ -308,7 +310,6 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
                 r.typedLines = std::max(r.typedLines, lines);
             }
         }
-        r.width = std::max(std::min(int(twipsToPixels(9000)), room.width()), r.textWidth + 2 * kPadding + 2 * kMargin);
         const int rowHeight = (r.problemLines * r.lineHeight + 2 * kPadding + 4)
                               + (r.typedLines * r.lineHeight + 2 * kPadding + 4 + 14);
         r.height = 42 + 2 * rowHeight + 34 + statusHeight;
@@ -316,11 +317,16 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
     };
     // A large font is shown smaller where the window would not fit the screen; the rows
     // keep their width in bytes, so a word row stays one line.
+    Rows r;
+    QFont measured;
     font_ = FontThatFits(look.font, room, [&](const QFont &font) {
-        const Rows r = measure(font);
+        r = measure(font, true);
+        measured = font;
         return QSize(r.width, r.height);
     });
-    const Rows r = measure(font_);
+    // The last font tried is not always the one kept.
+    if (measured != font_ || r.width > room.width())
+        r = measure(font_, false);
     const int frameWidth = r.textWidth + 2 * kPadding;
 
     for (Row &row : rows_) {
