@@ -1,3 +1,4 @@
+#include "engine/AcceptedSpellings.h"
 #include "engine/KeystrokeProtocol.h"
 
 #include "TestSupport.h"
@@ -5,6 +6,9 @@
 #include "keyboard/KeyboardModel.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
 
 using namespace zr;
 using namespace zr::test;
@@ -148,4 +152,204 @@ TEST(AnySpelling, OffChangesNothing)
         const QString trace = runTrace(words, keys, row.course, {});
         EXPECT_EQ(trace, QString::fromUtf16(row.expected)) << trace.toStdString();
     }
+}
+
+namespace {
+
+std::shared_ptr<const AcceptedSpellings> spellingsFor(const RomajiTable &own)
+{
+    QString error;
+    const auto defaults = ReadDefaultTable(resourceFile(QStringLiteral("DefRmj.tbl")), &error);
+    if (!defaults)
+        throw std::runtime_error(error.toStdString());
+    return std::make_shared<const AcceptedSpellings>(own, *defaults);
+}
+
+// The learner's table, with some units spelled otherwise ("しゃ=sha ち=chi").
+RomajiTable learnerTable(const char16_t *spelled)
+{
+    RomajiTable table = shippedTable(RomajiCourse);
+    for (const QString &pair : QString::fromUtf16(spelled).split(u' ', Qt::SkipEmptyParts))
+        table.setSpelling(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+    return table;
+}
+
+// Types keys into a screen of words and tells for each press: + a hit, - a miss, * a
+// hit after the single-n shortcut supplied the second n of ん, . nothing.
+struct Typed {
+    QString verdicts;
+    QString screenKeys;   // the screen's keys as they stand after the last press
+};
+
+Typed typeWith(const QStringList &words, const QString &keys, const RomajiTable &table,
+               std::shared_ptr<const AcceptedSpellings> spellings, KeyStats *stats = nullptr)
+{
+    ClockScope time;
+    RecordingSoundPlayer sounds;
+    KeyStats own;
+    KeystrokeProtocol::Options options;
+    options.spellings = std::move(spellings);
+    KeystrokeProtocol protocol(stats ? *stats : own, options);
+    int accepted = 0;
+    bool missed = false;
+    QObject::connect(&protocol, &KeystrokeProtocol::keyAccepted, [&](int) { ++accepted; });
+    QObject::connect(&protocol, &KeystrokeProtocol::missShown, [&](QChar, QChar) { missed = true; });
+    protocol.startRun();
+    protocol.setScreen(screenOf(words, RomajiCourse, table), true);
+    Typed out;
+    for (QChar key : keys) {
+        accepted = 0;
+        missed = false;
+        protocol.keyPress(key);
+        out.verdicts += missed ? u'-' : accepted == 2 ? u'*' : accepted == 1 ? u'+' : u'.';
+    }
+    out.screenKeys = protocol.screenKeys();
+    return out;
+}
+
+struct SpellingRow {
+    const char16_t *words;
+    const char16_t *spelled;   // the learner's spellings where they are not the default ones
+    const char *keys;
+    const char *verdicts;
+    const char *screenKeys;
+};
+
+}  // namespace
+
+// Words typed in other spellings than the learner's, each row in one screen, with the
+// verdict of every press and the screen's keys after the last one.
+TEST(AnySpelling, EveryStandardSpellingIsAHit)
+{
+    const SpellingRow rows[] = {
+        {u"しゃしん", u"", "syasinn ", "++++++++", "syasinn "},
+        {u"しゃしん", u"", "shasinn ", "++++++++", "shasinn "},
+        {u"しゃしん", u"", "sixyasinn ", "++++++++++", "sixyasinn "},
+        {u"しゃしん", u"", "shixyashinn ", "++++++++++++", "shixyashinn "},
+        {u"しゃしん", u"", "ShaSinn ", "++++++++", "shasinn "},
+        // ん ends the word: its single n would leave the separator to an input method
+        // still waiting for the second.
+        {u"しゃしん", u"", "shasin ", "++++++-", "shasinn "},
+        {u"しゃしん", u"しゃ=sha", "sya", "+++", "syasinn "},
+        {u"しゃしん", u"", "shq", "++-", "shasinn "},   // a key no spelling has
+        {u"ちょっと", u"", "chotto ", "+++++++", "chotto "},
+        {u"ちょっと", u"", "tyotto ", "+++++++", "tyotto "},
+        {u"ちょっと", u"", "choxtuto ", "+++++++++", "choxtuto "},
+        {u"ちょっと", u"ちょ=cho", "tyoltsuto ", "++++++++++", "tyoltsuto "},
+        {u"ちょっと", u"", "tixyotto ", "+++++++++", "tixyotto "},
+        {u"つくえ ふじ", u"", "tsukue fuji ", "++++++++++++", "tsukue fuji "},
+        {u"つくえ ふじ", u"つ=tsu ふ=fu じ=ji", "tukue huzi ", "+++++++++++", "tukue huzi "},
+        {u"じゃま", u"", "jama ", "+++++", "jama "},
+        {u"じゃま", u"", "zyama ", "++++++", "zyama "},
+        {u"じゃま", u"", "jixyama ", "++++++++", "jixyama "},
+        // jy is no spelling of じゃ: neither table has it and no rule composes it.
+        {u"じゃま", u"", "jyama ", "+-++++", "jama "},
+        {u"こんにちは", u"", "konnnichiha ", "++++++++++++", "konnnichiha "},
+        {u"こんにちは", u"", "koxnnichiha ", "++++++++++++", "koxnnichiha "},
+        {u"こんにちは", u"", "koni", "+++-", "konnnitiha "},   // n + i reads as に
+        {u"こんど こんや", u"", "kondo kony", "+++*+++++-", "konndo konnya "},
+        {u"こんど", u"", "koxndo ", "+++++++", "koxndo "},
+        {u"ほんちゃ", u"", "honcha ", "+++*+++", "honncha "},   // after the single n, any spelling
+        {u"ぁ ゃ っ", u"", "la lya ltsu ", "++++++++++++", "la lya ltsu "},
+        {u"あっ あった", u"", "axtsu altuta ", "+++++++++++++", "axtsu altuta "},
+        {u"きって", u"", "kixtute ", "++++++++", "kixtute "},
+        {u"ふぁん", u"", "huxann ", "+++++++", "huxann "},
+    };
+    for (const SpellingRow &row : rows) {
+        const QStringList words = QString::fromUtf16(row.words).split(u' ');
+        const QString keys = QString::fromLatin1(row.keys);
+        SCOPED_TRACE(QString::fromUtf16(row.words).toStdString() + " / " + row.keys);
+        const RomajiTable table = learnerTable(row.spelled);
+        const Typed typed = typeWith(words, keys, table, spellingsFor(table));
+        EXPECT_EQ(typed.verdicts, QString::fromLatin1(row.verdicts));
+        EXPECT_EQ(typed.screenKeys, QString::fromLatin1(row.screenKeys));
+        // Without the option, only the learner's own spellings are hits.
+        const Typed off = typeWith(words, keys, table, nullptr);
+        if (KeysOf(screenOf(words, RomajiCourse, table)).startsWith(keys.toLower()))
+            EXPECT_EQ(off.verdicts, typed.verdicts);
+        else
+            EXPECT_TRUE(off.verdicts.contains(u'-'));
+    }
+}
+
+TEST(AnySpelling, KeyStatsChargeTheSpellingInUse)
+{
+    const RomajiTable table = learnerTable(u"");
+    KeyStats stats;
+    // ちゃ is tya for this learner; after c the unit is cha, so q misses the h.
+    const Typed typed = typeWith({u"ちゃ"_qs}, "cqha ", table, spellingsFor(table), &stats);
+    EXPECT_EQ(typed.verdicts, "+-+++");
+    EXPECT_EQ(stats.at('h')->misses, 1);
+    EXPECT_EQ(stats.at('y')->misses, 0);
+    for (char key : {'c', 'h', 'a', ' '})
+        EXPECT_EQ(stats.at(key)->hits, 1) << key;
+    EXPECT_EQ(stats.at('t')->hits, 0);
+}
+
+TEST(AnySpelling, TheSwitchedUnitKeepsItsPlaceOnTheScreen)
+{
+    const RomajiTable table = learnerTable(u"");
+    KeyStats stats;
+    KeystrokeProtocol::Options options;
+    options.spellings = spellingsFor(table);
+    KeystrokeProtocol protocol(stats, options);
+    QList<PositionRecord> positions = screenOf({u"しゃ"_qs, u"か"_qs}, RomajiCourse, table);
+    positions[2].written = QStringLiteral(u"写");   // the word's last key carries its written form
+    protocol.startRun();
+    protocol.setScreen(positions, true);
+    QList<std::array<int, 3>> switched;
+    QObject::connect(&protocol, &KeystrokeProtocol::spellingSwitched,
+                     [&](int first, int removed, int added) { switched.append({first, removed, added}); });
+    for (QChar c : u"shix"_qs)
+        protocol.keyPress(c);
+    // sya became sha, then shixya: the unit's three positions became six.
+    EXPECT_EQ(switched, (QList<std::array<int, 3>>{{0, 3, 3}, {0, 3, 6}}));
+    const QList<PositionRecord> &p = protocol.positions();
+    ASSERT_EQ(p.size(), 10);
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(p[k].kana, u"しゃ");
+        EXPECT_EQ(p[k].unitKeys, u"shixya");
+        EXPECT_EQ(p[k].offset, k);
+        EXPECT_EQ(p[k].word, 0);
+        EXPECT_EQ(p[k].written.isEmpty(), k != 5);
+    }
+    EXPECT_EQ(p[5].written, u"写");
+    EXPECT_EQ(p[7].key, u'k');
+    EXPECT_EQ(p[7].word, 1);
+    EXPECT_EQ(protocol.cursor(), 4);
+    EXPECT_EQ(protocol.expectedKey(), u'y');
+    EXPECT_EQ(protocol.screenKeys(), u"shixya ka ");
+}
+
+TEST(AnySpelling, TheSpellingsOfAUnit)
+{
+    const RomajiTable table = learnerTable(u"し=shi");
+    const auto spellings = spellingsFor(table);
+    const struct {
+        const char16_t *unit;
+        const char *spellings;
+    } rows[] = {
+        {u"し", "shi si"},   // the learner's own first
+        {u"しゃ", "sya sha shixya shilya sixya silya"},   // composed from shi first
+        {u"じゃ", "zya ja zixya zilya jixya jilya"},
+        {u"ぁ", "xa la"},
+        {u"っ", "xtu ltu xtsu ltsu"},
+        {u"ゎ", "xwa lwa"},
+        {u"ん", "nn xn"},
+        {u"っと", "tto xtuto ltuto xtsuto ltsuto"},
+        {u"っち", "tti cchi xtuti xtuchi ltuti ltuchi xtsuti xtsuchi ltsuti ltsuchi"},
+        {u"っあ", "xtua ltua xtsua ltsua"},   // a vowel is not doubled
+        {u"っな", "xtuna ltuna xtsuna ltsuna"},   // nor is n
+        {u"っ、", "xtu, ltu, xtsu, ltsu,"},
+        {u"か", "ka"},
+        {u"、", ","},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(QString::fromUtf16(row.unit).toStdString());
+        EXPECT_EQ(spellings->of(QString::fromUtf16(row.unit)).join(u' '), QString::fromLatin1(row.spellings));
+    }
+    EXPECT_TRUE(spellings->of(u"ゐゐ"_qs).isEmpty());
+    EXPECT_EQ(spellings->continuing(u"しゃ"_qs, u"sh", u'i'), u"shixya");
+    EXPECT_EQ(spellings->continuing(u"しゃ"_qs, u"s", u'h'), u"sha");
+    EXPECT_TRUE(spellings->continuing(u"しゃ"_qs, u"sh", u'y').isEmpty());
 }
