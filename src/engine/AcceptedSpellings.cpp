@@ -93,6 +93,10 @@ AcceptedSpellings::AcceptedSpellings(const RomajiTable &own, const QList<RomajiE
         if (!joined.isEmpty())
             spellings_.insert(KanaRules::Sokuon + unit, joined);
     }
+    for (const QStringList &list : std::as_const(spellings_)) {
+        for (const QString &keys : list)
+            longest_ = std::max(longest_, keys.size());
+    }
 }
 
 QString AcceptedSpellings::continuing(const QString &unit, QStringView typed, QChar key) const

@@ -37,9 +37,12 @@ public:
     QString continuing(const QString &unit, QStringView typed, QChar key) const;
 
     qsizetype unitCount() const { return spellings_.size(); }
+    // The number of keys of the longest spelling of any unit.
+    qsizetype longestSpelling() const { return longest_; }
 
 private:
     QHash<QString, QStringList> spellings_;
+    qsizetype longest_ = 0;
 };
 
 }  // namespace zr

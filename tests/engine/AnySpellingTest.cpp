@@ -349,6 +349,7 @@ TEST(AnySpelling, TheSpellingsOfAUnit)
         EXPECT_EQ(spellings->of(QString::fromUtf16(row.unit)).join(u' '), QString::fromLatin1(row.spellings));
     }
     EXPECT_TRUE(spellings->of(u"ゐゐ"_qs).isEmpty());
+    EXPECT_EQ(spellings->longestSpelling(), 10);   // っしゃ as xtsushixya
     EXPECT_EQ(spellings->continuing(u"しゃ"_qs, u"sh", u'i'), u"shixya");
     EXPECT_EQ(spellings->continuing(u"しゃ"_qs, u"s", u'h'), u"sha");
     EXPECT_TRUE(spellings->continuing(u"しゃ"_qs, u"sh", u'y').isEmpty());

@@ -10,6 +10,7 @@
 #include "ui/common/WindowPlacement.h"
 #include "ui/keyboard/Shapes.h"
 #include "ui/results/ProblemScoreFrm.h"
+#include "userdata/LearnerSpellings.h"
 #include "userdata/ZRSub.h"
 
 #include <QCursor>
@@ -219,6 +220,7 @@ bool ProblemPracticeFrm::prepare()
     KeystrokeProtocol::Options protocol;
     protocol.typeSound = settings.typeSound;
     protocol.errorSound = settings.errorSound;
+    protocol.spellings = LearnerSpellings(settings.AnySpelling, course_, ZRSub().CurUser.RomajiTable);
     practice_ = std::make_unique<ProblemPractice>(ZRSub().keyStats, options, protocol);
     practice_->setEntries(entries);
     KeystrokeProtocol &keys = practice_->protocol();
@@ -286,10 +288,16 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
     int typedLines = 1;
     if (kind_ == PracticeKind::Sentence) {
         const TextFlow *flow = rows_[0].problem;
+        // The keys of a unit in progress: three in the learner's spellings, up to all
+        // but the last key of the longest spelling when any spelling counts.
+        qsizetype pendingKeys = 3;
+        if (const auto spellings = LearnerSpellings(settings.AnySpelling, course_, ZRSub().CurUser.RomajiTable))
+            pendingKeys = std::max<qsizetype>(pendingKeys, spellings->longestSpelling() - 1);
+        const QString pending(pendingKeys, QChar(u'Ｗ'));
         for (const PracticeEntry &passage : entries) {
             QString shown = QStringLiteral(" ");
             for (const PracticeItem &line : passage) {
-                typedLines = std::max(typedLines, flow->lineCount(upper(shown + line.reading) + QStringLiteral(u"ＷＷＷ")));
+                typedLines = std::max(typedLines, flow->lineCount(upper(shown + line.reading) + pending));
                 shown += line.display;
             }
             problemLines = std::max(problemLines, flow->lineCount(upper(shown)));

@@ -51,6 +51,8 @@ protected:
 private:
     void layoutWindow();
     void layoutScreen();
+    // The problem line from the positions as they are now; the typed part keeps its colour.
+    void layoutLine();
     void keyAccepted(int position);
     void colourTypedUnits();
     void showMiss(QChar expected, QChar typed);
