@@ -107,7 +107,7 @@ bool TrainingFrm::prepare()
     });
     connect(&protocol, &KeystrokeProtocol::keyAccepted, this, &TrainingFrm::keyAccepted);
     // The units after a unit typed in another spelling move along the line.
-    connect(&protocol, &KeystrokeProtocol::spellingSwitched, this, &TrainingFrm::layoutLine);
+    connect(&protocol, &KeystrokeProtocol::spellingSwitched, this, [this](int first) { layoutLine(first); });
     connect(&protocol, &KeystrokeProtocol::missShown, this, &TrainingFrm::showMiss);
     connect(&protocol, &KeystrokeProtocol::errorCleared, this, &TrainingFrm::clearError);
     connect(&protocol, &KeystrokeProtocol::timingStarted, this, [this] {
@@ -206,7 +206,7 @@ void TrainingFrm::layoutScreen()
     placeCursor();
 }
 
-void TrainingFrm::layoutLine()
+void TrainingFrm::layoutLine(int from)
 {
     const QList<PositionRecord> &positions = drill_->protocol().positions();
     const int modeNow = drill_->mode();
@@ -218,9 +218,11 @@ void TrainingFrm::layoutLine()
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         labels_.append(label);
     }
+    // Labels before from keep their places.
+    from = std::clamp(from, 0, int(std::min(positions.size(), labelX_.size())));
+    int x = from > 0 ? labelX_[from] : kMargin;
     labelX_.resize(positions.size() + 1);
-    int x = kMargin;
-    for (int i = 0; i < labels_.size(); ++i) {
+    for (int i = from; i < labels_.size(); ++i) {
         QLabel *label = labels_[i];
         if (i >= positions.size()) {
             if (i < usedLabels_)
