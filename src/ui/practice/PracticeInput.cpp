@@ -160,6 +160,7 @@ ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot,
     s.FontUpper = user.FontUpper;
     s.KanaLock = user.KanaLock;
     s.MoveMouse = user.MoveMouse;
+    s.AnySpelling = user.AnySpelling;
     s.typeSound = {user.TypeSound, user.TypeSoundType, user.TypeSoundFile};
     s.errorSound = {user.ErrorSound, user.ErrorSoundType, user.ErrorSoundFile};
     if (kind == PracticeKind::Word)

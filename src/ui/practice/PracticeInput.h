@@ -50,6 +50,7 @@ struct ProblemPracticeSettings {
     bool FontUpper = false;
     bool KanaLock = false;
     bool MoveMouse = false;
+    bool AnySpelling = false;
     SoundSetting typeSound;
     SoundSetting errorSound;
     PracticeLimit limit;   // [WordLsn]

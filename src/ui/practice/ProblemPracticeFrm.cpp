@@ -9,6 +9,7 @@
 #include "ui/common/WindowPlacement.h"
 #include "ui/keyboard/Shapes.h"
 #include "ui/results/ProblemScoreFrm.h"
+#include "userdata/LearnerSpellings.h"
 #include "userdata/ZRSub.h"
 
 #include <QCursor>
@@ -228,6 +229,7 @@ bool ProblemPracticeFrm::prepare()
     KeystrokeProtocol::Options protocol;
     protocol.typeSound = settings.typeSound;
     protocol.errorSound = settings.errorSound;
+    protocol.spellings = LearnerSpellings(settings.AnySpelling, course_, ZRSub().CurUser.RomajiTable);
     practice_ = std::make_unique<ProblemPractice>(ZRSub().keyStats, options, protocol);
     practice_->setEntries(entries);
     KeystrokeProtocol &keys = practice_->protocol();
@@ -279,6 +281,12 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
         int width = 0;
         int height = 0;
     };
+    // The keys of a unit in progress: three in the learner's spellings, up to all but the
+    // last key of the longest spelling when any spelling counts.
+    qsizetype pendingKeys = 3;
+    if (const auto spellings = LearnerSpellings(settings.AnySpelling, course_, ZRSub().CurUser.RomajiTable))
+        pendingKeys = std::max<qsizetype>(pendingKeys, spellings->longestSpelling() - 1);
+    const QString pending(pendingKeys, QChar(u'Ｗ'));
     auto measure = [&](const QFont &font, bool onlyIfItFits) {
         Rows r;
         const QFontMetrics fm(font);
@@ -301,7 +309,7 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
             for (const PracticeEntry &passage : entries) {
                 QString shown = QStringLiteral(" ");
                 for (const PracticeItem &line : passage) {
-                    r.typedLines = std::max(r.typedLines, WrappedLineCount(upper(shown + line.reading) + QStringLiteral(u"ＷＷＷ"),
+                    r.typedLines = std::max(r.typedLines, WrappedLineCount(upper(shown + line.reading) + pending,
                                                                            font, r.textWidth));
                     shown += line.display;
                 }

@@ -6,6 +6,7 @@
 #include "platform/KanaMode.h"
 #include "platform/MessageBox.h"
 #include "platform/Twips.h"
+#include "userdata/LearnerSpellings.h"
 #include "userdata/ProblemFile.h"
 #include "ui/common/Application.h"
 #include "ui/common/WindowPlacement.h"
@@ -98,12 +99,15 @@ bool TrainingFrm::prepare()
     KeystrokeProtocol::Options options;
     options.typeSound = ZRSub().typeSound();
     options.errorSound = ZRSub().errorSound();
+    options.spellings = LearnerSpellings(settings_.AnySpelling, course_, ZRSub().CurUser.RomajiTable);
     drill_ = std::make_unique<TrainingDrill>(ZRSub().keyStats, settings, options);
     KeystrokeProtocol &protocol = drill_->protocol();
     connect(&protocol, &KeystrokeProtocol::keyMarked, this, [this](QChar key, int code, bool finger, bool restore) {
         keyboard_->MarkKeys(QStringView(&key, 1), code, finger, restore);
     });
     connect(&protocol, &KeystrokeProtocol::keyAccepted, this, &TrainingFrm::keyAccepted);
+    // The units after a unit typed in another spelling move along the line.
+    connect(&protocol, &KeystrokeProtocol::spellingSwitched, this, [this](int first) { layoutLine(first); });
     connect(&protocol, &KeystrokeProtocol::missShown, this, &TrainingFrm::showMiss);
     connect(&protocol, &KeystrokeProtocol::errorCleared, this, &TrainingFrm::clearError);
     connect(&protocol, &KeystrokeProtocol::timingStarted, this, [this] {
@@ -207,6 +211,18 @@ void TrainingFrm::layoutWindow()
 
 void TrainingFrm::layoutScreen()
 {
+    wordStart_ = 0;
+    colouredUpTo_ = 0;
+    typedKeys_.clear();
+    layoutLine();
+    setWindowTitle(drill_->title());
+    clearError();
+    guide_->setVisible(drill_->guideShown());
+    placeCursor();
+}
+
+void TrainingFrm::layoutLine(int from)
+{
     const QList<PositionRecord> &positions = drill_->protocol().positions();
     const int modeNow = drill_->mode();
     const QFontMetrics fm(look_.font);
@@ -217,9 +233,11 @@ void TrainingFrm::layoutScreen()
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         labels_.append(label);
     }
+    // Labels before from keep their places.
+    from = std::clamp(from, 0, int(std::min(positions.size(), labelX_.size())));
+    int x = from > 0 ? labelX_[from] : kMargin;
     labelX_.resize(positions.size() + 1);
-    int x = kMargin;
-    for (int i = 0; i < labels_.size(); ++i) {
+    for (int i = from; i < labels_.size(); ++i) {
         QLabel *label = labels_[i];
         if (i >= positions.size()) {
             if (i < usedLabels_)
@@ -234,21 +252,13 @@ void TrainingFrm::layoutScreen()
         }
         const int w = fm.horizontalAdvance(text);
         label->setText(text);
-        SetLabelColour(label, look_.problemText);
+        SetLabelColour(label, i < colouredUpTo_ && positions[i].offset == 0 ? look_.typedText : look_.problemText);
         label->setGeometry(x, lineTop_, w, fm.height());
         label->show();
         x += w;
     }
     labelX_[positions.size()] = x;
     usedLabels_ = int(positions.size());
-
-    setWindowTitle(drill_->title());
-    wordStart_ = 0;
-    colouredUpTo_ = 0;
-    typedKeys_.clear();
-    clearError();
-    guide_->setVisible(drill_->guideShown());
-    placeCursor();
 }
 
 QString TrainingFrm::keyDisplay(QChar c) const

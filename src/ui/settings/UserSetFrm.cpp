@@ -1,5 +1,6 @@
 #include "ui/settings/UserSetFrm.h"
 
+#include "keyboard/KeyboardModel.h"
 #include "platform/MessageBox.h"
 #include "platform/OleDate.h"
 #include "platform/Paths.h"
@@ -183,9 +184,14 @@ QWidget *UserSetFrm::generalTab()
     Check3->setObjectName(QStringLiteral("Check3"));
     Check2 = new QCheckBox(QStringLiteral("練習開始時、マウスカーソルを入力画面左上に移動"));
     Check2->setObjectName(QStringLiteral("Check2"));
+    CheckAnySpelling = new QCheckBox(QStringLiteral("どの綴りでも正解にする"));
+    CheckAnySpelling->setObjectName(QStringLiteral("CheckAnySpelling"));
+    CheckAnySpelling->setToolTip(QStringLiteral("ローマ字入力で、しゃ を sha・sya・sixya のどれで打っても正解にします"
+                                                "（JIS仮名入力コースでは使いません）"));
     auto *behaviour = new QVBoxLayout;
     behaviour->addWidget(Check3);
     behaviour->addWidget(Check2);
+    behaviour->addWidget(CheckAnySpelling);
 
     // One sound group: the box, the two kinds, the file with its two buttons.
     auto soundGroup = [this](const QString &title, QCheckBox *&check, const char *checkName, QButtonGroup *&kinds,
@@ -557,6 +563,9 @@ void UserSetFrm::load()
     Text9->setText(u.TypeSoundFile);
     Check2->setChecked(u.MoveMouse);
     Check3->setChecked(u.KanaLock);
+    CheckAnySpelling->setChecked(u.AnySpelling);
+    // One key per kana leaves nothing to spell otherwise.
+    CheckAnySpelling->setEnabled(ZRSub().CurUser.Course != KanaCourse);
     soundGroupChanged();
 
     // Values outside a box's range are brought into it.
@@ -624,6 +633,7 @@ bool UserSetFrm::save()
                  : Option[5]->isChecked() ? RmjGuideMode::FirstHalf
                                           : RmjGuideMode::Always;
     u.KanaLock = Check3->isChecked();
+    u.AnySpelling = CheckAnySpelling->isChecked();
     u.Addition = Option[7]->isChecked();
     u.Level = Option[9]->isChecked() ? PassLevel::Easy : Option[10]->isChecked() ? PassLevel::Standard : PassLevel::Strict;
     u.FontUpper = Option12->isChecked();
