@@ -24,8 +24,8 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 // A slot's file name. A path too long for the box loses its middle, so the file name
 // at its end stays in view, and the tool tip holds all of it; the box takes the focus,
-// and while it has it shows the whole text to be read with the cursor keys. text()
-// is always the whole name.
+// and while it has it shows the text from its end, to be read with the cursor keys.
+// text() is always the whole name.
 class SlotNameBox : public QLineEdit {
 public:
     SlotNameBox()
@@ -35,6 +35,13 @@ public:
     }
 
 protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QLineEdit::focusInEvent(event);
+        if (!hasSelectedText())
+            setCursorPosition(int(text().size()));
+    }
+
     void paintEvent(QPaintEvent *event) override
     {
         if (hasFocus()) {

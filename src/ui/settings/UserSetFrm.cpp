@@ -599,11 +599,13 @@ bool UserSetFrm::save()
             SSTab1->setCurrentIndex(0);
             // The first control of the group that can fix it: the file, its button, the
             // option of the beep, or with the sound switched off its check box, which
-            // is always there for the keyboard.
+            // is always there for the keyboard. Marked as a keyboard focus change, so
+            // the focus shows.
             QWidget *beep = sound.kinds->button(0);
             for (QWidget *w : {static_cast<QWidget *>(sound.file), static_cast<QWidget *>(sound.choose), beep,
                                static_cast<QWidget *>(sound.check)}) {
                 if (w && w->isEnabled()) {
+                    setAttribute(Qt::WA_KeyboardFocusChange);
                     w->setFocus(Qt::OtherFocusReason);
                     break;
                 }
