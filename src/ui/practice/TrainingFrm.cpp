@@ -154,16 +154,32 @@ void TrainingFrm::layoutWindow()
     setPalette(pal);
     SetLabelColour(prompt_, look_.background.lightness() < 110 ? Qt::white : Qt::black);
 
+    const QSize keys = keyboard_->designSize();
+    const QSize room = RoomOnScreen(this);
+    const int statusHeight = statusBar_->sizeHint().height();
+    auto guideFontOf = [](const QFont &font) {
+        QFont guide = font;
+        guide.setPointSizeF(std::max(9.0, font.pointSizeF() * 0.7));
+        guide.setBold(true);
+        return guide;
+    };
+    auto windowSize = [&](const QFont &font) {
+        const QFontMetrics fm(font);
+        // The problem line holds up to 60 bytes: 30 full-width characters.
+        const int lineWidth = fm.horizontalAdvance(QString(31, QChar(u'あ')));
+        const int width = std::max({std::min(int(twipsToPixels(13200)), room.width()), lineWidth + 2 * kMargin,
+                                    keys.width() + 2 * kMargin});
+        const int guideHeight = QFontMetrics(guideFontOf(font)).height();
+        return QSize(width, 46 + 2 * fm.height() + 16 + guideHeight + 2 + 30 + keys.height() + 16 + statusHeight);
+    };
+    // A large font is shown smaller where the window would not fit the screen; the line
+    // keeps its width in bytes.
+    look_.font = FontThatFits(look_.font, room, windowSize);
     const QFontMetrics fm(look_.font);
     const int lineHeight = fm.height();
-    // The problem line holds up to 60 bytes: 30 full-width characters.
-    const int lineWidth = fm.horizontalAdvance(QString(31, QChar(u'あ')));
-    const QSize keys = keyboard_->designSize();
-    const int width = std::max({int(twipsToPixels(13200)), lineWidth + 2 * kMargin, keys.width() + 2 * kMargin});
+    const int width = windowSize(look_.font).width();
 
-    QFont guideFont = look_.font;
-    guideFont.setPointSizeF(std::max(9.0, look_.font.pointSizeF() * 0.7));
-    guideFont.setBold(true);
+    const QFont guideFont = guideFontOf(look_.font);
     guide_->setFont(guideFont);
     SetLabelColour(guide_, look_.guideText);
     const int guideHeight = QFontMetrics(guideFont).height();
@@ -184,7 +200,6 @@ void TrainingFrm::layoutWindow()
     cursor_->resize(int(std::lround(twipsToPixels(course_ == KanaCourse ? 340 : 170))), 3);
 
     keyboard_->setGeometry((width - keys.width()) / 2, keyboardTop, keys.width(), keys.height());
-    const int statusHeight = statusBar_->sizeHint().height();
     const int height = keyboardTop + keys.height() + 16 + statusHeight;
     statusBar_->setGeometry(0, height - statusHeight, width, statusHeight);
     setFixedSize(width, height);

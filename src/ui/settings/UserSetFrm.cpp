@@ -37,6 +37,8 @@ namespace {
 // The sample of the practice screen: the problem line (typed part, rest), the input
 // line with the cursor mark under its next place, and the input guide.
 const char16_t *const kSampleTexts[4] = {u"きょうは", u"taipu", u"いいてんきです", u"renshuu"};
+// Larger sizes are shown at this size, so that the dialog keeps to a laptop's screen.
+constexpr double kSampleLargestPoints = 36;
 
 // What a colour button and the sample part it stands for are called.
 const char16_t *const kColourCaptions[UserSetFrm::kColours] = {u"問題文（確定）", u"入力文", u"問題文",
@@ -321,6 +323,11 @@ QWidget *UserSetFrm::designTab()
     layout->addWidget(group(QStringLiteral("色の設定"), colours));
     auto *sampleBox = new QVBoxLayout;
     sampleBox->addWidget(Picture1);
+    QLabel *sampleNote = note(QStringLiteral("※%1ポイントを超える大きさは、サンプルでは%1ポイントで表示します。")
+                                  .arg(kSampleLargestPoints));
+    sampleNote->setObjectName(QStringLiteral("SampleNote"));
+    sampleNote->hide();
+    sampleBox->addWidget(sampleNote);
     layout->addWidget(group(QStringLiteral("表示サンプル"), sampleBox), 1);
     layout->addLayout(clearRow);
     auto *page = new QWidget;
@@ -507,11 +514,17 @@ void UserSetFrm::showSample()
     QPalette pal = Picture1->palette();
     pal.setColor(QPalette::Window, colours_[Background]);
     Picture1->setPalette(pal);
+    QFont sample = font_;
+    const bool capped = font_.pointSizeF() > kSampleLargestPoints;
+    if (capped)
+        sample.setPointSizeF(kSampleLargestPoints);
+    if (auto *sampleNote = findChild<QLabel *>(QStringLiteral("SampleNote")))
+        sampleNote->setVisible(capped);
     for (int i = 0; i < 4; ++i) {
-        QFont f = font_;
+        QFont f = sample;
         if (i == Guide) {
             // The practice screens show the guide smaller and bold.
-            f.setPointSizeF(std::max(9.0, font_.pointSizeF() * 0.7));
+            f.setPointSizeF(std::max(9.0, sample.pointSizeF() * 0.7));
             f.setBold(true);
         }
         Label12[i]->setFont(f);
@@ -523,7 +536,7 @@ void UserSetFrm::showSample()
         Label12[i]->setText(upper ? t.toUpper() : t);
     }
     Shape1->setFillColour(colours_[Input]);
-    Shape1->setFixedSize(QFontMetrics(font_).horizontalAdvance(u'm'), 3);
+    Shape1->setFixedSize(QFontMetrics(sample).horizontalAdvance(u'm'), 3);
 }
 
 void UserSetFrm::load()

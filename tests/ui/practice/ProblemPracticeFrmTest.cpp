@@ -164,6 +164,8 @@ private slots:
     void typedTextInputLineCursorAndMisses();
     void wrappedPassageKeepsCursorOnItsLine();
     void stepAndTimeLimits();
+    void clockCountsOnPastAnHour_data();
+    void clockCountsOnPastAnHour();
     void closeBoxRecordsNothing();
     void nothingToPractise_data();
     void nothingToPractise();
@@ -355,6 +357,37 @@ void ProblemPracticeFrmTest::stepAndTimeLimits()
     });
     QVERIFY(stepped.reachedResult);
     QCOMPARE(stepped.captions.last(), QStringLiteral(u"テスト問題 (Step 1)"));
+}
+
+void ProblemPracticeFrmTest::clockCountsOnPastAnHour_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("word") << int(PracticeKind::Word);
+    QTest::newRow("sentence") << int(PracticeKind::Sentence);
+}
+
+// A slow sentence run has no time limit, and a word run may be given an hour: the clock
+// counts minutes on instead of starting again at the hour.
+void ProblemPracticeFrmTest::clockCountsOnPastAnHour()
+{
+    QFETCH(int, kind);
+    const PracticeKind k = PracticeKind(kind);
+    Learner learner(RomajiCourse, 20);
+    RegisterDefaultProblemFiles(learner.state().CurUserDir);
+    std::unique_ptr<ProblemPracticeFrm> frm;
+    if (k == PracticeKind::Word)
+        frm = std::make_unique<WordFrm>();
+    else
+        frm = std::make_unique<SentFrm>();
+    frm->lesson = 1;
+    frm->settings = ReadProblemPracticeSettings(k, 1, CurUserIni());
+    QVERIFY(frm->prepare());
+    frm->show();
+    QCOMPARE(frm->clockLabel()->text(), QStringLiteral(u"練習時間 0分0秒"));
+    typeKey(frm.get(), frm->practice()->protocol().expectedKey());
+    learner.clock().advanceMs((65 * 60 + 7) * 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(frm->clockLabel()->text(), QStringLiteral(u"練習時間 65分7秒"), 2000);
+    frm->close();
 }
 
 void ProblemPracticeFrmTest::closeBoxRecordsNothing()
