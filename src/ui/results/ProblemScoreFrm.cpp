@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "userdata/ScoreUpdate.h"
 #include "userdata/UserRecord.h"
+#include "userdata/Users.h"
 #include "userdata/ZRSub.h"
 
 namespace zr {
@@ -70,7 +71,7 @@ void ProblemScoreFrm::unload()
     if (state.CurUserDir.isEmpty())
         return;
     QString error;
-    if (!SaveUserRecord(UserDataPath(state.CurUserDir), state.CurUser, &error)) {
+    if (!SaveUserFile(state.CurUserDir, state.CurUser, &error)) {
         ShowMessage({QStringLiteral(u"成績を保存できませんでした。\r\n") + error,
                      kind_ == PracticeKind::Word ? QStringLiteral(u"単語練習問題") : QStringLiteral(u"短文練習問題"),
                      MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok});

@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "userdata/ScoreUpdate.h"
 #include "userdata/UserRecord.h"
+#include "userdata/Users.h"
 #include "userdata/UserSettings.h"
 #include "userdata/ZRSub.h"
 
@@ -82,7 +83,7 @@ void TrScoreFrm::unload()
     if (state.CurUserDir.isEmpty())
         return;
     QString error;
-    if (!SaveUserRecord(UserDataPath(state.CurUserDir), state.CurUser, &error)) {
+    if (!SaveUserFile(state.CurUserDir, state.CurUser, &error)) {
         ShowMessage({QStringLiteral(u"成績を保存できませんでした。\r\n") + error, QStringLiteral(u"基本練習"),
                      MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok});
     }
