@@ -22,33 +22,46 @@ struct ParsedLine {
     QString value;  // key value
 };
 
-// The lines of a settings file; a missing file has none. Nothing when the file exists
+// The bytes of a settings file; a missing file has none. Nothing when the file exists
 // but could not be read whole (no permission, a folder, a device, over the size limit):
 // such a file must not be taken for an empty one, or a write would replace it.
-std::optional<QList<Line>> readLines(const QString &path, QString *error = nullptr)
+std::optional<QByteArray> readBytes(const QString &path, QString *error = nullptr)
 {
-    QList<Line> lines;
     if (!QFileInfo::exists(path))
-        return lines;
+        return QByteArray();
     QString why;
-    const std::optional<QByteArray> read = readFileBounded(path, kMaxIniFileBytes, &why);
-    if (!read) {
-        if (error)
-            *error = QStringLiteral("設定ファイル") + why;
-        return std::nullopt;
-    }
-    const QByteArray &data = *read;
+    std::optional<QByteArray> read = readFileBounded(path, kMaxIniFileBytes, &why);
+    if (!read && error)
+        *error = QStringLiteral("設定ファイル") + why;
+    return read;
+}
+
+// Calls visit with each line of the bytes, without its line break, until it returns
+// false.
+template <typename Visit>
+void forEachLine(QByteArrayView data, Visit &&visit)
+{
     qsizetype start = 0;
     while (start < data.size()) {
         qsizetype end = data.indexOf('\n', start);
         if (end < 0)
             end = data.size();
-        QByteArray raw = data.mid(start, end - start);
+        QByteArrayView raw = data.sliced(start, end - start);
         if (raw.endsWith('\r'))
             raw.chop(1);
-        lines.append({raw, fromAnsi(raw)});
+        if (!visit(raw))
+            return;
         start = end + 1;
     }
+}
+
+QList<Line> splitLines(QByteArrayView data)
+{
+    QList<Line> lines;
+    forEachLine(data, [&](QByteArrayView raw) {
+        lines.append({raw.toByteArray(), fromAnsi(raw)});
+        return true;
+    });
     return lines;
 }
 
@@ -131,24 +144,33 @@ QString cutToBytes(const QString &text, int maxBytes)
 int GetIniString(const QString &section, const QString &key, const QString &defaultValue,
                  QString &value, int bufferSize, const QString &file)
 {
+    return GetIniStringInData(section, key, defaultValue, value, bufferSize,
+                              readBytes(file).value_or(QByteArray()));
+}
+
+int GetIniStringInData(const QString &section, const QString &key, const QString &defaultValue,
+                       QString &value, int bufferSize, QByteArrayView data)
+{
     std::optional<QString> found;
     bool inSection = false;
-    for (const Line &line : readLines(file).value_or(QList<Line>())) {
-        const ParsedLine p = parse(line.text);
+    // Lines are decoded one at a time, up to the one that answers.
+    forEachLine(data, [&](QByteArrayView raw) {
+        const ParsedLine p = parse(fromAnsi(raw));
         if (p.kind == ParsedLine::Section) {
             if (inSection)
-                break;
+                return false;
             inSection = sameName(p.name, section);
         } else if (inSection && p.kind == ParsedLine::Key && sameName(p.name, key)) {
             found = p.value;
-            break;
+            return false;
         }
-    }
+        return true;
+    });
     value = cutToBytes(found.value_or(defaultValue), bufferSize - 1);
     return AnsiByteLength(value);
 }
 
-bool SetIniString(const QString &section, const QString &key, const QString &rawValue,
+bool SetIniString(const QString &section, const QString &key, const QString &value,
                   const QString &file, QString *error)
 {
     if (const QString why = badName(section, key); !why.isEmpty()) {
@@ -156,11 +178,29 @@ bool SetIniString(const QString &section, const QString &key, const QString &raw
             *error = why;
         return false;
     }
-    const QString value = oneLine(rawValue);
-    std::optional<QList<Line>> read = readLines(file, error);
+    const std::optional<QByteArray> read = readBytes(file, error);
     if (!read)
         return false;
-    QList<Line> &lines = *read;
+    const std::optional<QByteArray> written = SetIniStringInData(section, key, value, *read, error);
+    if (!written)
+        return false;
+    // Writing what the file already says changes nothing; the file is left alone.
+    if (*written == *read)
+        return true;
+    return writeFileAtomically(file, *written, error);
+}
+
+std::optional<QByteArray> SetIniStringInData(const QString &section, const QString &key,
+                                             const QString &rawValue, QByteArrayView data,
+                                             QString *error)
+{
+    if (const QString why = badName(section, key); !why.isEmpty()) {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    }
+    const QString value = oneLine(rawValue);
+    QList<Line> lines = splitLines(data);
 
     qsizetype sectionAt = -1;   // index of the section header
     qsizetype insertAt = -1;    // where a new key of the section goes
@@ -186,9 +226,8 @@ bool SetIniString(const QString &section, const QString &key, const QString &raw
         }
     }
 
-    // Writing what the file already says changes nothing; the file is left alone.
     if (keyAt >= 0 && parse(lines[keyAt].text).value == value)
-        return true;
+        return data.toByteArray();
 
     const QString entry = keySpelling + u'=' + value;
     const Line newLine{toAnsi(entry), entry};
@@ -202,12 +241,12 @@ bool SetIniString(const QString &section, const QString &key, const QString &raw
         lines.append(newLine);
     }
 
-    QByteArray data;
+    QByteArray out;
     for (const Line &line : lines) {
-        data.append(line.raw);
-        data.append("\r\n");
+        out.append(line.raw);
+        out.append("\r\n");
     }
-    return writeFileAtomically(file, data, error);
+    return out;
 }
 
 }  // namespace zr

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+#include <optional>
 
 namespace zr {
 
@@ -28,5 +32,14 @@ int GetIniString(const QString &section, const QString &key, const QString &defa
 // The settings reader goes on with its defaults either way.
 bool SetIniString(const QString &section, const QString &key, const QString &value,
                   const QString &file, QString *error = nullptr);
+
+// The same over a settings file's bytes already in memory. SetIniStringInData gives the
+// bytes the file holds after the write (data itself when the file already says so), or
+// nothing, with the reason in error, for a name that cannot be written.
+int GetIniStringInData(const QString &section, const QString &key, const QString &defaultValue,
+                       QString &value, int bufferSize, QByteArrayView data);
+std::optional<QByteArray> SetIniStringInData(const QString &section, const QString &key,
+                                             const QString &value, QByteArrayView data,
+                                             QString *error = nullptr);
 
 }  // namespace zr

@@ -37,6 +37,8 @@ struct UserFile {
 };
 
 UserFile ReadUserFile(const QString &folder);
+// The same for the bytes of the folder's "user.dat", already in memory.
+UserFile ReadUserFile(const QString &folder, QByteArrayView data);
 
 // The checks ReadUserFile makes on a record it could read completely: the header fields
 // and every time value and count.
