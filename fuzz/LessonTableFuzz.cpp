@@ -7,9 +7,8 @@ using namespace zr;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString path = fuzz::putInput(QStringLiteral("lesson.tbl"), data, size);
     QString error;
-    const auto lines = ReadLessonTable(path, &error);
+    const auto lines = ParseLessonTable(fuzz::bytes(data, size), &error, QStringLiteral("lesson.tbl"));
     if (!lines)
         return 0;
     const ChapterTable chapters(*lines);

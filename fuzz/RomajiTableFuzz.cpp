@@ -5,14 +5,14 @@
 #include "engine/RmjChk.h"
 #include "engine/RomajiTable.h"
 #include "keyboard/KeyboardModel.h"
+#include "platform/Cp932.h"
 
 using namespace zr;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString path = fuzz::putInput(QStringLiteral("table.tbl"), data, size);
     QString error;
-    const auto entries = ReadDefaultTable(path, &error);
+    const auto entries = ParseDefaultTable(fromAnsi(fuzz::bytes(data, size)), &error, QStringLiteral("table.tbl"));
     if (!entries)
         return 0;
     RomajiTable table;

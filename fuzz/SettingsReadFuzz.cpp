@@ -8,7 +8,7 @@ using namespace zr;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString path = fuzz::putInput(QStringLiteral("user.ini"), data, size);
+    const QByteArrayView file = fuzz::bytes(data, size);
     static const char *const keys[][2] = {
         {"General", "Font"}, {"General", "ErrorSound"}, {"Training", "LessonTime"},
         {"WordLsn", "L1"},   {"WordLsn", "LT1"},       {"", ""},
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QString value;
     for (const auto &k : keys) {
         for (int buffer : {255, 1, 0})
-            GetIniString(QString::fromLatin1(k[0]), QString::fromLatin1(k[1]), QStringLiteral("x"), value, buffer, path);
+            GetIniStringInData(QString::fromLatin1(k[0]), QString::fromLatin1(k[1]), QStringLiteral("x"), value, buffer, file);
     }
     return 0;
 }

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const auto *zero = static_cast<const uint8_t *>(std::memchr(data, 0, size));
     const size_t fileSize = zero ? size_t(zero - data) : size;
-    const QString path = fuzz::putInput(QStringLiteral("user.ini"), data, fileSize);
+    const QByteArrayView file = fuzz::bytes(data, fileSize);
 
     const uint8_t *rest = zero ? zero + 1 : data + size;
     const size_t restSize = size_t(data + size - rest);
@@ -45,11 +45,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
 
     QString before;
-    GetIniString(section, key, QString(), before, 255, path);
-    if (!SetIniString(section, key, value, path))
+    GetIniStringInData(section, key, QString(), before, 255, file);
+    const std::optional<QByteArray> written = SetIniStringInData(section, key, value, file);
+    if (!written)
         return 0;
     QString after;
-    GetIniString(section, key, QString(), after, 255, path);
+    GetIniStringInData(section, key, QString(), after, 255, *written);
     if (after != value)
         __builtin_trap();
     return 0;

@@ -7,11 +7,11 @@ using namespace zr;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString path = fuzz::putInput(QStringLiteral("words.zrd"), data, size);
-    ProblemFileStatus status;
-    const WordDictionary d = ReadWordDictionary(path, &status);
+    const QByteArrayView file = fuzz::bytes(data, size);
+    bool truncated = false;
+    const WordDictionary d = ParseWordDictionary(file, &truncated);
     (void)d.words();
     (void)d.wordCount();
-    (void)ReadProblemTitle(path);
+    (void)ParseProblemTitle(file);
     return 0;
 }

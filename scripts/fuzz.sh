@@ -4,7 +4,9 @@
 # cores (ZR_FUZZ_JOBS sets another number). The corpus grows in build-fuzz/corpus; the
 # seeds are the shipped files, the hand-made records of fuzz/make_seeds.py and the
 # regression inputs in fuzz/regressions/TARGET (add any crash input there). Exit status
-# 1 when a target found a crash, a leak or undefined behaviour.
+# 1 when a target found a crash, a leak or undefined behaviour. ZR_FUZZ_RESOURCES may
+# name the installation folder ("resource") of another build for the shipped seeds;
+# otherwise build-fuzz makes its own.
 #
 # usage: scripts/fuzz.sh [SECONDS] [TARGET...]
 set -euo pipefail
@@ -21,11 +23,19 @@ command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=cca
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -gline-tables-only" \
   -DCMAKE_CXX_COMPILER=clang++ \
   -DZR_SANITIZE=ON -DZR_FUZZ=ON -DZR_BUILD_TESTS=OFF -DZR_BUILD_BENCHMARKS=OFF "${launcher[@]}" >/dev/null
-cmake --build "$build" --target fuzzers resources -j "$(nproc)"
+resources=${ZR_FUZZ_RESOURCES:-}
+if [ -n "$resources" ]; then
+  cmake --build "$build" --target fuzzers -j "$(nproc)"
+else
+  cmake --build "$build" --target fuzzers resources -j "$(nproc)"
+  resources=$build/bin/resource
+fi
 rm -rf "$build/seeds"
-python3 fuzz/make_seeds.py "$build/seeds" "$build/bin/resource"
+python3 fuzz/make_seeds.py "$build/seeds" "$resources"
 
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+# Recording each allocation's stack is much of a run's time; two frames keep the reports
+# readable. Replay an input with ASAN_OPTIONS=malloc_context_size=30 for whole stacks.
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:malloc_context_size=2
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 mkdir -p "$build/logs" "$build/crashes"

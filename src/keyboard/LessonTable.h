@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -47,5 +48,9 @@ QString LessonTableFile(int course);
 // missing last line break is fine). Lines are not trimmed. A file that cannot be read
 // or that has more than 35 lines is refused with a message naming the file.
 std::optional<QStringList> ReadLessonTable(const QString &path, QString *error);
+
+// The same over a table's bytes already in memory; fileName names it in the messages.
+std::optional<QStringList> ParseLessonTable(QByteArrayView data, QString *error,
+                                            const QString &fileName = QString());
 
 }  // namespace zr

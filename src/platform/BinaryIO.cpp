@@ -19,24 +19,16 @@
 namespace zr {
 
 BinaryReader::BinaryReader(QIODevice &device)
-    : device_(device), remaining_(device.isSequential() ? 0 : device.size() - device.pos())
+    : device_(&device), remaining_(device.isSequential() ? 0 : device.size() - device.pos())
 {
 }
 
+BinaryReader::BinaryReader(QByteArrayView data) : data_(data), remaining_(data.size()) {}
+
 QByteArray BinaryReader::take(qint64 bytes)
 {
-    if (bytes > remaining_) {
-        truncated_ = true;
-        return {};
-    }
-    QByteArray data = device_.read(bytes);
-    remaining_ -= bytes;
-    if (data.size() != bytes) {
-        truncated_ = true;
-        remaining_ = 0;
-        return {};
-    }
-    return data;
+    QByteArray data(bytes, Qt::Uninitialized);
+    return takeInto(data.data(), bytes) ? data : QByteArray();
 }
 
 bool BinaryReader::takeInto(char *buffer, qint64 bytes)
@@ -45,7 +37,12 @@ bool BinaryReader::takeInto(char *buffer, qint64 bytes)
         truncated_ = true;
         return false;
     }
-    const qint64 got = device_.read(buffer, bytes);
+    if (!device_) {
+        std::memcpy(buffer, data_.data() + (data_.size() - remaining_), size_t(bytes));
+        remaining_ -= bytes;
+        return true;
+    }
+    const qint64 got = device_->read(buffer, bytes);
     remaining_ -= bytes;
     if (got != bytes) {
         truncated_ = true;
@@ -72,6 +69,34 @@ double BinaryReader::readDouble()
     return value;
 }
 
+void BinaryReader::readDoubles(double *values, qsizetype count)
+{
+    if (device_) {
+        for (qsizetype i = 0; i < count; ++i)
+            values[i] = readDouble();
+        return;
+    }
+    // Whole numbers while the bytes last; the rest reads as zeros, as each readDouble
+    // past the end would.
+    const qsizetype whole = std::min<qsizetype>(count, qsizetype(remaining_ / 8));
+    if (whole > 0) {
+        const char *bytes = data_.data() + (data_.size() - remaining_);
+        if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+            std::memcpy(values, bytes, size_t(whole) * 8);
+        } else {
+            for (qsizetype i = 0; i < whole; ++i) {
+                const quint64 bits = qFromLittleEndian<quint64>(bytes + 8 * i);
+                std::memcpy(&values[i], &bits, sizeof bits);
+            }
+        }
+        remaining_ -= whole * 8;
+    }
+    if (whole < count) {
+        truncated_ = true;
+        std::fill(values + whole, values + count, 0.0);
+    }
+}
+
 QString BinaryReader::readString()
 {
     const quint16 count = quint16(readInt16());
@@ -83,6 +108,11 @@ QString BinaryReader::readString()
         skip(remaining_);
         return {};
     }
+    if (!device_) {
+        const QByteArrayView bytes = data_.sliced(data_.size() - remaining_, count);
+        remaining_ -= count;
+        return fromAnsi(bytes);
+    }
     return fromAnsi(take(count));
 }
 
@@ -92,7 +122,8 @@ void BinaryReader::skip(qint64 bytes)
         truncated_ = true;
         bytes = remaining_;
     }
-    device_.skip(bytes);
+    if (device_)
+        device_->skip(bytes);
     remaining_ -= bytes;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <optional>
@@ -16,9 +17,14 @@ namespace zr {
 class BinaryReader {
 public:
     explicit BinaryReader(QIODevice &device);
+    // Reads bytes already in memory, which must stay there while the reader reads.
+    explicit BinaryReader(QByteArrayView data);
 
     qint16 readInt16();
     double readDouble();
+    // count numbers in a row, as many readDouble calls would read them, at a fraction of
+    // the cost (a learner's record holds about 7,700).
+    void readDoubles(double *values, qsizetype count);
     QString readString();
     void skip(qint64 bytes);
 
@@ -29,7 +35,8 @@ private:
     // Numbers are read into the caller's buffer: a record holds thousands of them.
     bool takeInto(char *buffer, qint64 bytes);
 
-    QIODevice &device_;
+    QIODevice *device_ = nullptr;   // null when reading from memory
+    QByteArrayView data_;
     qint64 remaining_;
     bool truncated_ = false;
 };

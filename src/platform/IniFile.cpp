@@ -23,33 +23,46 @@ struct ParsedLine {
     QString value;  // key value
 };
 
-// The lines of a settings file; a missing file has none. Nothing when the file exists
+// The bytes of a settings file; a missing file has none. Nothing when the file exists
 // but could not be read whole (no permission, a folder, a device, over the size limit):
 // such a file must not be taken for an empty one, or a write would replace it.
-std::optional<QList<Line>> readLines(const QString &path, QString *error = nullptr)
+std::optional<QByteArray> readBytes(const QString &path, QString *error = nullptr)
 {
-    QList<Line> lines;
     if (!QFileInfo::exists(path))
-        return lines;
+        return QByteArray();
     QString why;
-    const std::optional<QByteArray> read = readFileBounded(path, kMaxIniFileBytes, &why);
-    if (!read) {
-        if (error)
-            *error = QStringLiteral("設定ファイル") + why;
-        return std::nullopt;
-    }
-    const QByteArray &data = *read;
+    std::optional<QByteArray> read = readFileBounded(path, kMaxIniFileBytes, &why);
+    if (!read && error)
+        *error = QStringLiteral("設定ファイル") + why;
+    return read;
+}
+
+// Calls visit with each line of the bytes, without its line break, until it returns
+// false.
+template <typename Visit>
+void forEachLine(QByteArrayView data, Visit &&visit)
+{
     qsizetype start = 0;
     while (start < data.size()) {
         qsizetype end = data.indexOf('\n', start);
         if (end < 0)
             end = data.size();
-        QByteArray raw = data.mid(start, end - start);
+        QByteArrayView raw = data.sliced(start, end - start);
         if (raw.endsWith('\r'))
             raw.chop(1);
-        lines.append({raw, fromAnsi(raw)});
+        if (!visit(raw))
+            return;
         start = end + 1;
     }
+}
+
+QList<Line> splitLines(QByteArrayView data)
+{
+    QList<Line> lines;
+    forEachLine(data, [&](QByteArrayView raw) {
+        lines.append({raw.toByteArray(), fromAnsi(raw)});
+        return true;
+    });
     return lines;
 }
 
@@ -132,27 +145,30 @@ QString cutToBytes(const QString &text, int maxBytes)
 int GetIniString(const QString &section, const QString &key, const QString &defaultValue,
                  QString &value, int bufferSize, const QString &file)
 {
+    return GetIniStringInData(section, key, defaultValue, value, bufferSize,
+                              readBytes(file).value_or(QByteArray()));
+}
+
+int GetIniStringInData(const QString &section, const QString &key, const QString &defaultValue,
+                       QString &value, int bufferSize, QByteArrayView data)
+{
     std::optional<QString> found;
     bool inSection = false;
-    for (const Line &line : readLines(file).value_or(QList<Line>())) {
-        const ParsedLine p = parse(line.text);
+    // Lines are decoded one at a time, up to the one that answers.
+    forEachLine(data, [&](QByteArrayView raw) {
+        const ParsedLine p = parse(fromAnsi(raw));
         if (p.kind == ParsedLine::Section) {
             if (inSection)
-                break;
+                return false;
             inSection = sameName(p.name, section);
         } else if (inSection && p.kind == ParsedLine::Key && sameName(p.name, key)) {
             found = p.value;
-            break;
+            return false;
         }
-    }
+        return true;
+    });
     value = cutToBytes(found.value_or(defaultValue), bufferSize - 1);
     return AnsiByteLength(value);
-}
-
-bool SetIniString(const QString &section, const QString &key, const QString &value,
-                  const QString &file, QString *error)
-{
-    return SetIniStrings({{section, key, value}}, file, error);
 }
 
 namespace {
@@ -204,6 +220,36 @@ bool applyEntry(QList<Line> &lines, const IniEntry &entry)
 
 }  // namespace
 
+std::optional<QByteArray> SetIniStringsInData(const QList<IniEntry> &entries, QByteArrayView data,
+                                              QString *error)
+{
+    for (const IniEntry &entry : entries) {
+        if (const QString why = badName(entry.section, entry.key); !why.isEmpty()) {
+            if (error)
+                *error = why;
+            return std::nullopt;
+        }
+    }
+    QList<Line> lines = splitLines(data);
+    bool changed = false;
+    for (const IniEntry &entry : entries)
+        changed = applyEntry(lines, entry) || changed;
+    if (!changed)
+        return data.toByteArray();
+    QByteArray out;
+    for (const Line &line : lines) {
+        out.append(line.raw);
+        out.append("\r\n");
+    }
+    return out;
+}
+
+std::optional<QByteArray> SetIniStringInData(const QString &section, const QString &key,
+                                             const QString &value, QByteArrayView data, QString *error)
+{
+    return SetIniStringsInData({{section, key, value}}, data, error);
+}
+
 bool SetIniStrings(const QList<IniEntry> &entries, const QString &file, QString *error)
 {
     for (const IniEntry &entry : entries) {
@@ -213,28 +259,22 @@ bool SetIniStrings(const QList<IniEntry> &entries, const QString &file, QString 
             return false;
         }
     }
-    std::optional<QList<Line>> read = readLines(file, error);
+    const std::optional<QByteArray> read = readBytes(file, error);
     if (!read)
         return false;
-    QList<Line> &lines = *read;
-    const QList<Line> before = lines;
-    bool changed = false;
-    for (const IniEntry &entry : entries)
-        changed = applyEntry(lines, entry) || changed;
+    const std::optional<QByteArray> written = SetIniStringsInData(entries, *read, error);
+    if (!written)
+        return false;
     // Writing what the file already says changes nothing; the file is left alone.
-    const auto sameLines = [&] {
-        return std::equal(lines.begin(), lines.end(), before.begin(), before.end(),
-                          [](const Line &a, const Line &b) { return a.raw == b.raw; });
-    };
-    if (!changed || sameLines())
+    if (*written == *read)
         return true;
+    return writeFileAtomically(file, *written, error);
+}
 
-    QByteArray data;
-    for (const Line &line : lines) {
-        data.append(line.raw);
-        data.append("\r\n");
-    }
-    return writeFileAtomically(file, data, error);
+bool SetIniString(const QString &section, const QString &key, const QString &value,
+                  const QString &file, QString *error)
+{
+    return SetIniStrings({{section, key, value}}, file, error);
 }
 
 }  // namespace zr

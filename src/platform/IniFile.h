@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 namespace zr {
 
@@ -39,5 +43,16 @@ struct IniEntry {
     QString value;
 };
 bool SetIniStrings(const QList<IniEntry> &entries, const QString &file, QString *error = nullptr);
+
+// The same over a settings file's bytes already in memory. SetIniStringInData gives the
+// bytes the file holds after the write (data itself when the file already says so), or
+// nothing, with the reason in error, for a name that cannot be written.
+int GetIniStringInData(const QString &section, const QString &key, const QString &defaultValue,
+                       QString &value, int bufferSize, QByteArrayView data);
+std::optional<QByteArray> SetIniStringInData(const QString &section, const QString &key,
+                                             const QString &value, QByteArrayView data,
+                                             QString *error = nullptr);
+std::optional<QByteArray> SetIniStringsInData(const QList<IniEntry> &entries, QByteArrayView data,
+                                              QString *error = nullptr);
 
 }  // namespace zr

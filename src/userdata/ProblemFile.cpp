@@ -3,8 +3,6 @@
 #include "platform/BinaryIO.h"
 #include "platform/Cp932.h"
 
-#include <QBuffer>
-
 namespace zr {
 namespace {
 
@@ -13,26 +11,27 @@ constexpr int kReservedBytes = 4;
 // memory.
 constexpr qint64 kMaxProblemFileBytes = 8 * 1024 * 1024;
 
-// Opens the file and reads title, reserved bytes and description; the reader then
-// stands at the items.
+// Reads title, reserved bytes and description from the bytes of a problem file; the
+// reader then stands at the items. True when the bytes held everything read.
 template <typename Body>
-void readProblemFile(const QString &path, ProblemFileStatus *status, QString &title,
-                     QString &description, Body &&body)
+bool readProblemData(QByteArrayView data, QString &title, QString &description, Body &&body)
 {
-    std::optional<QByteArray> data = readFileBounded(path, kMaxProblemFileBytes, nullptr);
-    if (status)
-        *status = {data.has_value(), false};
-    if (!data)
-        return;
-    QBuffer file(&*data);
-    file.open(QIODevice::ReadOnly);
-    BinaryReader r(file);
+    BinaryReader r(data);
     title = r.readString();
     r.skip(kReservedBytes);
     description = r.readString();
     body(r);
+    return !r.truncated();
+}
+
+// The bytes of a problem file; nothing when it is missing or cannot be read, which
+// reads as an empty file that is not cut short.
+std::optional<QByteArray> readProblemBytes(const QString &path, ProblemFileStatus *status)
+{
+    std::optional<QByteArray> data = readFileBounded(path, kMaxProblemFileBytes, nullptr);
     if (status)
-        status->truncated = r.truncated();
+        *status = {data.has_value(), false};
+    return data;
 }
 
 void writeHeader(BinaryWriter &w, const QString &title, const QString &description)
@@ -40,6 +39,27 @@ void writeHeader(BinaryWriter &w, const QString &title, const QString &descripti
     w.writeString(title);
     w.writeBytes(QByteArray(kReservedBytes, '\0'));
     w.writeString(description);
+}
+
+// The items of each kind of problem file, whatever holds its bytes.
+void readWords(BinaryReader &r, WordDictionary &d)
+{
+    d.entries.clear();
+    d.entries.reserve(WordDictionary::kEntries);
+    for (int i = 0; i < WordDictionary::kEntries; ++i) {
+        QString display = r.readString();
+        d.entries.append({std::move(display), r.readString()});
+    }
+}
+
+void readSentences(BinaryReader &r, SentenceSet &s)
+{
+    for (SentenceSet::Problem &problem : s.problems) {
+        for (ProblemItem &line : problem)
+            line.display = r.readString();
+        for (ProblemItem &line : problem)
+            line.reading = r.readString();
+    }
 }
 
 }  // namespace
@@ -70,35 +90,43 @@ QList<ProblemItem> SentenceSet::lines(int p) const
 
 WordDictionary ReadWordDictionary(const QString &path, ProblemFileStatus *status)
 {
-    WordDictionary d;
-    d.entries.resize(WordDictionary::kEntries);
-    readProblemFile(path, status, d.title, d.description, [&](BinaryReader &r) {
-        for (ProblemItem &item : d.entries) {
-            item.display = r.readString();
-            item.reading = r.readString();
-        }
-    });
-    return d;
+    const std::optional<QByteArray> data = readProblemBytes(path, status);
+    return ParseWordDictionary(data.value_or(QByteArray()), data && status ? &status->truncated : nullptr);
 }
 
 SentenceSet ReadSentenceSet(const QString &path, ProblemFileStatus *status)
 {
-    SentenceSet s;
-    readProblemFile(path, status, s.title, s.description, [&](BinaryReader &r) {
-        for (SentenceSet::Problem &problem : s.problems) {
-            for (ProblemItem &line : problem)
-                line.display = r.readString();
-            for (ProblemItem &line : problem)
-                line.reading = r.readString();
-        }
-    });
-    return s;
+    const std::optional<QByteArray> data = readProblemBytes(path, status);
+    return ParseSentenceSet(data.value_or(QByteArray()), data && status ? &status->truncated : nullptr);
 }
 
 QString ReadProblemTitle(const QString &path)
 {
+    return ParseProblemTitle(readProblemBytes(path, nullptr).value_or(QByteArray()));
+}
+
+WordDictionary ParseWordDictionary(QByteArrayView data, bool *truncated)
+{
+    WordDictionary d;
+    const bool whole = readProblemData(data, d.title, d.description, [&](BinaryReader &r) { readWords(r, d); });
+    if (truncated)
+        *truncated = !whole;
+    return d;
+}
+
+SentenceSet ParseSentenceSet(QByteArrayView data, bool *truncated)
+{
+    SentenceSet s;
+    const bool whole = readProblemData(data, s.title, s.description, [&](BinaryReader &r) { readSentences(r, s); });
+    if (truncated)
+        *truncated = !whole;
+    return s;
+}
+
+QString ParseProblemTitle(QByteArrayView data)
+{
     QString title, description;
-    readProblemFile(path, nullptr, title, description, [](BinaryReader &) {});
+    readProblemData(data, title, description, [](BinaryReader &) {});
     return CleanProblemTitle(title);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -60,6 +61,12 @@ SentenceSet ReadSentenceSet(const QString &path, ProblemFileStatus *status = nul
 // The title at the head of either kind of problem file, cleaned for the learner's lists
 // and settings (CleanProblemTitle); empty when there is none.
 QString ReadProblemTitle(const QString &path);
+
+// The same over a file's bytes already in memory; truncated, when given, tells whether
+// the bytes ended before everything was read.
+WordDictionary ParseWordDictionary(QByteArrayView data, bool *truncated = nullptr);
+SentenceSet ParseSentenceSet(QByteArrayView data, bool *truncated = nullptr);
+QString ParseProblemTitle(QByteArrayView data);
 
 // A title as a settings line can hold it: every run of control characters (line breaks,
 // tabs, NUL) becomes one blank, blanks at both ends go, and the text is cut to the 254

@@ -2,8 +2,6 @@
 
 #include "platform/BinaryIO.h"
 
-#include <QBuffer>
-
 #include <algorithm>
 
 namespace zr {
@@ -21,12 +19,16 @@ void writeScore(BinaryWriter &w, const ScoreRecord &r)
 
 ScoreRecord readScore(BinaryReader &r)
 {
+    constexpr int kDays = ScoreRecord::kDays;
+    double v[2 + 5 * kDays];
+    r.readDoubles(v, std::size(v));
     ScoreRecord s;
-    s.TotalTime = r.readDouble();
-    s.PracticeCount = r.readDouble();
-    for (auto *day : {&s.DayChars, &s.DayKeys, &s.DayMisses, &s.DayTime, &s.DayDate}) {
-        for (double &v : *day)
-            v = r.readDouble();
+    s.TotalTime = v[0];
+    s.PracticeCount = v[1];
+    const double *day = v + 2;
+    for (auto *field : {&s.DayChars, &s.DayKeys, &s.DayMisses, &s.DayTime, &s.DayDate}) {
+        std::copy(day, day + kDays, field->begin());
+        day += kDays;
     }
     return s;
 }
@@ -129,9 +131,10 @@ QByteArray SerializeUserRecord(const UserRecord &rec)
     return w.data();
 }
 
-UserRecord ReadUserRecord(QIODevice &device, bool *truncated, bool *headerCut)
+namespace {
+
+UserRecord readRecord(BinaryReader &r, bool *truncated, bool *headerCut)
 {
-    BinaryReader r(device);
     UserRecord rec;
     readHeader(r, rec);
     if (headerCut)
@@ -146,15 +149,27 @@ UserRecord ReadUserRecord(QIODevice &device, bool *truncated, bool *headerCut)
     return rec;
 }
 
+}  // namespace
+
+UserRecord ReadUserRecord(QIODevice &device, bool *truncated, bool *headerCut)
+{
+    BinaryReader r(device);
+    return readRecord(r, truncated, headerCut);
+}
+
+UserRecord ParseUserRecord(QByteArrayView data, bool *truncated, bool *headerCut)
+{
+    BinaryReader r(data);
+    return readRecord(r, truncated, headerCut);
+}
+
 std::optional<UserRecord> LoadUserRecord(const QString &path, QString *error, bool *truncated,
                                          bool *headerCut)
 {
     std::optional<QByteArray> data = readFileBounded(path, kMaxUserRecordBytes, error);
     if (!data)
         return std::nullopt;
-    QBuffer file(&*data);
-    file.open(QIODevice::ReadOnly);
-    return ReadUserRecord(file, truncated, headerCut);
+    return ParseUserRecord(*data, truncated, headerCut);
 }
 
 bool SaveUserRecord(const QString &path, const UserRecord &record, QString *error)
@@ -168,9 +183,13 @@ std::optional<LegacyUserRecord> LoadLegacyUserRecord(const QString &path, QStrin
     std::optional<QByteArray> data = readFileBounded(path, kMaxUserRecordBytes, error);
     if (!data)
         return std::nullopt;
-    QBuffer file(&*data);
-    file.open(QIODevice::ReadOnly);
-    BinaryReader r(file);
+    return ParseLegacyUserRecord(*data, error, truncated, headerCut);
+}
+
+std::optional<LegacyUserRecord> ParseLegacyUserRecord(QByteArrayView data, QString *error,
+                                                      bool *truncated, bool *headerCut)
+{
+    BinaryReader r(data);
     LegacyUserRecord rec;
     readHeader(r, rec);
     if (headerCut)

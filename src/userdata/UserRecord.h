@@ -4,6 +4,7 @@
 #include "results/ScoreRecord.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -60,6 +61,8 @@ QByteArray SerializeUserRecord(const UserRecord &record);
 // headerCut whether the file ended already within the header (version, name, course,
 // progress, total time), so that even those are not known.
 UserRecord ReadUserRecord(QIODevice &device, bool *truncated = nullptr, bool *headerCut = nullptr);
+// The same over a record's bytes already in memory.
+UserRecord ParseUserRecord(QByteArrayView data, bool *truncated = nullptr, bool *headerCut = nullptr);
 
 // Loads "user.dat". Fails with a message when the file cannot be opened.
 std::optional<UserRecord> LoadUserRecord(const QString &path, QString *error,
@@ -90,6 +93,10 @@ struct LegacyUserRecord {
 std::optional<LegacyUserRecord> LoadLegacyUserRecord(const QString &path, QString *error,
                                                      bool *truncated = nullptr,
                                                      bool *headerCut = nullptr);
+// The same over a record's bytes already in memory.
+std::optional<LegacyUserRecord> ParseLegacyUserRecord(QByteArrayView data, QString *error,
+                                                      bool *truncated = nullptr,
+                                                      bool *headerCut = nullptr);
 
 // Builds the current record from an old one: Chapter scores copied as far as the new
 // block reaches (none for version 3), the first ten word, sentence and spare records

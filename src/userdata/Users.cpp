@@ -106,6 +106,22 @@ bool validBlock(const std::array<ScoreRecord, N> &block)
     return true;
 }
 
+// What is wrong with a record as read; headerCut tells that the bytes ended within its
+// header.
+RecordProblem judgeRecord(const UserRecord &record, bool headerCut)
+{
+    const qint16 version = record.FormatVersion;
+    if (version >= 3 && version <= 5)
+        return RecordProblem::OldLayout;
+    if (version != UserRecord::kCurrentVersion)
+        return RecordProblem::UnknownVersion;
+    if (headerCut)
+        return RecordProblem::Truncated;
+    // A record cut short after its header reads its missing tail as zeros (no practice
+    // there yet); it is the learner's record all the same.
+    return CheckUserRecord(record);
+}
+
 }  // namespace
 
 
@@ -144,17 +160,17 @@ UserFile ReadUserFile(const QString &folder)
         return f;
     }
     f.record = std::move(*record);
-    const qint16 version = f.record.FormatVersion;
-    if (version >= 3 && version <= 5)
-        f.problem = RecordProblem::OldLayout;
-    else if (version != UserRecord::kCurrentVersion)
-        f.problem = RecordProblem::UnknownVersion;
-    else if (headerCut)
-        f.problem = RecordProblem::Truncated;
-    else
-        // A record cut short after its header reads its missing tail as zeros (no
-        // practice there yet); it is the learner's record all the same.
-        f.problem = CheckUserRecord(f.record);
+    f.problem = judgeRecord(f.record, headerCut);
+    return f;
+}
+
+UserFile ReadUserFile(const QString &folder, QByteArrayView data)
+{
+    UserFile f;
+    f.folder = folder;
+    bool headerCut = false;
+    f.record = ParseUserRecord(data, nullptr, &headerCut);
+    f.problem = judgeRecord(f.record, headerCut);
     return f;
 }
 

@@ -37,6 +37,8 @@ struct UserFile {
 };
 
 UserFile ReadUserFile(const QString &folder);
+// The same for the bytes of the folder's "user.dat", already in memory.
+UserFile ReadUserFile(const QString &folder, QByteArrayView data);
 
 // Saves a learner's record to folder/user.dat; every save of a learner's record goes
 // through here. A file there that does not read whole as a record of its format (cut

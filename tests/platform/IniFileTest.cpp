@@ -133,6 +133,24 @@ TEST(IniFile, WritingTheSameValueLeavesTheFileAlone)
     EXPECT_EQ(readBytes(ini), QByteArray("[A]\r\nkey=other\r\n"));
 }
 
+// The same settings held in memory: a write gives the new bytes, or the very same bytes
+// when the setting is already there.
+TEST(IniFile, BytesInMemoryReadAndWriteAsTheFileDoes)
+{
+    const QByteArray data = "[A]\nkey = same\n[B]\nx=1";
+    QString value;
+    EXPECT_EQ(GetIniStringInData("a", "KEY", "none", value, 255, data), 4);
+    EXPECT_EQ(value, "same");
+    GetIniStringInData("B", "key", "none", value, 255, data);
+    EXPECT_EQ(value, "none");
+
+    EXPECT_EQ(SetIniStringInData("A", "key", "same", data), data);
+    EXPECT_EQ(SetIniStringInData("b", "y", "2", data), QByteArray("[A]\r\nkey = same\r\n[B]\r\nx=1\r\ny=2\r\n"));
+    QString error;
+    EXPECT_FALSE(SetIniStringInData("A", "k=ey", "v", data, &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
 TEST(IniFile, WritingIntoAMissingFolderFails)
 {
     TempDir dir;

@@ -104,6 +104,14 @@ TEST(WordDictionary, MissingAndCutFilesReadAsEmpty)
     // A count beyond the end of the file reads as an empty title.
     writeBytes(dir.file("bad.zrd"), storedInt16(-1) + "xyz");
     EXPECT_TRUE(ReadProblemTitle(dir.file("bad.zrd")).isEmpty());
+
+    // The bytes in memory read as the file does.
+    bool truncated = false;
+    EXPECT_EQ(ParseWordDictionary(full.left(40), &truncated).entries, cut.entries);
+    EXPECT_TRUE(truncated);
+    EXPECT_EQ(ParseWordDictionary(full, &truncated).words(), dictionary(3).words());
+    EXPECT_FALSE(truncated);
+    EXPECT_EQ(ParseProblemTitle(full), QStringLiteral(u"テスト"));
 }
 
 TEST(SentenceSet, ProblemsOfLinesRoundTrip)

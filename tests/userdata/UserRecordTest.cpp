@@ -184,6 +184,27 @@ TEST(UserRecordFile, TruncatedFilesReadZerosAndEmptyStrings)
     EXPECT_EQ(r.RomajiTable.row(1).kana, QString());
 }
 
+// Bytes in memory read as the same bytes behind a device do, wherever they end: within a
+// number, a string, a score record or the table.
+TEST(UserRecordFile, MemoryAndDeviceReadTheSame)
+{
+    const QByteArray full = SerializeUserRecord(sampleRecord());
+    for (int cut : {0, 1, 5, 15, 21, 22, 27, 6000, 6003, 43123, 61623, 61630, 61631, int(full.size()) - 3,
+                    int(full.size())}) {
+        SCOPED_TRACE(cut);
+        bool truncated = false, headerCut = false, deviceTruncated = false, deviceHeaderCut = false;
+        const UserRecord fromMemory = ParseUserRecord(full.left(cut), &truncated, &headerCut);
+        QByteArray copy = full.left(cut);
+        QBuffer buffer(&copy);
+        buffer.open(QIODevice::ReadOnly);
+        const UserRecord fromDevice = ReadUserRecord(buffer, &deviceTruncated, &deviceHeaderCut);
+        EXPECT_EQ(fromMemory, fromDevice);
+        EXPECT_EQ(truncated, deviceTruncated);
+        EXPECT_EQ(headerCut, deviceHeaderCut);
+        EXPECT_EQ(truncated, cut < full.size());
+    }
+}
+
 TEST(UserRecordFile, AStringCountBeyondTheEndReadsAsEmpty)
 {
     // Version 6, then a name that claims 60000 bytes in a file of a few bytes.
