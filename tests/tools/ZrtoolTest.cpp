@@ -219,7 +219,7 @@ TEST(Zrtool, ProblemBuildAndShow)
     EXPECT_EQ(problems[1].toArray(), QJsonArray({QJsonArray({"C", u"う"_qs})}));
     EXPECT_TRUE(problems[2].toArray().isEmpty());
 
-    writeBytes(dir.file("bad.txt"), u"@title t\n赤 あか\n"_qs.toUtf8());
+    writeBytes(dir.file("bad.txt"), u"@title t\n赤\tあ\tか\n"_qs.toUtf8());
     expectBadInput({"problem", "build", "--word", dir.file("bad.txt"), dir.file("bad.zrd")});
     EXPECT_TRUE(zrtool({"problem", "build", "--word", dir.file("bad.txt"), dir.file("bad.zrd")})
                     .err.contains("bad.txt:2:"));
