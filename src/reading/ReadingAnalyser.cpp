@@ -287,6 +287,12 @@ ReadingAnalyser::ReadingAnalyser(const QString &dictionaryFolder) : impl_(std::m
 
 ReadingAnalyser::~ReadingAnalyser() = default;
 
+const ReadingAnalyser &DefaultReadingAnalyser()
+{
+    static const ReadingAnalyser analyser;
+    return analyser;
+}
+
 QString ReadingAnalyser::problem() const
 {
     const QString folder = QDir::toNativeSeparators(folder_);

@@ -5,6 +5,7 @@
 #include <QStringView>
 
 #include <memory>
+#include <optional>
 
 namespace zr {
 
@@ -84,6 +85,10 @@ private:
     QString folder_;
     QString detail_;
 };
+
+// The analyser of the default dictionary, loaded on first use and shared by the whole
+// process (from any thread).
+const ReadingAnalyser &DefaultReadingAnalyser();
 
 // The packages that bring readings: the library and the dictionary.
 inline constexpr char kReadingPackages[] = "libmecab2 mecab-ipadic-utf8";

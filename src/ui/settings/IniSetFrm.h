@@ -28,6 +28,7 @@ private:
     void releaseFile(int n);
     void showSlot(int n);
     void store();
+    void makeFromText();
 
     ProblemSlots slots_;
     QTabWidget *SSTab1 = nullptr;
@@ -38,6 +39,7 @@ private:
     QList<QPushButton *> Command2;
     QPushButton *Command3 = nullptr;
     QPushButton *Command4 = nullptr;
+    QPushButton *TextProblemButton = nullptr;
 };
 
 void ShowIniSetFrm(QWidget *parent);
