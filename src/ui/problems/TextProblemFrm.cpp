@@ -207,6 +207,9 @@ TextProblemFrm::TextProblemFrm(QWidget *parent, ProblemSlots *hostSlots) : QDial
 
 TextProblemFrm::~TextProblemFrm()
 {
+    // The children outlive this part of the window and may still signal while they go.
+    for (QObject *sender : std::initializer_list<QObject *>{SourceText, SentenceKind, ItemTable, delay_})
+        disconnect(sender, nullptr, this, nullptr);
     // A reading under way finishes first: it uses nothing of the window.
     if (worker_)
         worker_->wait();
