@@ -16,7 +16,9 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -127,9 +129,19 @@ int main(int argc, char **argv)
         sinceLast.start();
     }
     report("a key press in the dialog holding 10,000 characters", keys);
+    // Until the table shows the new readings: the longest the event loop was held at once
+    // (filling the table is the only part on the window's thread).
     shown.clear();
-    shown.wait(30000);
+    double longest = 0;
+    while (shown.isEmpty() && sinceLast.elapsed() < 30000) {
+        QElapsedTimer t;
+        t.start();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        longest = std::max(longest, double(t.nsecsElapsed()) / 1e6);
+        QThread::usleep(200);
+    }
     std::printf("%-52s %8.2f ms\n", "last key to the table read again (250 ms pause incl.)",
                 double(sinceLast.nsecsElapsed()) / 1e6);
+    std::printf("%-52s %8.2f ms\n", "  longest the window's thread was busy meanwhile", longest);
     return parts > 0 ? 0 : 1;
 }
