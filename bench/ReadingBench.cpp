@@ -68,7 +68,8 @@ std::vector<double> timed(Work &&work, int runs = kRuns)
 
 void report(const char *what, const std::vector<double> &ms)
 {
-    std::printf("%-52s median %8.2f ms   max %8.2f ms\n", what, percentile(ms, 0.5), percentile(ms, 1.0));
+    std::printf("%-52s median %7.2f ms  p90 %7.2f ms  max %7.2f ms\n", what, percentile(ms, 0.5),
+                percentile(ms, 0.9), percentile(ms, 1.0));
 }
 
 }  // namespace
