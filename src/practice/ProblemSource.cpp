@@ -124,6 +124,8 @@ ProblemItem itemOf(const ProblemSource::Item &item)
 
 std::variant<WordDictionary, SourceError> MakeWordDictionary(const ProblemSource &source)
 {
+    if (!encodable(source.title) || !encodable(source.description))
+        return SourceError{0, kNotEncodable + QStringLiteral(" in the title or the description")};
     WordDictionary d;
     d.title = source.title;
     d.description = source.description;
@@ -145,6 +147,8 @@ std::variant<WordDictionary, SourceError> MakeWordDictionary(const ProblemSource
 
 std::variant<SentenceSet, SourceError> MakeSentenceSet(const ProblemSource &source)
 {
+    if (!encodable(source.title) || !encodable(source.description))
+        return SourceError{0, kNotEncodable + QStringLiteral(" in the title or the description")};
     SentenceSet s;
     s.title = source.title;
     s.description = source.description;

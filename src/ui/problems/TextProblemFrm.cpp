@@ -211,8 +211,10 @@ TextProblemFrm::~TextProblemFrm()
     for (QObject *sender : std::initializer_list<QObject *>{SourceText, SentenceKind, ItemTable, delay_})
         disconnect(sender, nullptr, this, nullptr);
     // A reading under way finishes first: it uses nothing of the window.
-    if (worker_)
+    if (worker_) {
         worker_->wait();
+        delete worker_.data();
+    }
 }
 
 ProblemKind TextProblemFrm::kind() const
@@ -244,7 +246,7 @@ void TextProblemFrm::startAnalysis()
     connect(worker_, &QThread::finished, this, [this, generation, result, problem] {
         worker_->deleteLater();
         worker_ = nullptr;
-        if (generation == generation_)
+        if (generation == generation_ && shownGeneration_ != generation)
             showItems(generation, *result, *problem);
         else if (shownGeneration_ != generation_ && !delay_->isActive())
             startAnalysis();
@@ -397,6 +399,14 @@ void TextProblemFrm::save()
         tell(QStringLiteral("タイトルを入力して下さい。タイトルは練習問題の一覧に出ます。"));
         TitleText->setFocus();
         return;
+    }
+    for (QWidget *box : std::initializer_list<QWidget *>{TitleText, DescriptionText}) {
+        const QString text = box == TitleText ? TitleText->text() : DescriptionText->toPlainText();
+        if (!encodable(text)) {
+            tell(QStringLiteral("タイトルか説明に Shift-JIS で表せない文字があります。"));
+            box->setFocus();
+            return;
+        }
     }
     for (int row = 0; row < items_.size(); ++row) {
         const QString why = itemProblem(items_[row]);
