@@ -278,6 +278,29 @@ bool ProblemSlots::commit(UserRecord &record, QString *error)
     return true;
 }
 
+int RegisterInFreeSlot(ProblemSlots &problemSlots, const QString &path, bool word, const QString &appDir,
+                       QString *message)
+{
+    const int first = word ? 0 : kProblemSlots / 2;
+    const QString name = RegisteredProblemName(path, appDir);
+    if (problemSlots.duplicateOf(first, name) >= 0) {
+        *message = name + QStringLiteral("\r\nこの問題ファイルは既に登録されています。");
+        return -1;
+    }
+    QString title, problem = UnstorableProblemName(name);
+    if (!problem.isEmpty() || !CheckProblemFile(path, word, &title, &problem)) {
+        *message = problem;
+        return -1;
+    }
+    for (int i = first; i < first + kProblemSlots / 2; ++i) {
+        if (problemSlots.place(i, name, title))
+            return i;
+    }
+    *message = (word ? QStringLiteral("単語練習問題") : QStringLiteral("短文練習問題"))
+               + QStringLiteral("の枠に空きがありません。「練習問題の構成」で枠を空けてから登録して下さい。");
+    return -1;
+}
+
 QString LearnerProblemFolder()
 {
     const QString folder = ZRSub().DataDir + QStringLiteral("problems");

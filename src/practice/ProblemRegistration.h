@@ -89,6 +89,12 @@ private:
     QHash<QString, ScoreRecord> parked_;
 };
 
+// Registers a file into the first free slot of its kind by the rules of "登録": a file
+// not registered yet, a name the settings can keep, a readable problem file of the kind.
+// The slot index, or -1 with message saying why not.
+int RegisterInFreeSlot(ProblemSlots &problemSlots, const QString &path, bool word, const QString &appDir,
+                       QString *message);
+
 // The learner's own problem folder, <data folder>/problems, created when missing.
 QString LearnerProblemFolder();
 

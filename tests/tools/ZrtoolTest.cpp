@@ -232,7 +232,7 @@ TEST(Zrtool, ProblemBuildAndShow)
     EXPECT_EQ(problems[1].toArray(), QJsonArray({QJsonArray({"C", u"う"_qs})}));
     EXPECT_TRUE(problems[2].toArray().isEmpty());
 
-    writeBytes(dir.file("bad.txt"), u"@title t\n赤 あか\n"_qs.toUtf8());
+    writeBytes(dir.file("bad.txt"), u"@title t\n赤\tあ\tか\n"_qs.toUtf8());
     expectBadInput({"problem", "build", "--word", dir.file("bad.txt"), dir.file("bad.zrd")});
     EXPECT_TRUE(zrtool({"problem", "build", "--word", dir.file("bad.txt"), dir.file("bad.zrd")})
                     .err.contains("bad.txt:2:"));
@@ -322,4 +322,48 @@ TEST(Zrtool, ScoreAddRefusesWhileTheRecordIsLocked)
     }
     EXPECT_EQ(zrtool(QStringList{"score", "add", path} + kScoreArgs).exitCode, 0);
     EXPECT_NE(readBytes(path), before);
+}
+
+TEST(Zrtool, ReadingPrintsTextAndReadingAndMarksUnknownWords)
+{
+    ToolRun r = zrtool({"reading", u"東京へ行く。"_qs, u"三百円"_qs});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, u"東京へ行く。\tとうきょうへいく。\n三百円\tさんびゃくえん\n"_qs);
+    r = zrtool({"reading", u"東京とabc"_qs});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.out, u"東京とabc\tとうきょうと[abc]\n"_qs);
+    EXPECT_TRUE(r.err.contains(u":4: no reading for 「abc」"_qs)) << r.err.toStdString();
+    // Without the dictionary: the packages to install.
+    TempDir dir;
+    r = zrtool({"reading", "--dictionary", dir.file("none"), u"東京"_qs});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains("libmecab2 mecab-ipadic-utf8")) << r.err.toStdString();
+}
+
+TEST(Zrtool, ProblemBuildFillsReadingsAndListsUnknownLines)
+{
+    TempDir dir;
+    writeBytes(dir.file("s.txt"), u"@title 文\n春が来た。\n花\tはな\nabcの日。\n\nxyz\n"_qs.toUtf8());
+    ToolRun r = zrtool({"problem", "build", "--sentence", dir.file("s.txt"), dir.file("s.zrw")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains(u"s.txt:4:1: no reading for 「abc」"_qs)) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(u"s.txt:6:1: no reading for 「xyz」"_qs)) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("--skip-unknown"));
+    EXPECT_FALSE(QFileInfo::exists(dir.file("s.zrw")));
+
+    r = zrtool({"problem", "build", "--sentence", "--skip-unknown", dir.file("s.txt"), dir.file("s.zrw")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("(line left out)"));
+    const QJsonArray problems = json(zrtool({"problem", "show", dir.file("s.zrw")}))["problems"].toArray();
+    EXPECT_EQ(problems[0].toArray(), QJsonArray({QJsonArray({u"春が来た。"_qs, u"はるがきた。"_qs}),
+                                                 QJsonArray({u"花"_qs, u"はな"_qs})}));
+    EXPECT_TRUE(problems[1].toArray().isEmpty());
+
+    // Lines with their readings need no dictionary; lines without fail naming the packages.
+    writeBytes(dir.file("w.txt"), u"赤\tあか\n"_qs.toUtf8());
+    EXPECT_EQ(zrtool({"problem", "build", "--word", "--dictionary", dir.file("none"), dir.file("w.txt"), dir.file("w.zrd")}).exitCode, 0);
+    writeBytes(dir.file("w.txt"), u"赤\tあか\n青\n"_qs.toUtf8());
+    expectBadInput({"problem", "build", "--word", "--dictionary", dir.file("none"), dir.file("w.txt"), dir.file("w2.zrd")});
+    EXPECT_TRUE(zrtool({"problem", "build", "--word", "--dictionary", dir.file("none"), dir.file("w.txt"), dir.file("w2.zrd")})
+                    .err.contains(u"w.txt:2: no reading, and none can be made"_qs));
 }

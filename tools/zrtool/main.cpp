@@ -1,6 +1,7 @@
 // zrtool: the command-line companion of ZORVEL LESSON. It converts words the way the
 // practice screens do, lists Chapters and keys, shows and updates learner records,
-// reads and writes settings files and builds problem files. Text in and out is UTF-8.
+// reads and writes settings files, reads Japanese text and builds problem files. Text in
+// and out is UTF-8.
 // Exit status: 0 on success, 2 with a one-line message on bad input.
 
 #include "TypeCommand.h"
@@ -15,6 +16,7 @@
 #include "platform/Paths.h"
 #include "userdata/ProblemFile.h"
 #include "practice/ProblemSource.h"
+#include "reading/ReadingAnalyser.h"
 #include "userdata/ScoreUpdate.h"
 #include "userdata/UserRecord.h"
 #include "userdata/Users.h"
@@ -25,11 +27,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <cmath>
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
 
 using namespace zr;
 
@@ -48,7 +52,8 @@ const char kUsage[] =
     "  zrtool ini get FILE SECTION KEY\n"
     "  zrtool ini set FILE SECTION KEY VALUE\n"
     "  zrtool problem show FILE\n"
-    "  zrtool problem build --word|--sentence SOURCE OUT\n";
+    "  zrtool problem build --word|--sentence [--skip-unknown] [--dictionary DIR] SOURCE OUT\n"
+    "  zrtool reading [--dictionary DIR] TEXT...\n";
 
 // Bad input: the message is printed on one line and the exit status is 2.
 struct Failure {
@@ -460,11 +465,27 @@ int runProblemShow(const QString &path)
     return 0;
 }
 
+// The analyser of --dictionary, or of mecab-ipadic-utf8; refused with what to install
+// when it cannot read.
+const ReadingAnalyser &analyserOf(const Arguments &a, std::unique_ptr<ReadingAnalyser> &holder)
+{
+    holder = std::make_unique<ReadingAnalyser>(
+        a.option(QStringLiteral("--dictionary"), ReadingAnalyser::DefaultDictionaryFolder()));
+    return *holder;
+}
+
+QString unknownText(const UnknownWord &w)
+{
+    return QStringLiteral("no reading for 「%1」").arg(w.text);
+}
+
 int runProblemBuild(const QStringList &args)
 {
-    const Arguments a = parse(args, {}, {"--word", "--sentence"});
-    if (a.flags.size() != 1 || a.positional.size() != 2)
-        fail(QStringLiteral("usage: zrtool problem build --word|--sentence SOURCE OUT"));
+    const Arguments a = parse(args, {"--dictionary"}, {"--word", "--sentence", "--skip-unknown"});
+    const QStringList kinds = QStringList(a.flags).filter(QRegularExpression(QStringLiteral("^--(word|sentence)$")));
+    if (kinds.size() != 1 || a.positional.size() != 2)
+        fail(QStringLiteral("usage: zrtool problem build --word|--sentence [--skip-unknown] [--dictionary DIR] SOURCE OUT"));
+    const ProblemKind kind = kinds.first() == u"--word" ? ProblemKind::Word : ProblemKind::Sentence;
     const QString source = a.positional[0];
     const QString out = a.positional[1];
     // The text of a problem file is a few hundred kilobytes at most.
@@ -473,30 +494,69 @@ int runProblemBuild(const QStringList &args)
     const std::optional<QByteArray> read = readFileBounded(source, kMaxSourceBytes, &readError);
     if (!read)
         fail(readError);
-    const QByteArray &bytes = *read;
-    const QString text = QString::fromUtf8(bytes);
+    const QString text = QString::fromUtf8(*read);
     if (text.contains(QChar(QChar::ReplacementCharacter)))
         fail(source + QStringLiteral(": not UTF-8 text"));
 
-    auto check = [&](const auto &parsed) {
-        if (const auto *e = std::get_if<SourceError>(&parsed))
-            fail(e->line > 0 ? QStringLiteral("%1:%2: %3").arg(source).arg(e->line).arg(e->message)
-                             : source + QStringLiteral(": ") + e->message);
+    auto where = [&](const SourceError &e) {
+        return e.line > 0 ? QStringLiteral("%1:%2: %3").arg(source).arg(e.line).arg(e.message)
+                          : source + QStringLiteral(": ") + e.message;
     };
-    QString error;
-    bool written = false;
-    if (a.flags.first() == u"--word") {
-        const auto parsed = ParseWordSource(text);
-        check(parsed);
-        written = WriteWordDictionary(out, std::get<WordDictionary>(parsed), &error);
-    } else {
-        const auto parsed = ParseSentenceSource(text);
-        check(parsed);
-        written = WriteSentenceSet(out, std::get<SentenceSet>(parsed), &error);
+    auto parsed = ParseProblemSource(text, kind);
+    if (const auto *e = std::get_if<SourceError>(&parsed))
+        fail(where(*e));
+    const ProblemSource &content = std::get<ProblemSource>(parsed);
+    // The dictionary is loaded only for a source with lines to read.
+    bool toRead = false;
+    for (const auto &problem : content.problems)
+        for (const auto &item : problem)
+            toRead |= item.reading.isEmpty();
+    std::unique_ptr<ReadingAnalyser> analyser;
+    ReadingFill fill;
+    fill.skipUnknown = a.flags.contains(QStringLiteral("--skip-unknown"));
+    if (toRead)
+        fill.analyser = &analyserOf(a, analyser);
+
+    const BuildResult built = BuildProblemFile(content, kind, fill, out);
+    for (const UnknownWord &w : built.report.unknown)
+        std::fprintf(stderr, "zrtool: %s:%d:%d: %s%s\n", qUtf8Printable(source), w.line, w.column,
+                     qUtf8Printable(unknownText(w)), fill.skipUnknown ? " (line left out)" : "");
+    if (built.error) {
+        QString message = where(*built.error);
+        if (!built.report.unknown.isEmpty())
+            message += QStringLiteral("; give their readings after a TAB, or leave them out with --skip-unknown");
+        fail(message);
     }
-    if (!written)
-        fail(out + QStringLiteral(": ") + error);
+    if (!built.writeError.isEmpty())
+        fail(out + QStringLiteral(": ") + built.writeError);
     return 0;
+}
+
+// --- reading ------------------------------------------------------------------------
+
+int runReading(const QStringList &args)
+{
+    const Arguments a = parse(args, {"--dictionary"}, {});
+    if (a.positional.isEmpty())
+        fail(QStringLiteral("usage: zrtool reading [--dictionary DIR] TEXT..."));
+    std::unique_ptr<ReadingAnalyser> holder;
+    const ReadingAnalyser &analyser = analyserOf(a, holder);
+    if (!analyser.ready())
+        fail(analyser.problemInEnglish());
+    bool unknown = false;
+    for (const QString &argument : a.positional) {
+        const QStringList lines = argument.split(u'\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString line = lines[i].endsWith(u'\r') ? lines[i].chopped(1) : lines[i];
+            const LineReading reading = analyser.readLine(line, int(i + 1));
+            print(line + u'\t' + reading.reading());
+            for (const UnknownWord &w : reading.unknown) {
+                std::fprintf(stderr, "zrtool: %s:%d: %s\n", qUtf8Printable(line), w.column, qUtf8Printable(unknownText(w)));
+                unknown = true;
+            }
+        }
+    }
+    return unknown ? 2 : 0;
 }
 
 int runProblem(const QStringList &args)
@@ -505,7 +565,7 @@ int runProblem(const QStringList &args)
         return runProblemShow(args[1]);
     if (!args.isEmpty() && args[0] == u"build")
         return runProblemBuild(args.mid(1));
-    fail(QStringLiteral("usage: zrtool problem show FILE | problem build --word|--sentence SOURCE OUT"));
+    fail(QStringLiteral("usage: zrtool problem show FILE | problem build --word|--sentence [--skip-unknown] SOURCE OUT"));
 }
 
 }  // namespace
@@ -524,7 +584,7 @@ int main(int argc, char *argv[])
     }
     const std::map<QString, std::function<int(const QStringList &)>> commands = {
         {"rmjchk", runRmjchk}, {"chapters", runChapters}, {"keys", runKeys}, {"type", runType}, {"user", runUser},
-        {"score", runScore},   {"ini", runIni},           {"problem", runProblem},
+        {"score", runScore},   {"ini", runIni},           {"problem", runProblem}, {"reading", runReading},
     };
     try {
         const auto it = commands.find(args[0]);

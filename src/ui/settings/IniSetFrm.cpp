@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "ui/common/CommonDialogs.h"
 #include "ui/common/WindowPlacement.h"
+#include "ui/problems/TextProblemFrm.h"
 #include "userdata/ZRSub.h"
 
 #include <QDir>
@@ -147,7 +148,13 @@ IniSetFrm::IniSetFrm(QWidget *parent) : QDialog(parent)
     connect(Command4, &QPushButton::clicked, this, &IniSetFrm::store);
     connect(Command3, &QPushButton::clicked, this, &QDialog::reject);
 
+    TextProblemButton = new QPushButton(QStringLiteral("文章から作る(&T)..."));
+    TextProblemButton->setObjectName(QStringLiteral("TextProblemButton"));
+    TextProblemButton->setAutoDefault(false);
+    connect(TextProblemButton, &QPushButton::clicked, this, &IniSetFrm::makeFromText);
+
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(TextProblemButton);
     buttons->addStretch(1);
     buttons->addWidget(Command4);
     buttons->addWidget(Command3);
@@ -236,6 +243,14 @@ void IniSetFrm::store()
         return;
     }
     accept();
+}
+
+// A file made from a text goes into this dialog's slots, stored with OK like any other.
+void IniSetFrm::makeFromText()
+{
+    ShowTextProblemFrm(this, &slots_);
+    for (int n = 0; n < kProblemSlots; ++n)
+        showSlot(n);
 }
 
 void ShowIniSetFrm(QWidget *parent)

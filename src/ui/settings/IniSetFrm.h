@@ -31,6 +31,7 @@ private:
     void releaseFile(int n);
     void showSlot(int n);
     void store();
+    void makeFromText();
 
     ProblemSlots slots_;
     QString openError_;
@@ -42,6 +43,7 @@ private:
     QList<QPushButton *> Command2;
     QPushButton *Command3 = nullptr;
     QPushButton *Command4 = nullptr;
+    QPushButton *TextProblemButton = nullptr;
 };
 
 // Opens the dialog modally, or, when the learner's settings cannot be read, says so

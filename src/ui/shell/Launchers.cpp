@@ -3,6 +3,7 @@
 #include "ui/practice/ChapterLauncher.h"
 #include "ui/practice/ProblemDialogFrm.h"
 #include "ui/results/ScoreViewFrm.h"
+#include "ui/problems/TextProblemFrm.h"
 #include "ui/settings/IniSetFrm.h"
 #include "ui/settings/RmjCustFrm.h"
 #include "ui/settings/UserSetFrm.h"
@@ -27,6 +28,7 @@ ShellLaunchers programLaunchers()
     l.iniSet = ShowIniSetFrm;
     l.userSet = ShowUserSetFrm;
     l.rmjCust = ShowRmjCustFrm;
+    l.textProblem = [](QWidget *parent) { ShowTextProblemFrm(parent); };
     return l;
 }
 

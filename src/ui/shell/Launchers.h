@@ -25,6 +25,7 @@ struct ShellLaunchers {
     std::function<void(QWidget *parent)> iniSet;     // IniSetFrm
     std::function<void(QWidget *parent)> userSet;    // UserSetFrm
     std::function<void(QWidget *parent)> rmjCust;    // RmjCustFrm
+    std::function<void(QWidget *parent)> textProblem;   // TextProblemFrm
 };
 
 ShellLaunchers &Launchers();

@@ -120,6 +120,7 @@ private:
     QAction *MenuMkUser = nullptr;
     QAction *MenuDelUser = nullptr;
     QAction *MenuQuit = nullptr;
+    QAction *MenuTextProblem = nullptr;
     QAction *MenuLessonStart = nullptr;
     QAction *MenuScoreView = nullptr;
     QAction *MenuRanking = nullptr;

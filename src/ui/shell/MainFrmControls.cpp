@@ -68,6 +68,8 @@ void MainFrm::buildMenus()
     MenuMkUser = action(MenuFile, "MenuMkUser", QStringLiteral("使用者の新規登録(&N)"));
     MenuDelUser = action(MenuFile, "MenuDelUser", QStringLiteral("現在の使用者データを削除(&D)"));
     MenuFile->addSeparator();
+    MenuTextProblem = action(MenuFile, "MenuTextProblem", QStringLiteral("文章から練習問題を作る(&T)..."));
+    MenuFile->addSeparator();
     MenuQuit = action(MenuFile, "MenuQuit", QStringLiteral("終了(&X)"));
 
     MenuLesson = menu("MenuLesson", QStringLiteral("レッスン(&L)"));
@@ -102,6 +104,10 @@ void MainFrm::buildMenus()
     connect(MenuMkUser, &QAction::triggered, this, &MainFrm::MakeUser);
     connect(MenuDelUser, &QAction::triggered, this, &MainFrm::DeleteCurrentUser);
     connect(MenuQuit, &QAction::triggered, this, &QWidget::close);
+    connect(MenuTextProblem, &QAction::triggered, this, [this] {
+        Launchers().textProblem(this);
+        InitActivate();
+    });
     connect(MenuLessonStart, &QAction::triggered, this, &MainFrm::StartLesson);
     connect(MenuScoreView, &QAction::triggered, this, &MainFrm::OpenScoreView);
     connect(PopUpLessonStart, &QAction::triggered, this, &MainFrm::StartLesson);

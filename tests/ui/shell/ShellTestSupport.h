@@ -82,6 +82,7 @@ struct ShellScope {
         l.iniSet = [this](QWidget *) { opened.append(QStringLiteral("IniSetFrm")); };
         l.userSet = [this](QWidget *) { opened.append(QStringLiteral("UserSetFrm")); };
         l.rmjCust = [this](QWidget *) { opened.append(QStringLiteral("RmjCustFrm")); };
+        l.textProblem = [this](QWidget *) { opened.append(QStringLiteral("TextProblemFrm")); };
     }
     ~ShellScope()
     {
