@@ -30,6 +30,8 @@ Current &current()
 }
 
 bool failureTold = false;
+// While set, failures are not told (nor counted as told).
+bool quiet = false;
 
 QString shown(const QString &path)
 {
@@ -51,7 +53,7 @@ QString reasonText(const LogError &e)
 
 void tellFailure(const QString &path, const LogError &e)
 {
-    if (failureTold)
+    if (failureTold || quiet)
         return;
     failureTold = true;
     const QString first = e.problem == LogProblem::TooNew
@@ -118,11 +120,15 @@ void CloseLearnerLog()
     c.folder.clear();
 }
 
-void LogFinishedRun(LoggedRun run)
+void LogFinishedRun(LoggedRun run, bool recordSaved)
 {
     const QString folder = ZRSub().CurUserDir;
     if (folder.isEmpty())
         return;
+    quiet = !recordSaved;
+    struct Loud {
+        ~Loud() { quiet = false; }
+    } loud;
     Current &c = current();
     if (!c.log || c.folder != folder) {
         c.log.reset();

@@ -22,10 +22,11 @@ void OpenLearnerLog();
 void CloseLearnerLog();
 
 // Appends a run whose result screen has just recorded it into the current learner's
-// record (and tried to save "user.dat"). A log that was not open yet is opened first;
+// record and tried to save "user.dat". A log that was not open yet is opened first;
 // if it has to be started now, its day totals leave out this run, which the record
-// already holds.
-void LogFinishedRun(LoggedRun run);
+// already holds. When "user.dat" could not be saved (recordSaved false), the learner
+// has just been told so, and a failure of the log is not told on top of it.
+void LogFinishedRun(LoggedRun run, bool recordSaved = true);
 
 // The current learner's log when it is open (for the export and for tests).
 const PracticeLog *LearnerLog();

@@ -210,17 +210,15 @@ QString CsvField(const QString &text)
     return u'"' + quoted + u'"';
 }
 
-QByteArray RunsCsv(const QList<LoggedRun> &runs)
+QStringList RunCsvFields(const LoggedRun &r)
 {
-    QString text = QString::fromLatin1(kRunsCsvHeader) + kCrLf;
-    for (const LoggedRun &r : runs) {
-        const QStringList fields = {
+    return {
             QString::number(r.id),
             IsoUtcText(r.started),
             r.date.toString(Qt::ISODate),
             RunKindName(r.kind),
             QString::number(r.item),
-            CsvField(r.title),
+            r.title,
             decimalText(r.units),
             decimalText(r.hits),
             decimalText(r.misses),
@@ -229,7 +227,16 @@ QByteArray RunsCsv(const QList<LoggedRun> &runs)
             // The result screen's rounding, with the sign its format leaves out.
             FormatNumber(r.accuracy, u"0"),
             r.passed ? QString(*r.passed ? u'1' : u'0') : QString(),
-        };
+    };
+}
+
+QByteArray RunsCsv(const QList<LoggedRun> &runs)
+{
+    QString text = QString::fromLatin1(kRunsCsvHeader) + kCrLf;
+    for (const LoggedRun &r : runs) {
+        QStringList fields = RunCsvFields(r);
+        for (QString &field : fields)
+            field = CsvField(field);
         text += fields.join(u',') + kCrLf;
     }
     return text.toUtf8();

@@ -27,6 +27,9 @@ extern const char kKeysCsvHeader[];
 // either end.
 QString CsvField(const QString &text);
 
+// The fields of a run as runs.csv writes them, before quoting.
+QStringList RunCsvFields(const LoggedRun &run);
+
 QByteArray RunsCsv(const QList<LoggedRun> &runs);
 QByteArray KeysCsv(const QList<std::pair<qint64, LoggedKey>> &rows);
 

@@ -3,6 +3,7 @@
 #include "ui/shell/MainFrm.h"
 
 #include "ui/shell/Launchers.h"
+#include "ui/shell/LogExport.h"
 #include "ui/shell/ReportList.h"
 #include "ui/shell/ShellIcons.h"
 #include "userdata/UserSettings.h"
@@ -65,6 +66,8 @@ void MainFrm::buildMenus()
     MenuMkUser = action(MenuFile, "MenuMkUser", QStringLiteral("使用者の新規登録(&N)"));
     MenuDelUser = action(MenuFile, "MenuDelUser", QStringLiteral("現在の使用者データを削除(&D)"));
     MenuFile->addSeparator();
+    MenuExportLog = action(MenuFile, "MenuExportLog", QStringLiteral("練習記録のエクスポート…"));
+    MenuFile->addSeparator();
     MenuQuit = action(MenuFile, "MenuQuit", QStringLiteral("終了(&X)"));
 
     MenuLesson = menu("MenuLesson", QStringLiteral("レッスン(&L)"));
@@ -98,6 +101,7 @@ void MainFrm::buildMenus()
     connect(MenuSelUser, &QAction::triggered, this, &MainFrm::SelectUser);
     connect(MenuMkUser, &QAction::triggered, this, &MainFrm::MakeUser);
     connect(MenuDelUser, &QAction::triggered, this, &MainFrm::DeleteCurrentUser);
+    connect(MenuExportLog, &QAction::triggered, this, [this] { ExportPracticeLog(this); });
     connect(MenuQuit, &QAction::triggered, this, &QWidget::close);
     connect(MenuLessonStart, &QAction::triggered, this, &MainFrm::StartLesson);
     connect(MenuScoreView, &QAction::triggered, this, &MainFrm::OpenScoreView);
