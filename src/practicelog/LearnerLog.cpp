@@ -7,6 +7,7 @@
 #include "userdata/ZRSub.h"
 
 #include <QDir>
+#include <QTimer>
 
 #include <memory>
 
@@ -111,6 +112,17 @@ void OpenLearnerLog()
     c.folder = ZRSub().CurUserDir;
     if (!c.folder.isEmpty())
         c.log = openCurrent(c.folder, nullptr);
+}
+
+void OpenLearnerLogSoon()
+{
+    const QString folder = ZRSub().CurUserDir;
+    QTimer::singleShot(0, [folder] {
+        // Only for the learner who is still current, and only once.
+        const Current &c = current();
+        if (!folder.isEmpty() && folder == ZRSub().CurUserDir && !(c.log && c.folder == folder))
+            OpenLearnerLog();
+    });
 }
 
 void CloseLearnerLog()

@@ -18,6 +18,12 @@ class PracticeLog;
 // gets one, started with the day totals of the 15-day histories in "user.dat".
 void OpenLearnerLog();
 
+// The same once the program has nothing else to do (a zero timer): the learner sees
+// the main window without waiting for the log, which for a learner of long standing
+// is first started with up to 1350 day totals. Whatever needs the log before then
+// opens it itself.
+void OpenLearnerLogSoon();
+
 // Lets go of the log (when the program ends or no learner is current).
 void CloseLearnerLog();
 

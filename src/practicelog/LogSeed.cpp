@@ -5,6 +5,8 @@
 #include "results/ScoreRecord.h"
 #include "userdata/UserSettings.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace zr {
@@ -30,6 +32,14 @@ SlotRegistration ReadSlotRegistration(RunKind kind, int slot, const QString &ini
 QList<LoggedRun> DayTotalRuns(const UserRecord &record, const QString &iniFile)
 {
     QList<LoggedRun> runs;
+    // The start of a local day in UTC, once per date: the zone's rules are slow to ask.
+    QHash<QDate, QDateTime> dayStarts;
+    auto dayStart = [&](const QDate &date) {
+        auto it = dayStarts.find(date);
+        if (it == dayStarts.end())
+            it = dayStarts.insert(date, QDateTime(date, QTime(0, 0)).toUTC());
+        return *it;
+    };
     auto addDays = [&](const ScoreRecord &score, RunKind itemKind, int item) {
         if (!score.practised())
             return;
@@ -53,7 +63,7 @@ QList<LoggedRun> DayTotalRuns(const UserRecord &record, const QString &iniFile)
             run.file = file;
             run.date = dateFromOle(date);
             // A day total has no time of its own; it stands at the start of its day.
-            run.started = QDateTime(run.date, QTime(0, 0)).toUTC();
+            run.started = dayStart(run.date);
             run.units = score.DayChars[d];
             run.hits = score.DayKeys[d];
             run.misses = score.DayMisses[d];

@@ -93,12 +93,46 @@ LoggedRun RunOfResult(const ResultFigures &figures, const KeyStats &stats, doubl
     return run;
 }
 
+namespace {
+
+void putDigits(char *at, int value, int digits)
+{
+    for (int i = digits - 1; i >= 0; --i, value /= 10)
+        at[i] = char('0' + value % 10);
+}
+
+}  // namespace
+
+QString IsoDateText(const QDate &date)
+{
+    if (!date.isValid() || date.year() < 1 || date.year() > 9999)
+        return date.toString(Qt::ISODate);
+    char text[] = "0000-00-00";
+    putDigits(text, date.year(), 4);
+    putDigits(text + 5, date.month(), 2);
+    putDigits(text + 8, date.day(), 2);
+    return QString::fromLatin1(text, 10);
+}
+
 QString IsoUtcText(const QDateTime &time)
 {
     if (!time.isValid())
         return {};
+    // By hand: the format parsers of QDateTime::toString and asprintf cost more than the
+    // rest of a log write.
     const QDateTime utc = time.toUTC();
-    return utc.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + u'Z';
+    const QDate d = utc.date();
+    const QTime t = utc.time();
+    if (d.year() < 1 || d.year() > 9999)
+        return utc.toString(Qt::ISODate);
+    char text[] = "0000-00-00T00:00:00Z";
+    putDigits(text, d.year(), 4);
+    putDigits(text + 5, d.month(), 2);
+    putDigits(text + 8, d.day(), 2);
+    putDigits(text + 11, t.hour(), 2);
+    putDigits(text + 14, t.minute(), 2);
+    putDigits(text + 17, t.second(), 2);
+    return QString::fromLatin1(text, 20);
 }
 
 std::optional<QDateTime> ParseIsoUtc(QStringView text)

@@ -91,6 +91,8 @@ QDateTime UtcOfLocalOle(double oleDateTime);
 // ISO 8601 in UTC, to the second: "2026-12-08T03:00:00Z". Reading accepts any ISO 8601
 // time with a zone (Z or an offset) and gives it in UTC; nothing for anything else.
 QString IsoUtcText(const QDateTime &time);
+// A date as YYYY-MM-DD.
+QString IsoDateText(const QDate &date);
 std::optional<QDateTime> ParseIsoUtc(QStringView text);
 
 }  // namespace zr

@@ -208,10 +208,11 @@ std::unique_ptr<PracticeLog> PracticeLog::open(const QString &path, Access acces
     }
 
     if (access == Access::Write) {
-        // WAL lets zrtool read while the program writes; NORMAL keeps every committed
-        // run through a crash of the program, and costs no flush to disk per run.
-        if (!exec(db, QStringLiteral("PRAGMA journal_mode=WAL"), error)
-            || !exec(db, QStringLiteral("PRAGMA synchronous=NORMAL"), error))
+        // WAL lets zrtool read while the program writes. Making a new file WAL would
+        // wait for the disk; nothing is lost if a power cut spoils a log just made,
+        // which is then moved aside and made again from user.dat.
+        if (!exec(db, QStringLiteral("PRAGMA synchronous=OFF"), error)
+            || !exec(db, QStringLiteral("PRAGMA journal_mode=WAL"), error))
             return nullptr;
         if (version < kSchemaVersion) {
             if (!exec(db, QStringLiteral("BEGIN IMMEDIATE"), error))
@@ -252,6 +253,10 @@ std::unique_ptr<PracticeLog> PracticeLog::open(const QString &path, Access acces
             // Nothing to check in a log made just now.
             log->checked_ = log->created_;
         }
+        // NORMAL keeps every committed run through a crash of the program and costs
+        // no flush to disk per run.
+        if (!exec(db, QStringLiteral("PRAGMA synchronous=NORMAL"), error))
+            return nullptr;
     }
 
     for (const char *probe : kSchemaProbes) {
@@ -325,7 +330,7 @@ bool PracticeLog::writeRuns(QList<LoggedRun> &runs, LogError *error)
         return false;
     }
     for (LoggedRun &r : runs) {
-        const QString date = r.date.toString(Qt::ISODate);
+        const QString date = IsoDateText(r.date);
         run.addBindValue(IsoUtcText(r.started));
         run.addBindValue(IsoUtcText(r.ended));
         run.addBindValue(date);

@@ -100,7 +100,7 @@ bool OpenUserFolder(const QString &folder)
         return false;
     }
     MakeCurrentUser(folder, file.record);
-    OpenLearnerLog();
+    OpenLearnerLogSoon();
     return true;
 }
 

@@ -374,7 +374,7 @@ void UserWizardFrm::finish()
                      MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
         return;
     }
-    OpenLearnerLog();
+    OpenLearnerLogSoon();
     if (MainFrm *main = MainFrm::instance())
         main->ShowNewUser(name);
     accept();
