@@ -5,6 +5,10 @@
 // Qt platform, offscreen included.
 //
 //   practice_bench              all figures (the cold starts in fresh processes)
+//   practice_bench --any-spelling
+//                               the same with "どの綴りでも正解にする" on, and one key press
+//                               in twenty (where a unit has one) the key of another
+//                               spelling of the unit at the cursor
 //   practice_bench cold KIND [bare]
 //                               one cold start: KIND is word, sentence or drill; the
 //                               main window is shown first, as the program does,
@@ -12,6 +16,7 @@
 //                               first window
 
 #include "engine/RomajiTable.h"
+#include "userdata/LearnerSpellings.h"
 #include "keyboard/KeyboardModel.h"
 #include "keyboard/LessonTable.h"
 #include "platform/Paths.h"
@@ -48,6 +53,7 @@ using namespace zr::bench;
 namespace {
 
 constexpr int kPresses = 2000;
+bool anySpelling = false;
 
 // A learner with the shipped romaji table in a temporary data folder; word slot 1 is the
 // 2000-word dictionary, sentence slot 1 a set of twelve copies of the longest shipped
@@ -60,8 +66,9 @@ struct Bench {
     bool setUp()
     {
         if (!setUpLearner(data, "practice_bench",
-                          "[WordLsn]\r\nLessonTime=10:00:00\r\nLessonStep=1000\r\nL1=resource\\zr.zrd\r\nLT1=bench\r\n"
-                          "[SSentLsn]\r\nL1=resource\\longest.zrw\r\nLT1=bench\r\n"))
+                          QByteArray(anySpelling ? "[General]\r\nAnySpelling=1\r\n" : "")
+                              + "[WordLsn]\r\nLessonTime=10:00:00\r\nLessonStep=1000\r\nL1=resource\\zr.zrd\r\nLT1=bench\r\n"
+                                "[SSentLsn]\r\nL1=resource\\longest.zrw\r\nLT1=bench\r\n"))
             return false;
         SharedState &s = ZRSub();
         // The error sound as a new learner has it: the shipped wave file.
@@ -191,7 +198,24 @@ struct KeyFigures {
     std::vector<double> times;   // wall clock
     std::vector<double> cpu;     // the thread's processor time, which other processes do not inflate
     int windows = 0;
+    int otherSpellings = 0;      // presses that took another spelling of their unit
 };
+
+// The key of another spelling of the unit at the cursor that goes on from what was
+// typed of it; null when the unit has none.
+QChar otherSpellingKey(const KeystrokeProtocol &protocol)
+{
+    const auto spellings = LearnerSpellings(anySpelling, RomajiCourse, ZRSub().CurUser.RomajiTable);
+    if (!spellings || protocol.screenComplete())
+        return {};
+    const PositionRecord &p = protocol.positions().at(protocol.cursor());
+    const QStringView typed = QStringView(p.unitKeys).left(p.offset);
+    for (const QString &keys : spellings->of(p.kana)) {
+        if (keys.size() > p.offset && keys.startsWith(typed) && keys.at(p.offset) != p.key)
+            return keys.at(p.offset);
+    }
+    return {};
+}
 
 
 // 2000 key presses, one in twenty wrong first; a run that ends is replaced by a new
@@ -215,6 +239,12 @@ KeyFigures typeKeys(PracticeKind kind)
         QChar key = frm->practice()->protocol().expectedKey();
         if (i % 20 == 10)
             key = key == u'q' ? QChar(u'p') : QChar(u'q');
+        if (i % 20 == 5) {
+            if (const QChar other = otherSpellingKey(frm->practice()->protocol()); !other.isNull()) {
+                key = other;
+                ++figures.otherSpellings;
+            }
+        }
         const double cpu = threadCpuMs();
         t.start();
         press(frm.get(), key);
@@ -229,8 +259,10 @@ KeyFigures typeKeys(PracticeKind kind)
 void report(const char *what, const KeyFigures &f)
 {
     std::printf("%s: key event to end of repaint over %zu key presses (targets: median < 1 ms, 99th percentile "
-                "< 1 ms, max < 4 ms); %d window(s)\n",
-                what, f.times.size(), f.windows);
+                "< 1 ms, max < 4 ms); %d window(s)%s\n",
+                what, f.times.size(), f.windows,
+                anySpelling ? qPrintable(QStringLiteral("; any spelling on, %1 presses of another spelling").arg(f.otherSpellings))
+                            : "");
     std::printf("  wall clock: median %.3f ms, 99th percentile %.3f ms, max %.3f ms\n", percentile(f.times, 0.5),
                 percentile(f.times, 0.99), *std::max_element(f.times.begin(), f.times.end()));
     std::printf("  processor time of the thread: median %.3f ms, 99th percentile %.3f ms, max %.3f ms\n",
@@ -243,12 +275,13 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     SetUpApplication(app);
+    QStringList args = app.arguments();
+    anySpelling = args.removeAll(QStringLiteral("--any-spelling")) > 0;
     Bench bench;
     if (!bench.setUp())
         return 1;
     Random::seed(42);
 
-    const QStringList args = app.arguments();
     if (args.size() >= 3 && args[1] == u"cold") {
         std::unique_ptr<MainFrm> main;
         if (args.size() == 3) {
@@ -267,6 +300,8 @@ int main(int argc, char **argv)
         QStringList arguments{QStringLiteral("cold"), QString::fromLatin1(kind)};
         if (bare)
             arguments.append(QStringLiteral("bare"));
+        if (anySpelling)
+            arguments.append(QStringLiteral("--any-spelling"));
         p.start(app.applicationFilePath(), arguments);
         p.waitForFinished(60000);
         return QString::fromLatin1(p.readAllStandardOutput()).trimmed();

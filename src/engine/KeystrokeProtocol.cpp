@@ -14,6 +14,15 @@ void AppendUnitPositions(QList<PositionRecord> &positions, const QList<KanaUnit>
     }
 }
 
+QString KeysOf(const QList<PositionRecord> &positions)
+{
+    QString keys;
+    keys.reserve(positions.size());
+    for (const PositionRecord &p : positions)
+        keys += p.key;
+    return keys;
+}
+
 KeystrokeProtocol::KeystrokeProtocol(KeyStats &stats, Options options, QObject *parent)
     : QObject(parent), stats_(stats), options_(std::move(options))
 {
@@ -56,14 +65,15 @@ void KeystrokeProtocol::keyPress(QChar typed)
 
     const QChar t = typed.toLower();
     const QChar e = positions_.at(cursor_).key;
-    if (t == e) {
+    if (t == e || takesOtherSpelling(t)) {
         KeyPressHit(t, RealKey);
     } else if (cursor_ == 0) {
         KeyPressMiss(typed);
     } else if (singleNApplies()) {
-        // The n typed for ん stands for both of its keys.
+        // The n typed for ん stands for both of its keys; the key after it begins the
+        // next unit, in any of its spellings.
         KeyPressHit(QChar(u'n'), ShortcutKey);
-        if (!screenComplete() && t == positions_.at(cursor_).key)
+        if (!screenComplete() && (t == positions_.at(cursor_).key || takesOtherSpelling(t)))
             KeyPressHit(t, RealKey);
         else
             KeyPressMiss(typed);
@@ -83,6 +93,37 @@ bool KeystrokeProtocol::singleNApplies() const
         return false;
     const PositionRecord &next = positions_.at(cursor_ + 1);
     return next.key != u' ' && !KanaRules::NeedsSecondNBefore(next.kana);
+}
+
+bool KeystrokeProtocol::takesOtherSpelling(QChar key)
+{
+    if (!options_.spellings)
+        return false;
+    const PositionRecord &p = positions_.at(cursor_);
+    const int first = cursor_ - p.offset;
+    const int removed = int(p.unitKeys.size());
+    // The separator has no spellings; a unit must lie whole on the screen.
+    if (removed == 0 || first < 0 || first + removed > positions_.size())
+        return false;
+    const QString keys = options_.spellings->continuing(p.kana, QStringView(p.unitKeys).left(p.offset), key);
+    if (keys.isEmpty())
+        return false;
+
+    // The keys typed so far are the new spelling's first keys too, so the cursor stays
+    // where it is and only the unit's positions change.
+    const QString kana = p.kana;
+    const int word = p.word;
+    const QString written = positions_.at(first + removed - 1).written;
+    const int added = int(keys.size());
+    if (added > removed)
+        positions_.insert(first + removed, added - removed, PositionRecord{});
+    else if (added < removed)
+        positions_.remove(first + added, removed - added);
+    for (int k = 0; k < added; ++k)
+        positions_[first + k] = {kana, keys, keys.at(k), k, word, QString()};
+    positions_[first + added - 1].written = written;
+    emit spellingSwitched(first, removed, added);
+    return true;
 }
 
 void KeystrokeProtocol::startTiming()

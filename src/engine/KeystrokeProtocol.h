@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/AcceptedSpellings.h"
 #include "engine/KeyStats.h"
 #include "engine/RmjChk.h"
 #include "platform/Sound.h"
@@ -7,6 +8,8 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+
+#include <memory>
 
 namespace zr {
 
@@ -23,6 +26,9 @@ struct PositionRecord {
 // Appends one position per key of the units, then nothing else; the caller adds its
 // separator.
 void AppendUnitPositions(QList<PositionRecord> &positions, const QList<KanaUnit> &units, int word);
+
+// The keys of positions one after the other, the separator after a word as a blank.
+QString KeysOf(const QList<PositionRecord> &positions);
 
 // The keystroke protocol that the training drill, word practice and sentence practice
 // share: judging each key press against the position at the cursor, the single-n
@@ -42,6 +48,10 @@ public:
         bool tracksMissedWords = false;
         SoundSetting typeSound;
         SoundSetting errorSound;
+        // With spellings, a key that goes on with another spelling of the unit at the
+        // cursor is a hit, and the rest of that unit is then typed in that spelling;
+        // without, only the learner's own spelling counts.
+        std::shared_ptr<const AcceptedSpellings> spellings;
     };
 
     KeystrokeProtocol(KeyStats &stats, Options options, QObject *parent = nullptr);
@@ -55,7 +65,10 @@ public:
     // Judges one key press (the character as typed).
     void keyPress(QChar typed);
 
+    // The positions of the screen as they are to be typed now: a unit begun in another
+    // spelling has that spelling's positions, every other unit the learner's own.
     const QList<PositionRecord> &positions() const { return positions_; }
+    QString screenKeys() const { return KeysOf(positions_); }
     int cursor() const { return cursor_; }
     bool screenComplete() const { return cursor_ >= positions_.size(); }
     // The key expected at the cursor; a null character when the screen is complete.
@@ -88,6 +101,10 @@ signals:
     void wordMissed(int word);
     // The cursor reached the end of the screen.
     void screenCompleted();
+    // The unit whose first position is first is typed in another spelling from now on:
+    // its removed positions were replaced by added ones, and the positions after it
+    // moved by the difference. Sent before the key that chose the spelling is accepted.
+    void spellingSwitched(int first, int removed, int added);
 
 private:
     // CNT of KeyPressHit: a key the learner typed, or the second n of ん supplied by
@@ -98,6 +115,7 @@ private:
     bool isFirstKeyOfRun() const { return firstScreen_ && cursor_ == 0; }
     void startTiming();
     bool singleNApplies() const;
+    bool takesOtherSpelling(QChar key);
 
     KeyStats &stats_;
     Options options_;

@@ -114,6 +114,9 @@ ProblemPractice::ProblemPractice(KeyStats &stats, Options options, KeystrokeProt
       }())
 {
     connect(&protocol_, &KeystrokeProtocol::screenCompleted, this, &ProblemPractice::onScreenCompleted);
+    // The row holds its positions as they are to be typed, another spelling included.
+    connect(&protocol_, &KeystrokeProtocol::spellingSwitched, this,
+            [this] { rows_[size_t(rowFlag_)].positions = protocol_.positions(); });
     connect(&protocol_, &KeystrokeProtocol::timingStarted, this, [this] {
         const QString running = options_.kind == PracticeKind::Word ? QStringLiteral(u"●次の単語を入力して下さい｡")
                                                                     : QStringLiteral(u"●次の文章を入力して下さい｡");

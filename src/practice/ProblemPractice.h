@@ -92,6 +92,8 @@ public:
     KeystrokeProtocol &protocol() { return protocol_; }
     const KeystrokeProtocol &protocol() const { return protocol_; }
     const Options &options() const { return options_; }
+    // A row of the step; its positions are the keys as they are to be typed now, a unit
+    // typed in another spelling with that spelling's keys (KeysOf gives them as text).
     const PracticeRow &row(int i) const { return rows_.at(size_t(i)); }
     int rowFlag() const { return rowFlag_; }
     int stepCounter() const { return stepCounter_; }

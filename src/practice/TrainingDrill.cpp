@@ -107,6 +107,8 @@ TrainingDrill::TrainingDrill(KeyStats &stats, DrillSettings settings, KeystrokeP
 {
     connect(&protocol_, &KeystrokeProtocol::wordMissed, this, [this](int word) { stacks_.MDStackAdd(word); });
     connect(&protocol_, &KeystrokeProtocol::screenCompleted, this, &TrainingDrill::onScreenCompleted);
+    // The screen holds its positions as they are to be typed, another spelling included.
+    connect(&protocol_, &KeystrokeProtocol::spellingSwitched, this, [this] { screen_.positions = protocol_.positions(); });
     connect(&protocol_, &KeystrokeProtocol::timingStarted, this, [this] {
         if (!screen_.remedial)
             setPrompt(kRunningPrompt);

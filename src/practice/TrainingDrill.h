@@ -68,7 +68,8 @@ private:
     std::array<int, kLongSlots> longStack_{};
 };
 
-// One screen of the drill: the words placed on it and one position per key.
+// One screen of the drill: the words placed on it and one position per key, as the
+// keys are to be typed now (a unit typed in another spelling has that spelling's).
 struct DrillScreen {
     static constexpr int kMaxWidth = 60;        // bytes of the problem line
     static constexpr int kMaxPositions = 201;

@@ -46,6 +46,9 @@ constexpr SettingDeclaration kDeclarations[] = {
     {Setting::TargetTime, u"Training", u"TargetTime", T::Integer, u"40", 10, 400, 5},
     {Setting::WordLessonTime, u"WordLsn", u"LessonTime", T::Time, u"00:02:30", 60, 10 * 60 + 55, 5},
     {Setting::WordLessonStep, u"WordLsn", u"LessonStep", T::Integer, u"8", 3, 20, 1},
+    // With the other switches that hold for every practice (KanaLock, MoveMouse): the
+    // drill, word and sentence practice all follow it.
+    {Setting::AnySpelling, u"General", u"AnySpelling", T::Flag, u"0"},
 };
 
 struct DefaultFile {
@@ -112,7 +115,7 @@ constexpr Setting kSaveOrder[] = {
     Setting::KeyLessonSize,      Setting::RmjGuide,           Setting::KanaLock,       Setting::Addition,
     Setting::Level,              Setting::FontUpper,          Setting::Font,           Setting::FontSize,
     Setting::FontItalic,         Setting::FontBold,           Setting::FontColor1,     Setting::FontColor2,
-    Setting::FontColor3,         Setting::FontColor4,         Setting::BackColor,
+    Setting::FontColor3,         Setting::FontColor4,         Setting::BackColor,      Setting::AnySpelling,
 };
 static_assert(std::size(kSaveOrder) == std::size(kDeclarations));
 
@@ -210,6 +213,7 @@ void SetSettingText(UserSettings &u, Setting setting, const QString &text)
     }
     case Setting::WordLessonTime: time(u.word); break;
     case Setting::WordLessonStep: steps(u.word); break;
+    case Setting::AnySpelling: u.AnySpelling = flag(); break;
     }
 }
 
@@ -248,6 +252,7 @@ QString SettingText(const UserSettings &u, Setting setting)
     case Setting::TargetTime: return QString::number(u.TargetTime);
     case Setting::WordLessonTime: return limitText(u.word.LessonTime);
     case Setting::WordLessonStep: return QString::number(u.word.LessonStep);
+    case Setting::AnySpelling: return flag(u.AnySpelling);
     }
     return {};
 }
@@ -262,6 +267,9 @@ bool SaveUserSettings(const UserSettings &settings, const QString &file)
             if (type != 0 && type != 2)
                 continue;
         }
+        if (setting == Setting::AnySpelling && !settings.AnySpelling
+            && storedText(QString::fromUtf16(d.section), QString::fromUtf16(d.key), file).isEmpty())
+            continue;
         const QString key = setting == Setting::FontBold ? QStringLiteral("Fontbold") : QString::fromUtf16(d.key);
         ok = SetIniString(QString::fromUtf16(d.section), key, SettingText(settings, setting), file) && ok;
     }

@@ -48,6 +48,8 @@ enum class Setting {
     // [WordLsn], shared by word and sentence practice
     WordLessonTime,
     WordLessonStep,
+    // [General], later than the keys above: every standard spelling of a kana counts
+    AnySpelling,
 };
 
 enum class SettingType {
@@ -123,6 +125,8 @@ struct UserSettings {
     int TargetTime = 40;           // target speed in characters a minute (not a time)
     // [WordLsn]
     PracticeLimit word;
+    // [General]: in the romaji course, any standard spelling of a kana is a hit
+    bool AnySpelling = false;
 
     bool operator==(const UserSettings &) const = default;
 };
@@ -155,9 +159,11 @@ QString SettingText(const UserSettings &settings, Setting setting);
 // Writes the settings into file in the order the settings dialog saves them:
 // [General] sounds and MoveMouse, the [Training] and [WordLsn] limits, TargetTime,
 // LessonSize, RmjGuide, KanaLock, Addition, Level, then FontUpper, the font and the
-// colours. A sound type that is neither 0 nor 2 is not written (the dialog has no
-// option for it), and the bold flag goes under "Fontbold", the spelling the dialog
-// has always used. Returns false when the file could not be written.
+// colours, and last AnySpelling. A sound type that is neither 0 nor 2 is not written
+// (the dialog has no option for it), AnySpelling only when it is on or the file holds
+// it already (a learner who never turns it on keeps the file the program has always
+// written), and the bold flag goes under "Fontbold", the spelling the dialog has
+// always used. Returns false when the file could not be written.
 bool SaveUserSettings(const UserSettings &settings, const QString &file);
 
 // A learner's file fills in the order the program first needs its keys: the first use

@@ -100,7 +100,7 @@ TEST(KeystrokeProtocol, ControlKeysOnlySound)
 
 TEST(KeystrokeProtocol, RepeatedWrongKeysCountOneMissForTheExpectedKey)
 {
-    Harness h({true, false, true, {}, {}});
+    Harness h({true, false, true, {}, {}, nullptr});
     h.protocol.setScreen(screen({u"かさ"_qs}), true);
     h.type("k");
     h.type("xyz");
@@ -197,7 +197,7 @@ TEST(KeystrokeProtocol, LaterScreensDoNotRestartTiming)
 
 TEST(KeystrokeProtocol, SentencePracticeSoundsOnlyAcceptedKeys)
 {
-    Harness h({false, false, false, {}, {}});
+    Harness h({false, false, false, {}, {}, nullptr});
     h.protocol.setScreen(screen({u"ほんだ"_qs}), true);
     h.protocol.keyPress(QChar(u'\b'));
     h.type("x");
@@ -208,7 +208,7 @@ TEST(KeystrokeProtocol, SentencePracticeSoundsOnlyAcceptedKeys)
 
 TEST(KeystrokeProtocol, TheTrainingKeyboardIsMarked)
 {
-    Harness h({true, true, true, {}, {}});
+    Harness h({true, true, true, {}, {}, nullptr});
     h.protocol.setScreen(screen({u"か"_qs}), true);
     h.type("j");
     // As in the key position check: the key to type next in green with its finger, the

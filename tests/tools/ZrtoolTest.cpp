@@ -105,6 +105,19 @@ TEST(Zrtool, TypeFeedsKeysThroughTheProtocol)
     expectBadInput({"type", "--course", "qwerty", u"か"_qs, "ka"});
 }
 
+TEST(Zrtool, TypeWithAnySpelling)
+{
+    // The same lines; the key judged against is that of the spelling in use.
+    ToolRun r = zrtool({"type", "--any-spelling", u"しゃ"_qs, "shq"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QStringLiteral("s\thit\ts\nh\thit\th\nq\tmiss\ta\nunits=1 hits=2 missed=1\n"));
+    r = zrtool({"type", u"しゃ"_qs, "sh"});
+    EXPECT_EQ(r.out, QStringLiteral("s\thit\ts\nh\tmiss\ty\nunits=1 hits=1 missed=1\n"));
+    r = zrtool({"type", "--any-spelling", u"ほんちゃ"_qs, "honcha"});
+    EXPECT_TRUE(r.out.contains(QStringLiteral("c\thit\tc\tsingle-n\nh\thit\th\n"))) << r.out.toStdString();
+    expectBadInput({"type", "--course", "kana", "--any-spelling", u"が"_qs, "t"});
+}
+
 TEST(Zrtool, ChaptersAndKeys)
 {
     TempDir dir;

@@ -89,6 +89,7 @@ TEST(DefaultUserSetting, TheWholeTable)
         {"Training", "RmjGuide", u"2"},       {"Training", "Addition", u"1"},
         {"Training", "Level", u"2"},          {"Training", "TargetTime", u"40"},
         {"WordLsn", "LessonTime", u"00:02:30"}, {"WordLsn", "LessonStep", u"8"},
+        {"General", "AnySpelling", u"0"},
         {"WordLsn", "L1", u""},               {"SSentLsn", "LT10", u""},
         {"Other", "Key", u""},
     };
@@ -124,6 +125,7 @@ TEST(UserSettings, StoredTextAndWhatTheProgramMakesOfIt)
         {Setting::Level, u"", u"2"},                {Setting::Level, u"9", u"3"},
         {Setting::TargetTime, u" 55 ", u"55"},      {Setting::TargetTime, u"fast", u"40"},
         {Setting::WordLessonStep, u"20", u"20"},    {Setting::Addition, u"0", u"0"},
+        {Setting::AnySpelling, u"1", u"1"},         {Setting::AnySpelling, u"yes", u"0"},
     };
     SharedStateScope scope;
     for (const auto &row : rows) {
@@ -180,12 +182,19 @@ TEST(UserSettings, SavedInTheOrderOfTheSettingsDialog)
     u.Addition = false;
     u.Level = PassLevel::Strict;
     u.TargetTime = 400;
+    u.AnySpelling = true;
     ASSERT_TRUE(SaveUserSettings(u, ini));
     const UserSettings back = LoadUserSettings(ini);
     for (const SettingDeclaration &d : SettingDeclarations())
         EXPECT_EQ(SettingText(back, d.id), SettingText(u, d.id)) << QString::fromUtf16(d.key).toStdString();
     EXPECT_TRUE(readBytes(ini).contains("LessonTime=00:02:05\r\n"));
     EXPECT_FALSE(readBytes(ini).contains("FontBold"));
+    // A key the file lacked goes to the end of its section, as the dialog's writes do.
+    EXPECT_TRUE(readBytes(ini).contains("\r\nAnySpelling=1\r\n[Training]\r\n"));
+    // Turned off again, it is written off; a file that never had it stays without it.
+    u.AnySpelling = false;
+    ASSERT_TRUE(SaveUserSettings(u, ini));
+    EXPECT_TRUE(readBytes(ini).contains("\r\nAnySpelling=0\r\n"));
 }
 
 TEST(UserSettings, TheCurrentLearnersFollowTheFile)

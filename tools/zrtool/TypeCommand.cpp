@@ -8,7 +8,8 @@
 namespace zr {
 
 std::optional<QStringList> TypeThroughProtocol(const QString &word, const QString &keys, int course,
-                                               const RomajiTable &table, QString *error)
+                                               const RomajiTable &table, QString *error,
+                                               std::shared_ptr<const AcceptedSpellings> spellings)
 {
     const RmjConversion conversion = ConvertWord(word, u"", u"", KeyFilterOff, course, table);
     if (conversion.result == 0) {
@@ -20,7 +21,9 @@ std::optional<QStringList> TypeThroughProtocol(const QString &word, const QStrin
     positions.append({QStringLiteral(u"　"), QString(), QChar(u' '), 0, 0, QString()});
 
     KeyStats stats;
-    KeystrokeProtocol protocol(stats, {});
+    KeystrokeProtocol::Options options;
+    options.spellings = std::move(spellings);
+    KeystrokeProtocol protocol(stats, options);
     protocol.startRun();
     protocol.setScreen(positions, true);
 

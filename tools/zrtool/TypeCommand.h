@@ -1,10 +1,12 @@
 #pragma once
 
+#include "engine/AcceptedSpellings.h"
 #include "engine/RomajiTable.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 namespace zr {
@@ -20,7 +22,11 @@ namespace zr {
 // is complete); a hit or miss that followed the single-n shortcut carries a fourth
 // field "single-n". Then "units=U hits=H missed=M". Nothing when the word yields no
 // keys: error then says why.
+//
+// With spellings, a key of another accepted spelling of the unit is a hit too (the
+// practice windows' "どの綴りでも正解にする"); EXPECTED is then the key of the spelling in use.
 std::optional<QStringList> TypeThroughProtocol(const QString &word, const QString &keys, int course,
-                                               const RomajiTable &table, QString *error);
+                                               const RomajiTable &table, QString *error,
+                                               std::shared_ptr<const AcceptedSpellings> spellings = nullptr);
 
 }  // namespace zr

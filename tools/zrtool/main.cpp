@@ -43,7 +43,7 @@ const char kUsage[] =
     "  zrtool rmjchk [--course romaji|kana] [--table FILE] [--use KEYS --target KEYS] WORD...\n"
     "  zrtool chapters [--course romaji|kana] [--file LESSONTABLE]\n"
     "  zrtool keys [--course romaji|kana] CHAR...\n"
-    "  zrtool type [--course romaji|kana] [--table FILE] WORD KEYS\n"
+    "  zrtool type [--course romaji|kana] [--table FILE] [--any-spelling] WORD KEYS\n"
     "  zrtool user show FILE\n"
     "  zrtool score add FILE --block training|word|sentence --index N --chars X --hits X\n"
     "                        --misses X --seconds S [--today YYYY-MM-DD]\n"
@@ -157,12 +157,25 @@ RomajiTable tableOf(const Arguments &a, int course)
 
 int runType(const QStringList &args)
 {
-    const Arguments a = parse(args, {"--course", "--table"}, {});
+    const Arguments a = parse(args, {"--course", "--table"}, {"--any-spelling"});
     const int course = courseOf(a);
     if (a.positional.size() != 2)
-        fail(QStringLiteral("usage: zrtool type [--course romaji|kana] [--table FILE] WORD KEYS"));
+        fail(QStringLiteral("usage: zrtool type [--course romaji|kana] [--table FILE] [--any-spelling] WORD KEYS"));
+    const RomajiTable table = tableOf(a, course);
+    std::shared_ptr<const AcceptedSpellings> spellings;
+    if (a.flags.contains(QStringLiteral("--any-spelling"))) {
+        if (course != RomajiCourse)
+            fail(QStringLiteral("--any-spelling is for the romaji course: the kana course types one key per kana"));
+        // The spellings of the table typed with (the learner's own) and of the course's
+        // default table of the installation.
+        QString error;
+        const auto defaults = ReadDefaultTable(ResolvePath(appDir(), DefaultTableFile(course)), &error);
+        if (!defaults)
+            fail(error);
+        spellings = std::make_shared<const AcceptedSpellings>(table, *defaults);
+    }
     QString error;
-    const auto lines = TypeThroughProtocol(a.positional[0], a.positional[1], course, tableOf(a, course), &error);
+    const auto lines = TypeThroughProtocol(a.positional[0], a.positional[1], course, table, &error, spellings);
     if (!lines)
         fail(error);
     for (const QString &line : *lines)

@@ -9,11 +9,16 @@
 #include "userdata/UserSettings.h"
 #include "userdata/ZRSub.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
+
+#include <algorithm>
+#include <cmath>
 
 namespace zr {
 
@@ -52,6 +57,36 @@ void WriteMissingAppearanceDefaults(const QString &iniFile)
                           Setting::FontColor1, Setting::FontColor2, Setting::FontColor3, Setting::FontColor4,
                           Setting::BackColor},
                          iniFile);
+}
+
+QSize RoomOnScreen(const QWidget *window)
+{
+    // Frames are not known before a window is first shown; these cover the usual title
+    // bars and borders.
+    constexpr int kFrameWidth = 16;
+    constexpr int kFrameHeight = 40;
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const QSize area = screen ? screen->availableGeometry().size() : QSize(1280, 800);
+    return {std::max(1, area.width() - kFrameWidth), std::max(1, area.height() - kFrameHeight)};
+}
+
+QFont FontThatFits(const QFont &font, QSize room, const std::function<QSize(const QFont &)> &windowSize)
+{
+    const double smallest = Declaration(Setting::FontSize).minimum;
+    QFont fitted = font;
+    QSize size = windowSize(fitted);
+    while ((size.width() > room.width() || size.height() > room.height()) && fitted.pointSizeF() > smallest) {
+        const double scale = std::min(double(room.width()) / size.width(), double(room.height()) / size.height());
+        const double points = fitted.pointSizeF();
+        QFont smaller = fitted;
+        smaller.setPointSizeF(std::max(smallest, std::min(points - 1, std::floor(points * scale))));
+        const QSize smallerSize = windowSize(smaller);
+        if (smallerSize.width() >= size.width() && smallerSize.height() >= size.height())
+            break;
+        fitted = smaller;
+        size = smallerSize;
+    }
+    return fitted;
 }
 
 void SetLabelColour(QWidget *w, const QColor &colour)
@@ -125,6 +160,7 @@ ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot,
     s.FontUpper = user.FontUpper;
     s.KanaLock = user.KanaLock;
     s.MoveMouse = user.MoveMouse;
+    s.AnySpelling = user.AnySpelling;
     s.typeSound = {user.TypeSound, user.TypeSoundType, user.TypeSoundFile};
     s.errorSound = {user.ErrorSound, user.ErrorSoundType, user.ErrorSoundFile};
     if (kind == PracticeKind::Word)

@@ -9,6 +9,8 @@
 #include <QFont>
 #include <QColor>
 
+#include <functional>
+
 class QKeyEvent;
 class QLabel;
 class QPlainTextEdit;
@@ -48,6 +50,7 @@ struct ProblemPracticeSettings {
     bool FontUpper = false;
     bool KanaLock = false;
     bool MoveMouse = false;
+    bool AnySpelling = false;
     SoundSetting typeSound;
     SoundSetting errorSound;
     PracticeLimit limit;   // [WordLsn]
@@ -55,6 +58,17 @@ struct ProblemPracticeSettings {
 // The settings of a slot of the current learner, whose file is iniFile. The defaults
 // of the keys the practice windows read are written first when the file lacks them.
 ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot, const QString &iniFile);
+
+// The room a window has for its own area on its screen: the screen's available area
+// less what a window manager's frame and title bar take around it.
+QSize RoomOnScreen(const QWidget *window);
+
+// The practice font at the learner's size, or, where the window laid out in it would
+// not fit the room, the largest whole point size at which it does (never below the
+// smallest size the settings allow). windowSize lays the window out in a font and
+// gives its size. Shrinking stops where a smaller font no longer makes the window
+// smaller: a part that does not depend on the font is not a reason to shrink it.
+QFont FontThatFits(const QFont &font, QSize room, const std::function<QSize(const QFont &)> &windowSize);
 
 // Sets the text colour of a label.
 void SetLabelColour(QWidget *w, const QColor &colour);

@@ -2,7 +2,6 @@
 
 #include "keyboard/KeyboardModel.h"
 #include "platform/Clock.h"
-#include "platform/Format.h"
 #include "platform/KanaMode.h"
 #include "platform/MessageBox.h"
 #include "platform/Twips.h"
@@ -10,6 +9,7 @@
 #include "ui/common/WindowPlacement.h"
 #include "ui/keyboard/Shapes.h"
 #include "ui/results/ProblemScoreFrm.h"
+#include "userdata/LearnerSpellings.h"
 #include "userdata/ZRSub.h"
 
 #include <QCursor>
@@ -26,23 +26,42 @@ namespace {
 constexpr int kMargin = 16;
 constexpr int kPadding = 6;
 const QColor kGreyed(150, 150, 150);
-const QString kClockPattern = QStringLiteral(u"練習時間 n分s秒");
 
 QString practiceName(PracticeKind kind)
 {
     return kind == PracticeKind::Word ? QStringLiteral(u"単語練習問題") : QStringLiteral(u"短文練習問題");
 }
 
+// Rows wrap between words, and inside a word too long for a line.
+QTextOption wrapOption()
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return option;
+}
+
 }  // namespace
+
+int WrappedLineCount(const QString &text, const QFont &font, int width)
+{
+    QTextLayout layout(text, font);
+    layout.setTextOption(wrapOption());
+    layout.beginLayout();
+    int lines = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        ++lines;
+    }
+    layout.endLayout();
+    return std::max(1, lines);
+}
 
 // TextFlow ---------------------------------------------------------------------------
 
 TextFlow::TextFlow(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout_.setTextOption(option);
+    layout_.setTextOption(wrapOption());
     layout_.setCacheEnabled(true);
 }
 
@@ -83,16 +102,7 @@ int TextFlow::lineHeight() const
 
 int TextFlow::lineCount(const QString &text) const
 {
-    QTextLayout layout(text, font_);
-    layout.setTextOption(layout_.textOption());
-    layout.beginLayout();
-    int lines = 0;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(wrapWidth_);
-        ++lines;
-    }
-    layout.endLayout();
-    return std::max(1, lines);
+    return WrappedLineCount(text, font_, wrapWidth_);
 }
 
 void TextFlow::relayout()
@@ -219,6 +229,7 @@ bool ProblemPracticeFrm::prepare()
     KeystrokeProtocol::Options protocol;
     protocol.typeSound = settings.typeSound;
     protocol.errorSound = settings.errorSound;
+    protocol.spellings = LearnerSpellings(settings.AnySpelling, course_, ZRSub().CurUser.RomajiTable);
     practice_ = std::make_unique<ProblemPractice>(ZRSub().keyStats, options, protocol);
     practice_->setEntries(entries);
     KeystrokeProtocol &keys = practice_->protocol();
@@ -246,7 +257,7 @@ bool ProblemPracticeFrm::prepare()
     if (course_ == KanaCourse)
         SetKanaMode(true);
     prompt_->setText(practice_->prompt());
-    time_->setText(FormatDate(0, kClockPattern));
+    time_->setText(ElapsedTimeText(0));
     ready_ = true;
     return true;
 }
@@ -259,60 +270,97 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
     setPalette(pal);
     SetLabelColour(prompt_, look.background.lightness() < 110 ? Qt::white : Qt::black);
 
-    const QFontMetrics fm(look.font);
-    const int lineHeight = fm.height();
-    // A word row holds 62 bytes, that is 31 full-width characters and the leading blank;
-    // passages wrap at the same width.
-    // In a proportional font some full-width characters are wider than others: the
-    // widest of a few common ones keeps a full row on one line.
-    int wide = 0;
-    for (QChar c : QStringLiteral(u"あ漢ＷＭ"))
-        wide = std::max(wide, fm.horizontalAdvance(c));
-    const int textWidth = 31 * wide + fm.horizontalAdvance(QChar(u' ')) + 4;
-    const int frameWidth = textWidth + 2 * kPadding;
-    const int width = std::max(int(twipsToPixels(9000)), frameWidth + 2 * kMargin);
+    const QSize room = RoomOnScreen(this);
+    const int statusHeight = statusBar_->sizeHint().height();
+    // The rows and the window in a font.
+    struct Rows {
+        int lineHeight = 0;
+        int textWidth = 0;
+        int problemLines = 1;
+        int typedLines = 1;
+        int width = 0;
+        int height = 0;
+    };
+    // The keys of a unit in progress: three in the learner's spellings, up to all but the
+    // last key of the longest spelling when any spelling counts.
+    qsizetype pendingKeys = 3;
+    if (const auto spellings = LearnerSpellings(settings.AnySpelling, course_, ZRSub().CurUser.RomajiTable))
+        pendingKeys = std::max<qsizetype>(pendingKeys, spellings->longestSpelling() - 1);
+    const QString pending(pendingKeys, QChar(u'Ｗ'));
+    auto measure = [&](const QFont &font, bool onlyIfItFits) {
+        Rows r;
+        const QFontMetrics fm(font);
+        r.lineHeight = fm.height();
+        // A word row holds 62 bytes, that is 31 full-width characters and the leading
+        // blank; passages wrap at the same width.
+        // In a proportional font some full-width characters are wider than others: the
+        // widest of a few common ones keeps a full row on one line.
+        int wide = 0;
+        for (QChar c : QStringLiteral(u"あ漢ＷＭ"))
+            wide = std::max(wide, fm.horizontalAdvance(c));
+        r.textWidth = 31 * wide + fm.horizontalAdvance(QChar(u' ')) + 4;
+        r.width = std::max(std::min(int(twipsToPixels(9000)), room.width()), r.textWidth + 2 * kPadding + 2 * kMargin);
+        // Passages are as many lines high as the longest of the run needs, so that the
+        // window keeps its size from step to step. The typed line may hold the kana of
+        // a line, which is longer than its written form, and the keys of a unit after
+        // them. While a font is tried, one too wide to fit is not kept whatever its
+        // height, so its lines need not be counted.
+        if (kind_ == PracticeKind::Sentence && (!onlyIfItFits || r.width <= room.width())) {
+            for (const PracticeEntry &passage : entries) {
+                QString shown = QStringLiteral(" ");
+                for (const PracticeItem &line : passage) {
+                    r.typedLines = std::max(r.typedLines, WrappedLineCount(upper(shown + line.reading) + pending,
+                                                                           font, r.textWidth));
+                    shown += line.display;
+                }
+                const int lines = WrappedLineCount(upper(shown), font, r.textWidth);
+                r.problemLines = std::max(r.problemLines, lines);
+                r.typedLines = std::max(r.typedLines, lines);
+            }
+        }
+        const int rowHeight = (r.problemLines * r.lineHeight + 2 * kPadding + 4)
+                              + (r.typedLines * r.lineHeight + 2 * kPadding + 4 + 14);
+        r.height = 42 + 2 * rowHeight + 34 + statusHeight;
+        return r;
+    };
+    // A large font is shown smaller where the window would not fit the screen; the rows
+    // keep their width in bytes, so a word row stays one line.
+    Rows r;
+    QFont measured;
+    font_ = FontThatFits(look.font, room, [&](const QFont &font) {
+        r = measure(font, true);
+        measured = font;
+        return QSize(r.width, r.height);
+    });
+    // The last font tried is not always the one kept.
+    if (measured != font_ || r.width > room.width())
+        r = measure(font_, false);
+    const int frameWidth = r.textWidth + 2 * kPadding;
 
     for (Row &row : rows_) {
-        row.problem->setTextFont(look.font);
-        row.problem->setWrapWidth(textWidth);
-        row.typed->setTextFont(look.font);
-        row.typed->setWrapWidth(textWidth);
-        row.miss->setFont(look.font);
-    }
-    // Passages are as many lines high as the longest of the run needs, so that the
-    // window keeps its size from step to step. The typed line may hold the kana of a
-    // line, which is longer than its written form, and the keys of a unit after them.
-    int problemLines = 1;
-    int typedLines = 1;
-    if (kind_ == PracticeKind::Sentence) {
-        const TextFlow *flow = rows_[0].problem;
-        for (const PracticeEntry &passage : entries) {
-            QString shown = QStringLiteral(" ");
-            for (const PracticeItem &line : passage) {
-                typedLines = std::max(typedLines, flow->lineCount(upper(shown + line.reading) + QStringLiteral(u"ＷＷＷ")));
-                shown += line.display;
-            }
-            problemLines = std::max(problemLines, flow->lineCount(upper(shown)));
-            typedLines = std::max(typedLines, flow->lineCount(upper(shown)));
-        }
+        row.problem->setTextFont(font_);
+        row.problem->setWrapWidth(r.textWidth);
+        row.typed->setTextFont(font_);
+        row.typed->setWrapWidth(r.textWidth);
+        row.miss->setFont(font_);
     }
 
-    prompt_->setGeometry(kMargin, 10, width - 2 * kMargin, 24);
+    prompt_->setGeometry(kMargin, 10, r.width - 2 * kMargin, 24);
     int y = 42;
     for (Row &row : rows_) {
-        const int problemHeight = problemLines * lineHeight + 2 * kPadding;
+        const int problemHeight = r.problemLines * r.lineHeight + 2 * kPadding;
         row.questionFrame->setGeometry(kMargin, y, frameWidth, problemHeight);
-        row.problem->setGeometry(kPadding, kPadding, textWidth, problemLines * lineHeight);
+        row.problem->setGeometry(kPadding, kPadding, r.textWidth, r.problemLines * r.lineHeight);
         y += problemHeight + 4;
         // Room below the last typed line for the cursor.
-        const int typedHeight = typedLines * lineHeight + 2 * kPadding + 4;
+        const int typedHeight = r.typedLines * r.lineHeight + 2 * kPadding + 4;
         row.inputFrame->setGeometry(kMargin, y, frameWidth, typedHeight);
-        row.typed->setGeometry(kPadding, kPadding, textWidth, typedLines * lineHeight);
+        row.typed->setGeometry(kPadding, kPadding, r.textWidth, r.typedLines * r.lineHeight);
         y += typedHeight + 14;
     }
     const int errorTop = y;
 
-    input_->setFont(look.font);
+    input_->setFont(font_);
     SetLabelColour(input_, look.inputText);
     cursor_->setFillColour(look.inputText);
     const int cursorTwips = kind_ == PracticeKind::Word ? (course_ == KanaCourse ? 300 : 180)
@@ -320,10 +368,9 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
     cursor_->resize(int(std::lround(twipsToPixels(cursorTwips))), 3);
     error_->move(kMargin, errorTop);
 
-    const int statusHeight = statusBar_->sizeHint().height();
     const int height = errorTop + 34 + statusHeight;
-    statusBar_->setGeometry(0, height - statusHeight, width, statusHeight);
-    setFixedSize(width, height);
+    statusBar_->setGeometry(0, height - statusHeight, r.width, statusHeight);
+    setFixedSize(r.width, height);
 }
 
 QString ProblemPracticeFrm::upper(const QString &text) const
@@ -371,7 +418,7 @@ void ProblemPracticeFrm::showTyped()
     Row &r = rows_[size_t(row)];
     const TypedText shown = practice_->typedText();
     r.typed->setText(upper(shown.text));
-    const QFontMetrics fm(settings.look.font);
+    const QFontMetrics fm(font_);
     const QString pending = KeyDisplayForm(shown.pending, settings.FontUpper);
     const int wrap = r.typed->width();
     QPoint end = r.typed->endPoint();
@@ -398,7 +445,7 @@ void ProblemPracticeFrm::showMiss(QChar expected, QChar typed)
     error_->show();
     Row &r = rows_[size_t(practice_->rowFlag())];
     const QString wrong = course_ == KanaCourse ? ToWideHiragana(QStringView(&typed, 1)) : upper(QString(typed));
-    const QFontMetrics fm(settings.look.font);
+    const QFontMetrics fm(font_);
     r.miss->setText(wrong);
     const QPoint at = cursor_->pos() - QPoint(0, fm.height() + 1) - r.inputFrame->pos();
     r.miss->setGeometry(at.x(), at.y(), fm.horizontalAdvance(wrong) + 2, fm.height());
@@ -418,7 +465,7 @@ void ProblemPracticeFrm::tick()
     if (!practice_ || !practice_->protocol().running())
         return;
     cursor_->setVisible(!cursor_->isVisible());
-    time_->setText(FormatDate(practice_->TTime(Clock::current().now()), kClockPattern));
+    time_->setText(ElapsedTimeText(practice_->TTime(Clock::current().now())));
 }
 
 void ProblemPracticeFrm::showEvent(QShowEvent *event)

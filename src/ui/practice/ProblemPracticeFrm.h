@@ -17,6 +17,9 @@ namespace zr {
 
 class ShapeWidget;
 
+// How many lines a text takes when it wraps at a width, as TextFlow wraps it.
+int WrappedLineCount(const QString &text, const QFont &font, int width);
+
 // A line of text that wraps at a fixed width, and tells where its last character ends,
 // so that what follows the text (the keys in progress, the cursor) can be placed there.
 class TextFlow : public QWidget {
@@ -81,6 +84,9 @@ public:
     QLabel *errorLabel() const { return error_; }
     QLabel *promptLabel() const { return prompt_; }
     QLabel *clockLabel() const { return time_; }
+    // The practice font as shown: the learner's, made smaller where the window would
+    // not fit the screen in it.
+    const QFont &textFont() const { return font_; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -113,6 +119,7 @@ private:
 
     PracticeKind kind_;
     std::unique_ptr<ProblemPractice> practice_;
+    QFont font_;
     int course_ = 0;
     bool prepared_ = false;
     bool ready_ = false;

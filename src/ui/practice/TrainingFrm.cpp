@@ -6,6 +6,7 @@
 #include "platform/KanaMode.h"
 #include "platform/MessageBox.h"
 #include "platform/Twips.h"
+#include "userdata/LearnerSpellings.h"
 #include "userdata/ProblemFile.h"
 #include "ui/common/Application.h"
 #include "ui/common/WindowPlacement.h"
@@ -98,12 +99,15 @@ bool TrainingFrm::prepare()
     KeystrokeProtocol::Options options;
     options.typeSound = ZRSub().typeSound();
     options.errorSound = ZRSub().errorSound();
+    options.spellings = LearnerSpellings(settings_.AnySpelling, course_, ZRSub().CurUser.RomajiTable);
     drill_ = std::make_unique<TrainingDrill>(ZRSub().keyStats, settings, options);
     KeystrokeProtocol &protocol = drill_->protocol();
     connect(&protocol, &KeystrokeProtocol::keyMarked, this, [this](QChar key, int code, bool finger, bool restore) {
         keyboard_->MarkKeys(QStringView(&key, 1), code, finger, restore);
     });
     connect(&protocol, &KeystrokeProtocol::keyAccepted, this, &TrainingFrm::keyAccepted);
+    // The units after a unit typed in another spelling move along the line.
+    connect(&protocol, &KeystrokeProtocol::spellingSwitched, this, [this](int first) { layoutLine(first); });
     connect(&protocol, &KeystrokeProtocol::missShown, this, &TrainingFrm::showMiss);
     connect(&protocol, &KeystrokeProtocol::errorCleared, this, &TrainingFrm::clearError);
     connect(&protocol, &KeystrokeProtocol::timingStarted, this, [this] {
@@ -154,16 +158,32 @@ void TrainingFrm::layoutWindow()
     setPalette(pal);
     SetLabelColour(prompt_, look_.background.lightness() < 110 ? Qt::white : Qt::black);
 
+    const QSize keys = keyboard_->designSize();
+    const QSize room = RoomOnScreen(this);
+    const int statusHeight = statusBar_->sizeHint().height();
+    auto guideFontOf = [](const QFont &font) {
+        QFont guide = font;
+        guide.setPointSizeF(std::max(9.0, font.pointSizeF() * 0.7));
+        guide.setBold(true);
+        return guide;
+    };
+    auto windowSize = [&](const QFont &font) {
+        const QFontMetrics fm(font);
+        // The problem line holds up to 60 bytes: 30 full-width characters.
+        const int lineWidth = fm.horizontalAdvance(QString(31, QChar(u'あ')));
+        const int width = std::max({std::min(int(twipsToPixels(13200)), room.width()), lineWidth + 2 * kMargin,
+                                    keys.width() + 2 * kMargin});
+        const int guideHeight = QFontMetrics(guideFontOf(font)).height();
+        return QSize(width, 46 + 2 * fm.height() + 16 + guideHeight + 2 + 30 + keys.height() + 16 + statusHeight);
+    };
+    // A large font is shown smaller where the window would not fit the screen; the line
+    // keeps its width in bytes.
+    look_.font = FontThatFits(look_.font, room, windowSize);
     const QFontMetrics fm(look_.font);
     const int lineHeight = fm.height();
-    // The problem line holds up to 60 bytes: 30 full-width characters.
-    const int lineWidth = fm.horizontalAdvance(QString(31, QChar(u'あ')));
-    const QSize keys = keyboard_->designSize();
-    const int width = std::max({int(twipsToPixels(13200)), lineWidth + 2 * kMargin, keys.width() + 2 * kMargin});
+    const int width = windowSize(look_.font).width();
 
-    QFont guideFont = look_.font;
-    guideFont.setPointSizeF(std::max(9.0, look_.font.pointSizeF() * 0.7));
-    guideFont.setBold(true);
+    const QFont guideFont = guideFontOf(look_.font);
     guide_->setFont(guideFont);
     SetLabelColour(guide_, look_.guideText);
     const int guideHeight = QFontMetrics(guideFont).height();
@@ -184,13 +204,24 @@ void TrainingFrm::layoutWindow()
     cursor_->resize(int(std::lround(twipsToPixels(course_ == KanaCourse ? 340 : 170))), 3);
 
     keyboard_->setGeometry((width - keys.width()) / 2, keyboardTop, keys.width(), keys.height());
-    const int statusHeight = statusBar_->sizeHint().height();
     const int height = keyboardTop + keys.height() + 16 + statusHeight;
     statusBar_->setGeometry(0, height - statusHeight, width, statusHeight);
     setFixedSize(width, height);
 }
 
 void TrainingFrm::layoutScreen()
+{
+    wordStart_ = 0;
+    colouredUpTo_ = 0;
+    typedKeys_.clear();
+    layoutLine();
+    setWindowTitle(drill_->title());
+    clearError();
+    guide_->setVisible(drill_->guideShown());
+    placeCursor();
+}
+
+void TrainingFrm::layoutLine(int from)
 {
     const QList<PositionRecord> &positions = drill_->protocol().positions();
     const int modeNow = drill_->mode();
@@ -202,9 +233,11 @@ void TrainingFrm::layoutScreen()
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         labels_.append(label);
     }
+    // Labels before from keep their places.
+    from = std::clamp(from, 0, int(std::min(positions.size(), labelX_.size())));
+    int x = from > 0 ? labelX_[from] : kMargin;
     labelX_.resize(positions.size() + 1);
-    int x = kMargin;
-    for (int i = 0; i < labels_.size(); ++i) {
+    for (int i = from; i < labels_.size(); ++i) {
         QLabel *label = labels_[i];
         if (i >= positions.size()) {
             if (i < usedLabels_)
@@ -219,21 +252,13 @@ void TrainingFrm::layoutScreen()
         }
         const int w = fm.horizontalAdvance(text);
         label->setText(text);
-        SetLabelColour(label, look_.problemText);
+        SetLabelColour(label, i < colouredUpTo_ && positions[i].offset == 0 ? look_.typedText : look_.problemText);
         label->setGeometry(x, lineTop_, w, fm.height());
         label->show();
         x += w;
     }
     labelX_[positions.size()] = x;
     usedLabels_ = int(positions.size());
-
-    setWindowTitle(drill_->title());
-    wordStart_ = 0;
-    colouredUpTo_ = 0;
-    typedKeys_.clear();
-    clearError();
-    guide_->setVisible(drill_->guideShown());
-    placeCursor();
 }
 
 QString TrainingFrm::keyDisplay(QChar c) const

@@ -51,6 +51,9 @@ protected:
 private:
     void layoutWindow();
     void layoutScreen();
+    // The problem line from position from on, from the positions as they are now; the
+    // typed part keeps its colour.
+    void layoutLine(int from = 0);
     void keyAccepted(int position);
     void colourTypedUnits();
     void showMiss(QChar expected, QChar typed);

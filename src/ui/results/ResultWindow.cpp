@@ -8,7 +8,9 @@
 #include "ui/results/ResultGraphs.h"
 #include "userdata/ZRSub.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -99,6 +101,7 @@ ResultWindow::ResultWindow(Design design, QWidget *parent) : QDialog(parent), de
 
     // The per-key graph in its viewport, scrolled by VScroll1.
     auto *graphPage = new QWidget;
+    graphPage_ = graphPage;
     const int graphWidth = px(KeyGraphPicture::kWidthTwips);
     viewport_ = whitePanel(graphPage, QStringLiteral("Picture2"));
     viewport_->setGeometry(kPageMargin, kPageMargin + kHeadingsHeight, graphWidth, px(kGraphViewHeightTwips));
@@ -108,7 +111,22 @@ ResultWindow::ResultWindow(Design design, QWidget *parent) : QDialog(parent), de
     scroll_ = new QScrollBar(Qt::Vertical, graphPage);
     scroll_->setObjectName(QStringLiteral("VScroll1"));
     scroll_->setGeometry(kPageMargin + graphWidth + 2, kPageMargin + kHeadingsHeight, 16, viewport_->height());
+    scroll_->setFocusPolicy(Qt::StrongFocus);
+    scroll_->installEventFilter(this);
     connect(scroll_, &QScrollBar::valueChanged, this, &ResultWindow::scrollGraph);
+    // The scroll bar draws no focus of its own: a ring round the graph and its bar
+    // shows the keyboard is on it.
+    graphFocus_ = new QWidget(graphPage);
+    graphFocus_->setObjectName(QStringLiteral("GraphFocus"));
+    graphFocus_->setAutoFillBackground(true);
+    graphFocus_->setBackgroundRole(QPalette::Highlight);
+    graphFocus_->setGeometry(viewport_->geometry().united(scroll_->geometry()).adjusted(-2, -2, 2, 2));
+    graphFocus_->lower();
+    graphFocus_->hide();
+    // The wheel over the graph (its bars let mouse events through) or over the rest of
+    // its window scrolls it.
+    viewport_->installEventFilter(this);
+    graph_->installEventFilter(this);
     heading(graphPage, QStringLiteral("Label4"), QStringLiteral(u"キー"), kPageMargin);
     heading(graphPage, QStringLiteral("Label5"), QStringLiteral(u"正解率グラフ"), kPageMargin + px(525));
     heading(graphPage, QStringLiteral("Label6"), QStringLiteral(u"入力速度グラフ"), kPageMargin + px(4380));
@@ -140,6 +158,9 @@ ResultWindow::ResultWindow(Design design, QWidget *parent) : QDialog(parent), de
     for (QPushButton *b : {prev_, next_, command1_}) {
         b->setMinimumWidth(110);
         b->setAutoDefault(false);
+        // Up and Down would move the focus between the buttons; on the graph's page
+        // they scroll it.
+        b->installEventFilter(this);
     }
     connect(next_, &QPushButton::clicked, this, [this] {
         if (tabs_->currentIndex() < 2)
@@ -216,6 +237,8 @@ void ResultWindow::PaintResultKeys(QStringView keys, int pictureCode, bool capti
 
 void ResultWindow::tabChanged(int index)
 {
+    // Taken before a button that is about to be disabled passes the focus on.
+    const QWidget *focused = focusWidget();
     switch (index) {
     case 0:
         next_->setEnabled(true);
@@ -233,11 +256,78 @@ void ResultWindow::tabChanged(int index)
     default:
         break;
     }
-    // Keep the keyboard focus on a button that can be used.
-    if (index == 2)
-        command1_->setFocus();
+    // The focus stays where it is while it can be used there (a button that is still
+    // enabled, the tab bar); otherwise it goes to the button that leads on.
+    if (!focused || !focused->isEnabled() || (!focused->isVisible() && isVisible()))
+        (index == 2 ? command1_ : next_)->setFocus();
+}
+
+void ResultWindow::showEvent(QShowEvent *event)
+{
+    // The screen opens at the end of a run typed at the keyboard: show where the
+    // focus is from the start, not only after the first Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    QDialog::showEvent(event);
+}
+
+void ResultWindow::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        enterPressed();
+        return;
+    }
+    if (plain && scrollGraphByKey(event->key()))
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+void ResultWindow::enterPressed()
+{
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && button->isEnabled()) {
+        button->click();
+        return;
+    }
+    if (tabs_->currentIndex() < tabs_->count() - 1)
+        next_->click();
     else
-        next_->setFocus();
+        command1_->click();
+}
+
+bool ResultWindow::scrollGraphByKey(int key)
+{
+    if (tabs_->currentWidget() != graphPage_ || !scroll_->isVisible())
+        return false;
+    QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
+    switch (key) {
+    case Qt::Key_Up: action = QAbstractSlider::SliderSingleStepSub; break;
+    case Qt::Key_Down: action = QAbstractSlider::SliderSingleStepAdd; break;
+    case Qt::Key_PageUp: action = QAbstractSlider::SliderPageStepSub; break;
+    case Qt::Key_PageDown: action = QAbstractSlider::SliderPageStepAdd; break;
+    case Qt::Key_Home: action = QAbstractSlider::SliderToMinimum; break;
+    case Qt::Key_End: action = QAbstractSlider::SliderToMaximum; break;
+    default: return false;
+    }
+    scroll_->triggerAction(action);
+    return true;
+}
+
+bool ResultWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == viewport_ || watched == graph_) && event->type() == QEvent::Wheel && scroll_->isVisible()) {
+        QCoreApplication::sendEvent(scroll_, event);
+        return true;
+    }
+    if (watched == scroll_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        graphFocus_->setVisible(event->type() == QEvent::FocusIn);
+    if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton *>(watched)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)
+            && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return scrollGraphByKey(key->key());
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void ResultWindow::returnToMenu()

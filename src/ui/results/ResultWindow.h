@@ -60,19 +60,28 @@ protected:
     virtual void unload() {}
 
     void done(int result) override;
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     QPushButton *menuButton() const { return command1_; }
 
 private:
     void tabChanged(int index);
     void scrollGraph(int value);
+    // Enter: the focused button, else on to the next page, else back to the menu.
+    void enterPressed();
+    // The keys that scroll the per-key graph while its page is shown.
+    bool scrollGraphByKey(int key);
 
     Design design_;
     QTabWidget *tabs_ = nullptr;
     QPlainTextEdit *text_ = nullptr;
     KeyboardPicture *keyboard_ = nullptr;
+    QWidget *graphPage_ = nullptr;
     QWidget *viewport_ = nullptr;
     KeyGraphPicture *graph_ = nullptr;
     QScrollBar *scroll_ = nullptr;
+    QWidget *graphFocus_ = nullptr;
     DayHistoryPicture *history_ = nullptr;
     QPushButton *prev_ = nullptr;
     QPushButton *next_ = nullptr;

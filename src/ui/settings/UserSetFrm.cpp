@@ -1,5 +1,6 @@
 #include "ui/settings/UserSetFrm.h"
 
+#include "keyboard/KeyboardModel.h"
 #include "platform/MessageBox.h"
 #include "platform/OleDate.h"
 #include "platform/Paths.h"
@@ -37,6 +38,8 @@ namespace {
 // The sample of the practice screen: the problem line (typed part, rest), the input
 // line with the cursor mark under its next place, and the input guide.
 const char16_t *const kSampleTexts[4] = {u"きょうは", u"taipu", u"いいてんきです", u"renshuu"};
+// Larger sizes are shown at this size, so that the dialog keeps to a laptop's screen.
+constexpr double kSampleLargestPoints = 36;
 
 // What a colour button and the sample part it stands for are called.
 const char16_t *const kColourCaptions[UserSetFrm::kColours] = {u"問題文（確定）", u"入力文", u"問題文",
@@ -181,9 +184,14 @@ QWidget *UserSetFrm::generalTab()
     Check3->setObjectName(QStringLiteral("Check3"));
     Check2 = new QCheckBox(QStringLiteral("練習開始時、マウスカーソルを入力画面左上に移動"));
     Check2->setObjectName(QStringLiteral("Check2"));
+    CheckAnySpelling = new QCheckBox(QStringLiteral("どの綴りでも正解にする"));
+    CheckAnySpelling->setObjectName(QStringLiteral("CheckAnySpelling"));
+    CheckAnySpelling->setToolTip(QStringLiteral("ローマ字入力で、しゃ を sha・sya・sixya のどれで打っても正解にします"
+                                                "（JIS仮名入力コースでは使いません）"));
     auto *behaviour = new QVBoxLayout;
     behaviour->addWidget(Check3);
     behaviour->addWidget(Check2);
+    behaviour->addWidget(CheckAnySpelling);
 
     // One sound group: the box, the two kinds, the file with its two buttons.
     auto soundGroup = [this](const QString &title, QCheckBox *&check, const char *checkName, QButtonGroup *&kinds,
@@ -321,6 +329,11 @@ QWidget *UserSetFrm::designTab()
     layout->addWidget(group(QStringLiteral("色の設定"), colours));
     auto *sampleBox = new QVBoxLayout;
     sampleBox->addWidget(Picture1);
+    QLabel *sampleNote = note(QStringLiteral("※%1ポイントを超える大きさは、サンプルでは%1ポイントで表示します。")
+                                  .arg(kSampleLargestPoints));
+    sampleNote->setObjectName(QStringLiteral("SampleNote"));
+    sampleNote->hide();
+    sampleBox->addWidget(sampleNote);
     layout->addWidget(group(QStringLiteral("表示サンプル"), sampleBox), 1);
     layout->addLayout(clearRow);
     auto *page = new QWidget;
@@ -499,11 +512,17 @@ void UserSetFrm::showSample()
     QPalette pal = Picture1->palette();
     pal.setColor(QPalette::Window, colours_[Background]);
     Picture1->setPalette(pal);
+    QFont sample = font_;
+    const bool capped = font_.pointSizeF() > kSampleLargestPoints;
+    if (capped)
+        sample.setPointSizeF(kSampleLargestPoints);
+    if (auto *sampleNote = findChild<QLabel *>(QStringLiteral("SampleNote")))
+        sampleNote->setVisible(capped);
     for (int i = 0; i < 4; ++i) {
-        QFont f = font_;
+        QFont f = sample;
         if (i == Guide) {
             // The practice screens show the guide smaller and bold.
-            f.setPointSizeF(std::max(9.0, font_.pointSizeF() * 0.7));
+            f.setPointSizeF(std::max(9.0, sample.pointSizeF() * 0.7));
             f.setBold(true);
         }
         Label12[i]->setFont(f);
@@ -515,7 +534,7 @@ void UserSetFrm::showSample()
         Label12[i]->setText(upper ? t.toUpper() : t);
     }
     Shape1->setFillColour(colours_[Input]);
-    Shape1->setFixedSize(QFontMetrics(font_).horizontalAdvance(u'm'), 3);
+    Shape1->setFixedSize(QFontMetrics(sample).horizontalAdvance(u'm'), 3);
 }
 
 void UserSetFrm::load()
@@ -544,6 +563,9 @@ void UserSetFrm::load()
     Text9->setText(u.TypeSoundFile);
     Check2->setChecked(u.MoveMouse);
     Check3->setChecked(u.KanaLock);
+    CheckAnySpelling->setChecked(u.AnySpelling);
+    // One key per kana leaves nothing to spell otherwise.
+    CheckAnySpelling->setEnabled(ZRSub().CurUser.Course != KanaCourse);
     soundGroupChanged();
 
     // Values outside a box's range are brought into it.
@@ -611,6 +633,7 @@ bool UserSetFrm::save()
                  : Option[5]->isChecked() ? RmjGuideMode::FirstHalf
                                           : RmjGuideMode::Always;
     u.KanaLock = Check3->isChecked();
+    u.AnySpelling = CheckAnySpelling->isChecked();
     u.Addition = Option[7]->isChecked();
     u.Level = Option[9]->isChecked() ? PassLevel::Easy : Option[10]->isChecked() ? PassLevel::Standard : PassLevel::Strict;
     u.FontUpper = Option12->isChecked();

@@ -69,6 +69,7 @@ private:
     QCheckBox *Check2 = nullptr;   // move the mouse
     QCheckBox *Check3 = nullptr;   // automatic kana lock
     QCheckBox *Check4 = nullptr;   // keystroke sound
+    QCheckBox *CheckAnySpelling = nullptr;   // any standard spelling counts (romaji course)
     QButtonGroup *Option14 = nullptr;   // mistype sound kind, ids 0 and 2
     QButtonGroup *Option15 = nullptr;   // keystroke sound kind, ids 0 and 2
     QLineEdit *Text8 = nullptr;

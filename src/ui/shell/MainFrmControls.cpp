@@ -31,6 +31,9 @@ QTreeWidget *makeList(const QString &name, const QStringList &headers, const QLi
     for (int column : rightColumns)
         list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     list->setProperty("rightColumns", QVariant::fromValue(rightColumns));
+    // The shares of the columns leave a little over; the last column takes it, so the
+    // rows reach the list's right edge at any window width.
+    list->header()->setStretchLastSection(true);
     return list;
 }
 

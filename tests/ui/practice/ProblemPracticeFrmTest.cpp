@@ -163,12 +163,16 @@ private slots:
     void typedTextInputLineCursorAndMisses();
     void wrappedPassageKeepsCursorOnItsLine();
     void stepAndTimeLimits();
+    void clockCountsOnPastAnHour_data();
+    void clockCountsOnPastAnHour();
     void closeBoxRecordsNothing();
     void nothingToPractise_data();
     void nothingToPractise();
     void failedSaveSaysSo();
     void mainWindowStartsTheSelectedSlot_data();
     void mainWindowStartsTheSelectedSlot();
+    void anySpellingInWordsAndSentences_data();
+    void anySpellingInWordsAndSentences();
 };
 
 // Rows of both kinds of practice in both courses, or only the diagonal.
@@ -243,6 +247,48 @@ void ProblemPracticeFrmTest::dialogTexts()
     QVERIFY(script.finished());
     QCOMPARE(text, QStringLiteral(u"\n\n\n　収録単語数： 3語\n　収録単語の例：【】【】【】"));
     QVERIFY(!QFile::exists(learner.state().CurUserDir + QStringLiteral("/user.dat")));
+}
+
+void ProblemPracticeFrmTest::anySpellingInWordsAndSentences_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("word") << int(PracticeKind::Word);
+    QTest::newRow("sentence") << int(PracticeKind::Sentence);
+}
+
+// The keys of the unit in progress follow the spelling being typed, and the row's
+// positions with them; the rest of the row keeps the learner's own.
+void ProblemPracticeFrmTest::anySpellingInWordsAndSentences()
+{
+    QFETCH(int, kind);
+    const PracticeKind k = PracticeKind(kind);
+    Learner learner(RomajiCourse, 20);
+    const ProblemItem photo{QStringLiteral(u"写真"), QStringLiteral(u"しゃしん")};
+    if (k == PracticeKind::Word)
+        useWords(learner, {photo});
+    else
+        usePassages(learner, QList<QList<ProblemItem>>(12, {photo}));
+    learner.set(QStringLiteral("General"), QStringLiteral("AnySpelling"), QStringLiteral("1"));
+    std::unique_ptr<ProblemPracticeFrm> frm;
+    if (k == PracticeKind::Word)
+        frm = std::make_unique<WordFrm>();
+    else
+        frm = std::make_unique<SentFrm>();
+    frm->lesson = 1;
+    frm->settings = ReadProblemPracticeSettings(k, 1, CurUserIni());
+    QVERIFY(frm->prepare());
+    frm->show();
+    for (QChar c : QStringLiteral("shix"))
+        typeKey(frm.get(), c);
+    QVERIFY(!frm->errorLabel()->isVisible());
+    QCOMPARE(frm->inputLabel()->text(), QStringLiteral(u"ｓｈｉｘ"));
+    QCOMPARE(frm->practice()->protocol().expectedKey(), u'y');
+    QVERIFY(KeysOf(frm->practice()->row(0).positions).startsWith(QStringLiteral("shixyasinn ")));
+    for (QChar c : QStringLiteral("yashinn"))
+        typeKey(frm.get(), c);
+    QCOMPARE(frm->typedLabel(0)->text().left(3), QStringLiteral(u" 写真"));
+    QCOMPARE(frm->practice()->protocol().positionsMissed(), 0.0);
+    frm->close();
 }
 
 void ProblemPracticeFrmTest::typedTextInputLineCursorAndMisses()
@@ -353,6 +399,37 @@ void ProblemPracticeFrmTest::stepAndTimeLimits()
     });
     QVERIFY(stepped.reachedResult);
     QCOMPARE(stepped.captions.last(), QStringLiteral(u"テスト問題 (Step 1)"));
+}
+
+void ProblemPracticeFrmTest::clockCountsOnPastAnHour_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("word") << int(PracticeKind::Word);
+    QTest::newRow("sentence") << int(PracticeKind::Sentence);
+}
+
+// A slow sentence run has no time limit, and a word run may be given an hour: the clock
+// counts minutes on instead of starting again at the hour.
+void ProblemPracticeFrmTest::clockCountsOnPastAnHour()
+{
+    QFETCH(int, kind);
+    const PracticeKind k = PracticeKind(kind);
+    Learner learner(RomajiCourse, 20);
+    RegisterDefaultProblemFiles(learner.state().CurUserDir);
+    std::unique_ptr<ProblemPracticeFrm> frm;
+    if (k == PracticeKind::Word)
+        frm = std::make_unique<WordFrm>();
+    else
+        frm = std::make_unique<SentFrm>();
+    frm->lesson = 1;
+    frm->settings = ReadProblemPracticeSettings(k, 1, CurUserIni());
+    QVERIFY(frm->prepare());
+    frm->show();
+    QCOMPARE(frm->clockLabel()->text(), QStringLiteral(u"練習時間 0分0秒"));
+    typeKey(frm.get(), frm->practice()->protocol().expectedKey());
+    learner.clock().advanceMs((65 * 60 + 7) * 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(frm->clockLabel()->text(), QStringLiteral(u"練習時間 65分7秒"), 2000);
+    frm->close();
 }
 
 void ProblemPracticeFrmTest::closeBoxRecordsNothing()

@@ -81,6 +81,8 @@ private slots:
     void shiftedKanaAreShownFromTheStart();
     void bracketedKeysStayTogetherWhenWrapped();
     void singleKeyChapterCheckDoesNotHang();
+    void guideFollowsTheSpellingBeingTyped_data();
+    void guideFollowsTheSpellingBeingTyped();
 };
 
 void TrainingFrmTest::wrongKeyShowsErrorAndMarksTheKeyboard()
@@ -363,6 +365,63 @@ void TrainingFrmTest::singleKeyChapterCheckDoesNotHang()
     check.exec();
     QVERIFY(script.finished());
     QVERIFY(WindowPositions::read(QStringLiteral("KeyLesson")).has_value());
+}
+
+void TrainingFrmTest::guideFollowsTheSpellingBeingTyped_data()
+{
+    QTest::addColumn<QString>("anySpelling");
+    QTest::newRow("any spelling") << "1";
+    QTest::newRow("the learner's own only") << "0";
+}
+
+void TrainingFrmTest::guideFollowsTheSpellingBeingTyped()
+{
+    QFETCH(QString, anySpelling);
+    const bool on = anySpelling == u"1";
+    Learner learner(RomajiCourse, 3);
+    learner.useWords({{QStringLiteral(u"写真"), QStringLiteral(u"しゃしん")}});
+    learner.set(QStringLiteral("General"), QStringLiteral("AnySpelling"), anySpelling);
+    learner.set(QStringLiteral("Training"), QStringLiteral("LessonStep"), QStringLiteral("1"));
+    TrainingFrm frm;
+    frm.UseKey = QStringLiteral("asdfjkl;yin");
+    frm.TargetKey = QStringLiteral("y");
+    frm.lesson = 3;
+    QVERIFY(frm.prepare());
+    frm.show();
+    auto *guide = frm.findChild<QLabel *>(QStringLiteral("LGuide"));
+    auto *typedLine = frm.findChild<QLabel *>(QStringLiteral("LWord"));
+    auto *error = frm.findChild<QLabel *>(QStringLiteral("LError"));
+    QCOMPARE(guide->text(), u"ｓｙａ"_qs);
+    const int shiX = frm.problemLabel(3)->x();
+    QCOMPARE(frm.problemLabel(3)->text(), u"し"_qs);
+
+    // The learner's table spells しゃ sya; "si" begins sixya.
+    sendChar(&frm, u's');
+    sendChar(&frm, u'i');
+    QCOMPARE(error->isVisible(), !on);
+    if (!on) {
+        QCOMPARE(guide->text(), u"ｙａ"_qs);
+        QCOMPARE(typedLine->text(), u"s"_qs);
+        return;
+    }
+    QCOMPARE(guide->text(), u"ｘｙａ"_qs);
+    QCOMPARE(typedLine->text(), u"si"_qs);
+    QCOMPARE(frm.drill()->protocol().expectedKey(), u'x');
+    // し now stands two positions later, where it stood on the line before.
+    QCOMPARE(frm.problemLabel(5)->text(), u"し"_qs);
+    QCOMPARE(frm.problemLabel(5)->x(), shiX);
+    QVERIFY(frm.problemLabel(3)->isHidden());
+    screenshot(&frm, QStringLiteral("drill-any-spelling"));
+    for (QChar c : u"xya"_qs)
+        sendChar(&frm, c);
+    // The next unit is the learner's own again; the typed unit shows as typed.
+    QCOMPARE(guide->text(), u"ｓｉ"_qs);
+    QCOMPARE(frm.problemLabel(0)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(frm.problemLabel(5)->palette().color(QPalette::WindowText),
+             frm.problemLabel(7)->palette().color(QPalette::WindowText));
+    QCOMPARE(frm.drill()->protocol().positionsMissed(), 0.0);
+    QCOMPARE(ZRSub().keyStats.at('x')->hits, 1.0);
+    frm.close();
 }
 
 int main(int argc, char **argv)

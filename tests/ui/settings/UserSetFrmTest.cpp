@@ -1,5 +1,6 @@
 #include "ui/settings/SettingsTestKit.h"
 
+#include "keyboard/KeyboardModel.h"
 #include "platform/Paths.h"
 #include "ui/common/Application.h"
 #include "ui/keyboard/Shapes.h"
@@ -67,6 +68,7 @@ private slots:
     void sampleShowsTheDesignAndOpensItsColours();
     void testButtonsAndFileChooser();
     void mainWindowAppliesTheSavedSettings();
+    void anySpellingBelongsToTheRomajiCourse();
 };
 
 void UserSetFrmTest::defaultFileOpensWithTheMistypeChord()
@@ -89,6 +91,7 @@ void UserSetFrmTest::defaultFileOpensWithTheMistypeChord()
     QCOMPARE(child<QSpinBox>(&w, "Text7")->value(), 40);
     for (const char *option : {"Option2", "Option5", "Option7", "Option10", "Option13"})
         QVERIFY2(checked(w, option), option);
+    QVERIFY(!checked(w, "CheckAnySpelling") && enabled(w, "CheckAnySpelling"));
 }
 
 void UserSetFrmTest::soundGroupsFollowTheirBoxAndOption()
@@ -132,6 +135,11 @@ void UserSetFrmTest::savedValues_data()
             child<QAbstractButton>(&w, option)->click();
     }) << QStringList{"Training", "RmjGuide", "1", "Training", "Addition", "0", "Training", "Level", "3",
                       "General", "FontUpper", "1", "General", "MoveMouse", "1", "General", "KanaLock", "1"};
+    // Left off, the key stays out of the file, as the program has always written it.
+    QTest::newRow("any spelling left off") << Edit([](UserSetFrm &, SettingsScope &) {})
+                                           << QStringList{"General", "AnySpelling", "<missing>"};
+    QTest::newRow("any spelling") << Edit([](UserSetFrm &w, SettingsScope &) { click(&w, "CheckAnySpelling"); })
+                                  << QStringList{"General", "AnySpelling", "1"};
     QTest::newRow("typed target beyond the range") << Edit([](UserSetFrm &w, SettingsScope &) {
         auto *box = child<QSpinBox>(&w, "Text7");
         box->selectAll();
@@ -306,6 +314,20 @@ void UserSetFrmTest::mainWindowAppliesTheSavedSettings()
     QCOMPARE(ZRSub().TypeSound, 1);
     QCOMPARE(ZRSub().TypeSoundType, 0);
     QCOMPARE(ZRSub().ErrorSound, 0);
+}
+
+void UserSetFrmTest::anySpellingBelongsToTheRomajiCourse()
+{
+    // In the kana course the box shows what the file says but cannot be changed, and the
+    // save keeps it.
+    SettingsScope s(sampleUser(u"山田花子"_qs, KanaCourse));
+    SetIniString("General", "AnySpelling", "1", s.ini());
+    refreshedSounds();
+    UserSetFrm w;
+    QVERIFY(checked(w, "CheckAnySpelling"));
+    QVERIFY(!enabled(w, "CheckAnySpelling"));
+    click(&w, "Command1");
+    QCOMPARE(s.value("General", "AnySpelling"), u"1"_qs);
 }
 
 QTEST_MAIN(UserSetFrmTest)

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -135,6 +136,7 @@ private slots:
     void twoLearnersOpenTheSelectionAtStartUp();
     void menuStatesFollowTheNumberOfLearners();
     void listsOfAPreparedRecord();
+    void listsLeaveNoStripAfterTheLastColumn();
     void startAndHistoryActOnTheSelectedRow();
     void rememberedRowsComeBack();
     void summaryFigures();
@@ -321,6 +323,28 @@ void MainFrmTest::listsOfAPreparedRecord()
     w.InitActivate();
     QCOMPARE(row(list1, 1).at(2), u"ＧＨ"_qs);
     QCOMPARE(ZRSub().FontUpper, 1);
+}
+
+// The last column reaches the right edge of its list, also when the window grows.
+void MainFrmTest::listsLeaveNoStripAfterTheLastColumn()
+{
+    ShellScope scope;
+    scope.putUser(1, preparedUser());
+    registerSlots(UserFolder(1));
+    MainFrm w;
+    w.Load();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto *tabs = child<QTabWidget>(&w, "SSTab1");
+    for (int grown : {0, 160}) {
+        w.resize(w.width() + grown, w.height());
+        for (int tab = 0; tab < 3; ++tab) {
+            tabs->setCurrentIndex(tab);
+            QApplication::processEvents();
+            auto *list = static_cast<QTreeWidget *>(tabs->currentWidget()->findChild<QTreeWidget *>());
+            QCOMPARE(list->header()->length(), list->viewport()->width());
+            QVERIFY(list->columnWidth(list->columnCount() - 1) > 0);
+        }
+    }
 }
 
 void MainFrmTest::startAndHistoryActOnTheSelectedRow()
