@@ -9,11 +9,14 @@
 //                               the same with "どの綴りでも正解にする" on, and one key press
 //                               in twenty (where a unit has one) the key of another
 //                               spelling of the unit at the cursor
-//   practice_bench cold KIND [bare]
+//   practice_bench cold KIND [bare] [fresh]
 //                               one cold start: KIND is word, sentence or drill; the
 //                               main window is shown first, as the program does,
 //                               unless "bare" says the practice window is the process's
-//                               first window
+//                               first window; "fresh" gives the learner a "user.ini"
+//                               with none of the settings yet (only the bench's problem
+//                               files), so the window writes every default it reads,
+//                               and times the window from its settings read
 
 #include "engine/RomajiTable.h"
 #include "userdata/LearnerSpellings.h"
@@ -45,6 +48,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <vector>
 
 using namespace zr;
@@ -63,7 +67,9 @@ struct Bench {
     QString longestPassage;
     int longestKeys = 0;
 
-    bool setUp()
+    // fresh: none of the settings in the file yet, as a learner has it before the
+    // first practice window.
+    bool setUp(bool fresh)
     {
         if (!setUpLearner(data, "practice_bench",
                           QByteArray(anySpelling ? "[General]\r\nAnySpelling=1\r\n" : "")
@@ -77,8 +83,10 @@ struct Bench {
         s.ErrorSoundFile = SystemSoundFolder(s.AppDir) + QStringLiteral("/media/chord.wav");
         // A learner who has used the program before: every setting the windows read is
         // in the file, so none of them is written while a window opens.
-        for (const SettingDeclaration &d : SettingDeclarations())
-            WriteMissingDefaults({d.id}, CurUserIni());
+        if (!fresh) {
+            for (const SettingDeclaration &d : SettingDeclarations())
+                WriteMissingDefaults({d.id}, CurUserIni());
+        }
 
         // The longest passage of the shipped sets, by keys.
         SentenceSet longest;
@@ -161,15 +169,20 @@ std::unique_ptr<ProblemPracticeFrm> practiceWindow(PracticeKind kind)
 }
 
 // From "次へ" (the window made and shown) to its first row painted; the launcher has
-// read the settings before the dialog opened.
-Span firstRow(PracticeKind kind)
+// read the settings before the dialog opened, unless withSettingsRead puts that read
+// (which writes the defaults a fresh learner's file lacks) into the time.
+Span firstRow(PracticeKind kind, bool withSettingsRead = false)
 {
+    std::optional<Stopwatch> t;
+    if (withSettingsRead)
+        t.emplace();
     const ProblemPracticeSettings settings = ReadProblemPracticeSettings(kind, 1, CurUserIni());
-    const Stopwatch t;
+    if (!t)
+        t.emplace();
     const std::unique_ptr<ProblemPracticeFrm> frm = practiceWindow(kind, settings);
     frm->show();
     QApplication::processEvents();
-    const Span span = t.elapsed();
+    const Span span = t->elapsed();
     frm->close();
     return span;
 }
@@ -277,34 +290,51 @@ int main(int argc, char **argv)
     SetUpApplication(app);
     QStringList args = app.arguments();
     anySpelling = args.removeAll(QStringLiteral("--any-spelling")) > 0;
+    const bool coldStart = args.size() >= 3 && args[1] == u"cold";
+    const bool fresh = coldStart && args.contains(QStringLiteral("fresh"));
     Bench bench;
-    if (!bench.setUp())
+    if (!bench.setUp(fresh))
         return 1;
     Random::seed(42);
 
-    if (args.size() >= 3 && args[1] == u"cold") {
+    if (coldStart) {
         std::unique_ptr<MainFrm> main;
-        if (args.size() == 3) {
+        Span mainSpan;
+        if (!args.contains(QStringLiteral("bare"))) {
+            const Stopwatch t;
             main = std::make_unique<MainFrm>();
             main->show();
             QApplication::processEvents();
+            mainSpan = t.elapsed();
         }
         const Span span = args[2] == u"drill" ? drillFirstScreen()
-                                              : firstRow(args[2] == u"word" ? PracticeKind::Word : PracticeKind::Sentence);
+                                              : firstRow(args[2] == u"word" ? PracticeKind::Word : PracticeKind::Sentence, fresh);
         std::printf("%s\n", qUtf8Printable(spanText(span)));
+        if (fresh && main)
+            std::printf("%s\n", qUtf8Printable(spanText(mainSpan)));
         return 0;
     }
 
-    auto cold = [&](const char *kind, bool bare = false) {
+    // The first line a cold start prints; a fresh one prints the main window's time
+    // after it (fresh: also the main window's own first showing, in mainWindow).
+    auto cold = [&](const char *kind, bool bare = false, bool freshLearner = false, QString *mainWindow = nullptr) {
         QProcess p;
         QStringList arguments{QStringLiteral("cold"), QString::fromLatin1(kind)};
         if (bare)
             arguments.append(QStringLiteral("bare"));
+<<<<<<< HEAD
         if (anySpelling)
             arguments.append(QStringLiteral("--any-spelling"));
+=======
+        if (freshLearner)
+            arguments.append(QStringLiteral("fresh"));
+>>>>>>> p17a
         p.start(app.applicationFilePath(), arguments);
         p.waitForFinished(60000);
-        return QString::fromLatin1(p.readAllStandardOutput()).trimmed();
+        const QStringList lines = QString::fromLatin1(p.readAllStandardOutput()).trimmed().split(u'\n');
+        if (mainWindow)
+            *mainWindow = lines.value(1).trimmed();
+        return lines.value(0).trimmed();
     };
     const QString coldWord = cold("word");
     const QString coldSentence = cold("sentence");
@@ -312,6 +342,10 @@ int main(int argc, char **argv)
     const QString bareWord = cold("word", true);
     const QString bareSentence = cold("sentence", true);
     const QString bareDrill = cold("drill", true);
+    QString freshMain;
+    const QString freshWord = cold("word", false, true, &freshMain);
+    const QString freshSentence = cold("sentence", false, true);
+    const QString freshDrill = cold("drill", false, true);
     // A first window of each kind, then the ones a session opens later.
     firstRow(PracticeKind::Word);
     firstRow(PracticeKind::Sentence);
@@ -327,6 +361,11 @@ int main(int argc, char **argv)
                 qUtf8Printable(bareWord), qUtf8Printable(warmWord), qUtf8Printable(coldSentence),
                 qUtf8Printable(bareSentence), qUtf8Printable(warmSentence), qUtf8Printable(coldDrill),
                 qUtf8Printable(bareDrill));
+    std::printf("first practice window of a learner whose \"user.ini\" has none of the settings yet (target < 30 ms), "
+                "cold, from the settings read (which writes the defaults) to the first row shown:\n"
+                "  WordFrm %s, SentFrm %s, drill window %s; the main window's first showing before it: %s\n",
+                qUtf8Printable(freshWord), qUtf8Printable(freshSentence), qUtf8Printable(freshDrill),
+                qUtf8Printable(freshMain));
     report("WordFrm", typeKeys(PracticeKind::Word));
     std::printf("longest shipped passage (%d keys): %s\n", bench.longestKeys, qUtf8Printable(bench.longestPassage));
     report("SentFrm", typeKeys(PracticeKind::Sentence));

@@ -11,7 +11,9 @@
 #include <stdexcept>
 
 #include <csignal>
+#include <sys/inotify.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace zr::test {
 
@@ -46,6 +48,37 @@ FullDiskScope::~FullDiskScope()
     limit.rlim_cur = rlim_t(before_);
     ::setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, SIG_DFL);
+}
+
+RewriteCounter::RewriteCounter(const QString &file) : name_(QFileInfo(file).fileName())
+{
+    fd_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (fd_ < 0 || ::inotify_add_watch(fd_, QFile::encodeName(QFileInfo(file).absolutePath()).constData(),
+                                       IN_MOVED_TO | IN_CLOSE_WRITE) < 0)
+        throw std::runtime_error("cannot watch a test folder");
+}
+
+RewriteCounter::~RewriteCounter()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+int RewriteCounter::count()
+{
+    alignas(inotify_event) char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        for (ssize_t at = 0; at < n;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
+            if (event->len > 0 && QFile::decodeName(event->name) == name_)
+                ++count_;
+            at += ssize_t(sizeof(inotify_event) + event->len);
+        }
+    }
+    return count_;
 }
 
 QStringList folderEntries(const QString &folder)

@@ -64,6 +64,20 @@ private:
     qint64 before_;
 };
 
+// Counts the times a file is replaced (a new file renamed over it, as every save does)
+// while the scope lives; a file written in place counts as well.
+class RewriteCounter {
+public:
+    explicit RewriteCounter(const QString &file);
+    ~RewriteCounter();
+    int count();
+
+private:
+    QString name_;
+    int fd_ = -1;
+    int count_ = 0;
+};
+
 // The names in a folder, hidden ones included.
 QStringList folderEntries(const QString &folder);
 

@@ -11,6 +11,18 @@ constexpr std::pair<char16_t, char16_t> kSmallAndLarge[] = {
     {u'ゃ', u'や'}, {u'ゅ', u'ゆ'}, {u'ょ', u'よ'}, {u'っ', u'つ'}, {u'ゎ', u'わ'},
 };
 
+// Spellings that Japanese input methods accept beside those of the tables: the Hepburn-like
+// jy- and cy- forms, c and q for the k sounds, and the few others every input method
+// knows. They are part of the rules, not of the learner's table.
+constexpr std::pair<const char16_t *, const char16_t *> kInputMethodSpellings[] = {
+    {u"か", u"ca"},   {u"く", u"cu"},   {u"く", u"qu"},   {u"こ", u"co"},
+    {u"し", u"ci"},   {u"せ", u"ce"},   {u"い", u"yi"},   {u"う", u"wu"},
+    {u"う", u"whu"},  {u"じゃ", u"jya"}, {u"じゅ", u"jyu"}, {u"じょ", u"jyo"},
+    {u"じぇ", u"jye"}, {u"じぃ", u"jyi"}, {u"ちゃ", u"cya"}, {u"ちゅ", u"cyu"},
+    {u"ちょ", u"cyo"}, {u"ちぇ", u"cye"}, {u"ちぇ", u"che"}, {u"ちぃ", u"cyi"},
+    {u"くぁ", u"qa"},  {u"くぃ", u"qi"},  {u"くぇ", u"qe"},  {u"くぉ", u"qo"},
+};
+
 void addSpelling(QStringList &list, const QString &keys)
 {
     if (!keys.isEmpty() && !list.contains(keys))
@@ -44,6 +56,13 @@ AcceptedSpellings::AcceptedSpellings(const RomajiTable &own, const QList<RomajiE
     for (const SpellingAlternative &a : SpellingAlternatives()) {
         for (const QString &keys : a.spelling)
             addSpelling(unitList(a.kana), keys);
+    }
+
+    for (const auto &[kana, keys] : kInputMethodSpellings) {
+        // Only for units the tables know, so that a word never gains a unit RmjChk drops.
+        const auto it = spellings_.find(QString::fromUtf16(kana));
+        if (it != spellings_.end())
+            addSpelling(*it, QString::fromUtf16(keys));
     }
 
     for (const auto &[small, large] : kSmallAndLarge) {

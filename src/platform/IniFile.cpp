@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QList>
 
+#include <algorithm>
 #include <optional>
 
 namespace zr {
@@ -148,35 +149,33 @@ int GetIniString(const QString &section, const QString &key, const QString &defa
     return AnsiByteLength(value);
 }
 
-bool SetIniString(const QString &section, const QString &key, const QString &rawValue,
+bool SetIniString(const QString &section, const QString &key, const QString &value,
                   const QString &file, QString *error)
 {
-    if (const QString why = badName(section, key); !why.isEmpty()) {
-        if (error)
-            *error = why;
-        return false;
-    }
-    const QString value = oneLine(rawValue);
-    std::optional<QList<Line>> read = readLines(file, error);
-    if (!read)
-        return false;
-    QList<Line> &lines = *read;
+    return SetIniStrings({{section, key, value}}, file, error);
+}
 
+namespace {
+
+// One write into the lines; false when the key already holds the value.
+bool applyEntry(QList<Line> &lines, const IniEntry &entry)
+{
+    const QString value = oneLine(entry.value);
     qsizetype sectionAt = -1;   // index of the section header
     qsizetype insertAt = -1;    // where a new key of the section goes
     qsizetype keyAt = -1;
-    QString keySpelling = key;
+    QString keySpelling = entry.key;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const ParsedLine p = parse(lines[i].text);
         if (p.kind == ParsedLine::Section) {
             if (sectionAt >= 0)
                 break;
-            if (sameName(p.name, section)) {
+            if (sameName(p.name, entry.section)) {
                 sectionAt = i;
                 insertAt = i + 1;
             }
         } else if (sectionAt >= 0) {
-            if (p.kind == ParsedLine::Key && sameName(p.name, key)) {
+            if (p.kind == ParsedLine::Key && sameName(p.name, entry.key)) {
                 keyAt = i;
                 keySpelling = p.name;
                 break;
@@ -186,21 +185,49 @@ bool SetIniString(const QString &section, const QString &key, const QString &raw
         }
     }
 
-    // Writing what the file already says changes nothing; the file is left alone.
     if (keyAt >= 0 && parse(lines[keyAt].text).value == value)
-        return true;
+        return false;
 
-    const QString entry = keySpelling + u'=' + value;
-    const Line newLine{toAnsi(entry), entry};
+    const QString text = keySpelling + u'=' + value;
+    const Line newLine{toAnsi(text), text};
     if (keyAt >= 0) {
         lines[keyAt] = newLine;
     } else if (sectionAt >= 0) {
         lines.insert(insertAt, newLine);
     } else {
-        const QString header = u'[' + section + u']';
+        const QString header = u'[' + entry.section + u']';
         lines.append({toAnsi(header), header});
         lines.append(newLine);
     }
+    return true;
+}
+
+}  // namespace
+
+bool SetIniStrings(const QList<IniEntry> &entries, const QString &file, QString *error)
+{
+    for (const IniEntry &entry : entries) {
+        if (const QString why = badName(entry.section, entry.key); !why.isEmpty()) {
+            if (error)
+                *error = why;
+            return false;
+        }
+    }
+    std::optional<QList<Line>> read = readLines(file, error);
+    if (!read)
+        return false;
+    QList<Line> &lines = *read;
+    const QList<Line> before = lines;
+    bool changed = false;
+    for (const IniEntry &entry : entries)
+        changed = applyEntry(lines, entry) || changed;
+    // Writing what the file already says changes nothing; the file is left alone.
+    const auto sameLines = [&] {
+        return std::equal(lines.begin(), lines.end(), before.begin(), before.end(),
+                          [](const Line &a, const Line &b) { return a.raw == b.raw; });
+    };
+    if (!changed || sameLines())
+        return true;
 
     QByteArray data;
     for (const Line &line : lines) {

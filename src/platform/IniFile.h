@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 namespace zr {
@@ -28,5 +29,15 @@ int GetIniString(const QString &section, const QString &key, const QString &defa
 // The settings reader goes on with its defaults either way.
 bool SetIniString(const QString &section, const QString &key, const QString &value,
                   const QString &file, QString *error = nullptr);
+
+// Several writes of SetIniString, in their order, as one replacement of the file: the
+// file ends as the writes one after the other would leave it, but is rewritten once (or
+// not at all when nothing changes). When any name cannot be written, nothing is.
+struct IniEntry {
+    QString section;
+    QString key;
+    QString value;
+};
+bool SetIniStrings(const QList<IniEntry> &entries, const QString &file, QString *error = nullptr);
 
 }  // namespace zr

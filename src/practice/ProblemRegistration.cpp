@@ -1,10 +1,10 @@
 #include "practice/ProblemRegistration.h"
 
 #include "platform/BinaryIO.h"
-#include "platform/Cp932.h"
 #include "platform/IniFile.h"
 #include "userdata/ProblemFile.h"
 #include "userdata/UserSettings.h"
+#include "userdata/Users.h"
 #include "userdata/ZRSub.h"
 
 #include <QCryptographicHash>
@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+#include <optional>
 
 namespace zr {
 namespace {
@@ -68,22 +70,7 @@ QString RegisteredProblemName(const QString &chosenPath, const QString &appDir)
 
 QString UnstorableProblemName(const QString &name)
 {
-    const QString shown = QDir::toNativeSeparators(name);
-    for (const QChar c : name) {
-        if (c.category() == QChar::Other_Control)
-            return QStringLiteral("「%1」は名前に改行などの制御文字を含むため登録できません。ファイル名を変えてから登録して下さい。")
-                .arg(CleanProblemTitle(shown));
-    }
-    // A stored path reads a backslash as a folder separator, so a full path cannot hold one.
-    if (isFullPath(name) && name.contains(u'\\'))
-        return QStringLiteral("「%1」は名前に「\\」を含むため登録できません。ファイル名を変えてから登録して下さい。").arg(shown);
-    if (fromAnsi(toAnsi(name)) != name)
-        return QStringLiteral("「%1」は名前に Shift-JIS で表せない文字を含むため登録できません。"
-                              "ファイル名やフォルダ名を変えてから登録して下さい。")
-            .arg(shown);
-    if (AnsiByteLength(name) > 254)
-        return QStringLiteral("「%1」はパスが長すぎるため登録できません。").arg(shown);
-    return {};
+    return UnstorablePathText(name, QStringLiteral("登録"));
 }
 
 bool SameProblemName(const QString &a, const QString &b)
@@ -164,15 +151,29 @@ QString ProblemSlots::parkingPath(const QString &name) const
     return folder_ + u'/' + ParkingFileName(name);
 }
 
-void ProblemSlots::open(const QString &userFolder, const UserRecord &record)
+bool ProblemSlots::open(const QString &userFolder, const UserRecord &record, QString *error)
 {
     folder_ = userFolder;
     parked_.clear();
+    slots_ = {};
+    open_ = false;
     const QString ini = UserIniPath(userFolder);
+    // A file that cannot be read would show every slot free, and OK would then empty
+    // every history.
+    QString why;
+    if (QFileInfo::exists(ini) && !readFileBounded(ini, kMaxIniFileBytes, &why)) {
+        if (error)
+            *error = QStringLiteral("設定ファイル") + why;
+        return false;
+    }
+    QList<SettingKey> keys;
+    for (int i = 0; i < kProblemSlots; ++i)
+        keys << SettingKey{SlotSection(i), SlotPathKey(SlotNumber(i))} << SettingKey{SlotSection(i), SlotTitleKey(SlotNumber(i))};
+    const QStringList values = ReadUserSettings(keys, ini);
     for (int i = 0; i < kProblemSlots; ++i) {
         Slot &s = slots_[size_t(i)];
-        s.name = ReadUserSetting(SlotSection(i), SlotPathKey(SlotNumber(i)), ini);
-        s.title = ReadUserSetting(SlotSection(i), SlotTitleKey(SlotNumber(i)), ini);
+        s.name = values[2 * i];
+        s.title = values[2 * i + 1];
         if (s.name.isEmpty())
             continue;
         const ScoreBlock block = IsWordSlot(i) ? ScoreBlock::Word : ScoreBlock::Sentence;
@@ -182,6 +183,8 @@ void ProblemSlots::open(const QString &userFolder, const UserRecord &record)
         // one if the file is freed now and registered again another time.
         writeFileAtomically(parkingPath(s.name), SerializeScoreRecord(history), nullptr);
     }
+    open_ = true;
+    return true;
 }
 
 int ProblemSlots::duplicateOf(int index, const QString &name) const
@@ -210,6 +213,14 @@ void ProblemSlots::release(int index)
 
 bool ProblemSlots::commit(UserRecord &record, QString *error)
 {
+    auto fail = [&](const QString &message) {
+        if (error)
+            *error = message;
+        return false;
+    };
+    if (!open_)
+        return fail(QStringLiteral("問題ファイルの登録が読み込まれていません。"));
+
     UserRecord updated = record;
     QStringList consumed;
     for (int i = 0; i < kProblemSlots; ++i) {
@@ -231,26 +242,37 @@ bool ProblemSlots::commit(UserRecord &record, QString *error)
         if (QFileInfo::exists(parking))
             consumed.append(parking);
     }
-    QString why;
-    if (!SaveUserRecord(UserDataPath(folder_), updated, &why)) {
-        if (error)
-            *error = QStringLiteral("成績データ「%1」を書き込めません。%2")
-                         .arg(QDir::toNativeSeparators(UserDataPath(folder_)), why);
-        return false;
-    }
-    record = updated;
+
+    // The slot keys go first: a settings file that cannot take them stops the store
+    // before any history has changed on disk.
     const QString ini = UserIniPath(folder_);
-    bool written = true;
+    const QString shownIni = QDir::toNativeSeparators(ini);
+    const bool hadIni = QFileInfo::exists(ini);
+    QString why;
+    std::optional<QByteArray> before;
+    if (hadIni && !(before = readFileBounded(ini, kMaxIniFileBytes, &why)))
+        return fail(QStringLiteral("設定ファイル") + why);
+    QList<IniEntry> entries;
     for (int i = 0; i < kProblemSlots; ++i) {
         const Slot &s = slots_[size_t(i)];
-        written &= SetIniString(SlotSection(i), SlotPathKey(SlotNumber(i)), s.name, ini);
-        written &= SetIniString(SlotSection(i), SlotTitleKey(SlotNumber(i)), s.title, ini);
+        entries.append({SlotSection(i), SlotPathKey(SlotNumber(i)), s.name});
+        entries.append({SlotSection(i), SlotTitleKey(SlotNumber(i)), s.title});
     }
-    if (!written) {
-        if (error)
-            *error = QStringLiteral("設定ファイル「%1」に書き込めません。").arg(QDir::toNativeSeparators(ini));
-        return false;
+    if (!SetIniStrings(entries, ini, &why))
+        return fail(QStringLiteral("設定ファイル「%1」に書き込めません。").arg(shownIni) + QStringLiteral("\r\n") + why);
+
+    if (!SaveUserFile(folder_, updated, &why)) {
+        QString message = QStringLiteral("成績データ「%1」を書き込めません。%2")
+                              .arg(QDir::toNativeSeparators(UserDataPath(folder_)), why);
+        // The slots and the histories must stay together: the settings file goes back.
+        QString undo;
+        const bool restored = hadIni ? writeFileAtomically(ini, *before, &undo) : QFile::remove(ini);
+        if (!restored)
+            message += QStringLiteral("\r\n") + QStringLiteral("設定ファイル「%1」も元に戻せませんでした。").arg(shownIni)
+                       + (undo.isEmpty() ? QString() : QStringLiteral("\r\n") + undo);
+        return fail(message);
     }
+    record = updated;
     for (const QString &file : consumed)
         QFile::remove(file);
     return true;

@@ -55,8 +55,12 @@ public:
     };
 
     // Reads the twenty slots from the folder's "user.ini" and parks the history of
-    // every registered file, in a parking file and in memory.
-    void open(const QString &userFolder, const UserRecord &record);
+    // every registered file, in a parking file and in memory. Fails, with error naming
+    // the file and the reason, when the settings file is there but cannot be read (no
+    // permission, not a plain file, too large): its slots are not known then, and
+    // nothing is parked or written.
+    bool open(const QString &userFolder, const UserRecord &record, QString *error = nullptr);
+    bool isOpen() const { return open_; }
 
     const Slot &slot(int index) const { return slots_[size_t(index)]; }
 
@@ -69,9 +73,10 @@ public:
 
     // Stores the slots: each registered file's history goes into its slot (from this
     // visit's parking, else from a parking file an earlier visit left, else empty), a
-    // free slot starts empty. The record is saved to "user.dat" first, then the slot
-    // keys are written; parking files consumed are removed, the others stay. On
-    // failure nothing the learner sees has changed and error says why.
+    // free slot starts empty. The slot keys are written first, in one rewrite of
+    // "user.ini"; only then is the record saved to "user.dat", and should that fail the
+    // settings file is put back as it was. Parking files consumed are removed, the
+    // others stay. On failure nothing the learner sees has changed and error says why.
     bool commit(UserRecord &record, QString *error);
 
 private:
@@ -79,6 +84,7 @@ private:
     static QString memoryKey(bool word, const QString &name);
 
     QString folder_;
+    bool open_ = false;
     std::array<Slot, kProblemSlots> slots_;
     QHash<QString, ScoreRecord> parked_;
 };

@@ -175,7 +175,7 @@ std::optional<UserRecord> ConvertUserFolder(const QString &folder, QString *erro
         return std::nullopt;
     const QString path = UserDataPath(folder);
     QString why;
-    if (!SaveUserRecord(path, *record, &why)) {
+    if (!SaveUserFile(folder, *record, &why)) {
         if (error) {
             *error = QStringLiteral("「%1」の成績データ（%2）を書き込めません。%3").arg(record->UserName, native(path), why)
                      + kCrLf + QStringLiteral("元のファイルはそのまま残してあります。");
@@ -243,7 +243,7 @@ CheckResult CheckUserFolders(ConversionWindows &windows)
             UserRecord repaired = file.record;
             repaired.RomajiTable = RebuildRomajiTable(file.record.RomajiTable, *defaults, course);
             QString why;
-            if (!SaveUserRecord(UserDataPath(folder), repaired, &why)) {
+            if (!SaveUserFile(folder, repaired, &why)) {
                 warn(QStringLiteral("「%1」さんの成績データを書き込めません。%2").arg(file.label(), why),
                      QStringLiteral("ファイルエラー"));
             }

@@ -9,9 +9,6 @@
 namespace zr {
 namespace {
 
-// A record of the current layout is about 64 KB; the older ones are smaller.
-constexpr qint64 kMaxUserRecordBytes = 1024 * 1024;
-
 void writeScore(BinaryWriter &w, const ScoreRecord &r)
 {
     w.writeDouble(r.TotalTime);

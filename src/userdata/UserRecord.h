@@ -14,6 +14,10 @@ class QIODevice;
 
 namespace zr {
 
+// A record of the current layout is about 64 KB; the older ones are smaller. A larger
+// "user.dat" is not read.
+inline constexpr qint64 kMaxUserRecordBytes = 1024 * 1024;
+
 // The score blocks of the user record.
 enum class ScoreBlock { Training, Word, Sentence, Spare };
 

@@ -1,6 +1,7 @@
 #include "userdata/UserSettings.h"
 
 #include "platform/BinaryIO.h"
+#include "platform/Cp932.h"
 #include "platform/Format.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
@@ -9,8 +10,10 @@
 #include "platform/OleDate.h"
 #include "userdata/ZRSub.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 
 namespace zr {
@@ -173,10 +176,10 @@ void SetSettingText(UserSettings &u, Setting setting, const QString &text)
     case Setting::MoveMouse: u.MoveMouse = flag(); break;
     case Setting::TypeSound: u.TypeSound = rounded(); break;
     case Setting::TypeSoundType: u.TypeSoundType = rounded(); break;
-    case Setting::TypeSoundFile: u.TypeSoundFile = text; break;
+    case Setting::TypeSoundFile: u.TypeSoundFile = FollowInstalledChord(text); break;
     case Setting::ErrorSound: u.ErrorSound = rounded(); break;
     case Setting::ErrorSoundType: u.ErrorSoundType = rounded(); break;
-    case Setting::ErrorSoundFile: u.ErrorSoundFile = text; break;
+    case Setting::ErrorSoundFile: u.ErrorSoundFile = FollowInstalledChord(text); break;
     case Setting::KanaLock: u.KanaLock = flag(); break;
     case Setting::Font: u.Font = text; break;
     case Setting::FontSize: {
@@ -276,12 +279,15 @@ bool SaveUserSettings(const UserSettings &settings, const QString &file)
     return ok;
 }
 
-void WriteMissingDefaults(std::initializer_list<Setting> settings, const QString &file)
+void WriteMissingDefaults(const QList<Setting> &settings, const QString &file)
 {
+    QList<SettingKey> keys;
+    keys.reserve(settings.size());
     for (Setting setting : settings) {
         const SettingDeclaration &d = Declaration(setting);
-        ReadUserSetting(QString::fromUtf16(d.section), QString::fromUtf16(d.key), file);
+        keys.append({QString::fromUtf16(d.section), QString::fromUtf16(d.key)});
     }
+    ReadUserSettings(keys, file);
 }
 
 namespace {
@@ -330,44 +336,104 @@ QString DefaultSettingValue(const QString &section, const QString &key)
     return {};
 }
 
+namespace {
+
+// Writes defaults a read found missing. A settings file that is there but cannot be
+// read, or a folder that cannot be written, is left as it is; the learner hears of it
+// once, and the program goes on with the defaults. Where the folder itself is missing
+// there is no learner to tell.
+void writeDefaults(const QList<IniEntry> &defaults, const QString &file)
+{
+    if (defaults.isEmpty())
+        return;
+    QString why;
+    if (SetIniStrings(defaults, file, &why) || !QFileInfo(QFileInfo(file).absolutePath()).isDir())
+        return;
+    static QSet<QString> reported;
+    if (reported.contains(file))
+        return;
+    reported.insert(file);
+    ShowMessage({why + QStringLiteral("\r\n") + QStringLiteral("このファイルは書き換えずに、既定の設定で続けます。"),
+                 QStringLiteral("設定ファイルエラー"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+}
+
+}  // namespace
+
 QString DefaultUserSetting(const QString &section, const QString &key, const QString &file)
 {
     const QString value = DefaultSettingValue(section, key);
-    QString why;
-    if (!SetIniString(section, key, value, file, &why) && QFileInfo::exists(file)) {
-        // A settings file that is there but cannot be read is left as it is; the
-        // learner hears of it once, and the program goes on with the defaults.
-        static QSet<QString> reported;
-        if (!reported.contains(file)) {
-            reported.insert(file);
-            ShowMessage({why + QStringLiteral("\r\n")
-                             + QStringLiteral("このファイルは書き換えずに、既定の設定で続けます。"),
-                         QStringLiteral("設定ファイルエラー"), MessageIcon::Warning, MessageButtons::Ok,
-                         MessageAnswer::Ok});
-        }
-    }
+    writeDefaults({{section, key, value}}, file);
     return value;
+}
+
+QStringList ReadUserSettings(const QList<SettingKey> &keys, const QString &file)
+{
+    QStringList values;
+    values.reserve(keys.size());
+    QList<IniEntry> defaults;
+    const bool current = file == CurUserIni();
+    for (const SettingKey &k : keys) {
+        QString value;
+        if (GetIniString(k.section, k.key, QString(), value, 255, file) != 0) {
+            const qsizetype nul = value.indexOf(QChar(u'\0'));
+            if (nul >= 0)
+                value.truncate(nul);
+            if (!value.isEmpty() || !current) {
+                values.append(value);
+                continue;
+            }
+        }
+        value = DefaultSettingValue(k.section, k.key);
+        defaults.append({k.section, k.key, value});
+        values.append(value);
+    }
+    writeDefaults(defaults, file);
+    return values;
 }
 
 QString ReadUserSetting(const QString &section, const QString &key, const QString &file)
 {
-    QString value;
-    if (GetIniString(section, key, QString(), value, 255, file) != 0) {
-        const qsizetype nul = value.indexOf(QChar(u'\0'));
-        if (nul >= 0)
-            value.truncate(nul);
-        if (!value.isEmpty() || file != CurUserIni())
-            return value;
-    }
-    return DefaultUserSetting(section, key, file);
+    return ReadUserSettings({{section, key}}, file).constFirst();
 }
 
 QStringList ReadSlotTitles(const QString &section, const QString &file)
 {
-    QStringList titles;
+    QList<SettingKey> keys;
     for (int k = 1; k <= 10; ++k)
-        titles << ReadUserSetting(section, SlotTitleKey(k), file);
-    return titles;
+        keys.append({section, SlotTitleKey(k)});
+    return ReadUserSettings(keys, file);
+}
+
+QString UnstorablePathText(const QString &path, const QString &action)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    for (const QChar c : path) {
+        if (c.category() == QChar::Other_Control)
+            return QStringLiteral("「%1」は名前に改行などの制御文字を含むため%2できません。ファイル名を変えてから%2して下さい。")
+                .arg(CleanProblemTitle(shown), action);
+    }
+    if (path.startsWith(u'/') && path.contains(u'\\'))
+        return QStringLiteral("「%1」は名前に「\\」を含むため%2できません。ファイル名を変えてから%2して下さい。").arg(shown, action);
+    if (fromAnsi(toAnsi(path)) != path)
+        return QStringLiteral("「%1」は名前に Shift-JIS で表せない文字を含むため%2できません。"
+                              "ファイル名やフォルダ名を変えてから%2して下さい。")
+            .arg(shown, action);
+    if (AnsiByteLength(path) > 254)
+        return QStringLiteral("「%1」はパスが長すぎるため%2できません。").arg(shown, action);
+    return {};
+}
+
+QString FollowInstalledChord(const QString &path)
+{
+    // The shipped chord of any installation, and the Windows folder's chord ("C:\WINDOWS\Media\chord.wav")
+    // that the default has always named.
+    static const QRegularExpression shipped(QStringLiteral("^/.*/resource/system/media/chord\\.wav$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression windows(QStringLiteral("^[A-Za-z]:[\\\\/](.*[\\\\/])?media[\\\\/]chord\\.wav$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    if (shipped.match(path).hasMatch() || windows.match(path).hasMatch())
+        return defaultText(Declaration(Setting::ErrorSoundFile));
+    return path;
 }
 
 QString SlotPathKey(int slot)
@@ -380,19 +446,28 @@ QString SlotTitleKey(int slot)
     return FormatNumber(slot, u"LT#");
 }
 
-void RegisterProblemFile(const QString &section, int slot, const QString &path,
-                         const QString &userFolder)
+namespace {
+
+QList<IniEntry> slotEntries(const QString &section, int slot, const QString &path)
 {
-    const QString ini = UserIniPath(userFolder);
     const QString title = path.isEmpty() ? QString() : ReadProblemTitle(AppPath(path));
-    SetIniString(section, SlotPathKey(slot), path, ini);
-    SetIniString(section, SlotTitleKey(slot), title, ini);
+    return {{section, SlotPathKey(slot), path}, {section, SlotTitleKey(slot), title}};
 }
 
-void RegisterDefaultProblemFiles(const QString &userFolder)
+}  // namespace
+
+bool RegisterProblemFile(const QString &section, int slot, const QString &path,
+                         const QString &userFolder)
 {
+    return SetIniStrings(slotEntries(section, slot, path), UserIniPath(userFolder));
+}
+
+bool RegisterDefaultProblemFiles(const QString &userFolder)
+{
+    QList<IniEntry> entries;
     for (const DefaultFile &f : kDefaultFiles)
-        RegisterProblemFile(QString::fromUtf16(f.section), f.slot, QString::fromUtf16(f.path), userFolder);
+        entries += slotEntries(QString::fromUtf16(f.section), f.slot, QString::fromUtf16(f.path));
+    return SetIniStrings(entries, UserIniPath(userFolder));
 }
 
 }  // namespace zr

@@ -3,10 +3,10 @@
 #include "results/TrainingResult.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <initializer_list>
 #include <span>
 
 namespace zr {
@@ -168,8 +168,9 @@ bool SaveUserSettings(const UserSettings &settings, const QString &file);
 
 // A learner's file fills in the order the program first needs its keys: the first use
 // of a key writes its default when the file lacks it. Each window that starts to use
-// keys names them here, in the order it reads them.
-void WriteMissingDefaults(std::initializer_list<Setting> settings, const QString &file);
+// keys names them here, all at once and in the order it reads them; the defaults found
+// missing are written in one rewrite of the file.
+void WriteMissingDefaults(const QList<Setting> &settings, const QString &file);
 
 // The current learner's settings. Read again whenever the current learner's file no
 // longer holds what they were read from (the settings dialog saved, a key's default
@@ -184,8 +185,19 @@ void ReloadUserSettings();
 
 // Reads a setting of a learner's "user.ini". An empty or missing value is replaced by
 // its default, which is then written into the file, so the file grows to its full
-// content by use.
+// content by use. A default that cannot be written is reported once per file; the
+// program goes on with it.
 QString ReadUserSetting(const QString &section, const QString &key, const QString &file);
+
+// A key of a settings file.
+struct SettingKey {
+    QString section;
+    QString key;
+};
+
+// Reads several settings as ReadUserSetting reads each one, and writes the defaults of
+// all those that were missing in one rewrite of the file, in the order of the keys.
+QStringList ReadUserSettings(const QList<SettingKey> &keys, const QString &file);
 
 // The default of a setting (sections and keys compared exactly; anything the table
 // does not list defaults to an empty value), written into the file and returned.
@@ -193,6 +205,19 @@ QString DefaultUserSetting(const QString &section, const QString &key, const QSt
 
 // The default of a setting without writing it.
 QString DefaultSettingValue(const QString &section, const QString &key);
+
+// Why a file's path cannot be kept as a value of "user.ini" (a control character, a
+// character code page 932 lacks, more than 254 bytes, or a backslash in a full path,
+// which would read back as a folder separator), naming it; empty when it can. action
+// is what the person was doing with the file ("登録", "選択"): the text says it cannot
+// be done and what to change first.
+QString UnstorablePathText(const QString &path, const QString &action);
+
+// A sound file path as settings hold it, with the chord the program ships followed to
+// this installation: a path naming the shipped chord of another installation (an
+// earlier prefix, the build tree) or the chord of the Windows folder is this
+// installation's chord. Any other path is kept as it is.
+QString FollowInstalledChord(const QString &path);
 
 // The problem-file slots: in sections "WordLsn" and "SSentLsn", "L"n holds the path of
 // slot n (1-10, relative to the installation folder) and "LT"n the file's title.
@@ -204,12 +229,14 @@ QStringList ReadSlotTitles(const QString &section, const QString &file);
 
 // Registers problem file path (relative to the installation folder) in slot n of
 // section ("WordLsn" or "SSentLsn") of the learner folder's "user.ini": "L"n = path,
-// "LT"n = the file's title. An empty path clears both keys.
-void RegisterProblemFile(const QString &section, int slot, const QString &path,
+// "LT"n = the file's title. An empty path clears both keys. False when the file could
+// not be written.
+bool RegisterProblemFile(const QString &section, int slot, const QString &path,
                          const QString &userFolder);
 
 // The default problem files: four word dictionaries in word slots 1-4 and ten sentence
-// sets in sentence slots 1-10; the other slots are cleared.
-void RegisterDefaultProblemFiles(const QString &userFolder);
+// sets in sentence slots 1-10; the other slots are cleared. One rewrite of the file;
+// false when it could not be written.
+bool RegisterDefaultProblemFiles(const QString &userFolder);
 
 }  // namespace zr

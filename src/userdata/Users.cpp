@@ -5,15 +5,19 @@
 #include "platform/BinaryIO.h"
 #include "platform/Cp932.h"
 #include "platform/IniFile.h"
+#include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/OleDate.h"
 #include "userdata/SpellingChoices.h"
 #include "userdata/UserSettings.h"
 #include "userdata/ZRSub.h"
 
+#include <QBuffer>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QUuid>
 
 #include <QDirIterator>
@@ -154,6 +158,67 @@ UserFile ReadUserFile(const QString &folder)
     return f;
 }
 
+namespace {
+
+// Whether the bytes of a "user.dat" read whole as a record of their format version.
+// A version the program does not know cannot be told whole; it counts as not.
+bool readsWhole(const QString &path, QByteArray bytes)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    bool truncated = true;
+    const qint16 version = BinaryReader(buffer).readInt16();
+    buffer.seek(0);
+    if (version == UserRecord::kCurrentVersion)
+        ReadUserRecord(buffer, &truncated);
+    else if (version >= 3 && version <= 5)
+        LoadLegacyUserRecord(path, nullptr, &truncated);
+    return !truncated;
+}
+
+// Keeps the damaged file beside itself before it is replaced; false, with error, when
+// the copy could not be made.
+bool keepDamagedFile(const QString &path, const QByteArray &bytes, const UserRecord &record, QString *error)
+{
+    // A save that failed after the copy was made needs no second copy of the same bytes.
+    static QSet<QByteArray> kept;
+    const QByteArray id = QFile::encodeName(path) + '\0' + QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    if (kept.contains(id))
+        return true;
+    const QString stamp = dateTimeFromOle(Clock::current().now()).toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    QString copy = path + QStringLiteral(".damaged-") + stamp;
+    for (int n = 2; QFileInfo::exists(copy) || QFileInfo(copy).isSymLink(); ++n)
+        copy = path + QStringLiteral(".damaged-") + stamp + u'-' + QString::number(n);
+    QString why;
+    if (!writeFileAtomically(copy, bytes, &why)) {
+        if (error)
+            *error = QStringLiteral("成績データ「%1」は一部が壊れていて最後まで読めなかったため、上書きする前に控えを残そうとしましたが、できませんでした。")
+                         .arg(QDir::toNativeSeparators(path))
+                     + kCrLf + why + kCrLf + QStringLiteral("元のファイルはそのまま残してあります。");
+        return false;
+    }
+    kept.insert(id);
+    const QString who = record.UserName.isEmpty() ? QString() : QStringLiteral("「%1」さんの").arg(record.UserName);
+    ShowMessage({who + QStringLiteral("成績データ（%1）は一部が壊れていて、最後まで読み込めませんでした。")
+                           .arg(QDir::toNativeSeparators(path))
+                     + kCrLf + QStringLiteral("読み込めた分を保存する前に、元のファイルを次の名前で残しました。") + kCrLf
+                     + QDir::toNativeSeparators(copy),
+                 QStringLiteral("成績データの控え"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+    return true;
+}
+
+}  // namespace
+
+bool SaveUserFile(const QString &folder, const UserRecord &record, QString *error)
+{
+    const QString path = UserDataPath(folder);
+    // Only a file that can be read can be kept; one that cannot is replaced as before.
+    const std::optional<QByteArray> old = readFileBounded(path, kMaxUserRecordBytes, nullptr);
+    if (old && !old->isEmpty() && !readsWhole(path, *old) && !keepDamagedFile(path, *old, record, error))
+        return false;
+    return SaveUserRecord(path, record, error);
+}
+
 QString RecordProblemText(RecordProblem problem)
 {
     switch (problem) {
@@ -271,14 +336,15 @@ std::optional<UserRecord> WriteNewUser(const QString &mkPath, const NewUserChoic
     if (!SetIniString(QStringLiteral("Training"), QStringLiteral("TargetTime"),
                       QString::number(choices.targetSpeed), ini))
         return undo(QStringLiteral("設定ファイル「%1」に書き込めません。").arg(QDir::toNativeSeparators(ini)));
-    RegisterDefaultProblemFiles(mkPath);
+    if (!RegisterDefaultProblemFiles(mkPath))
+        return undo(QStringLiteral("設定ファイル「%1」に書き込めません。").arg(QDir::toNativeSeparators(ini)));
 
     rec.RomajiTable.load(*defaults);
     if (choices.course == RomajiCourse)
         ApplySpellingChoices(rec.RomajiTable, choices.spellings);
 
     QString saveError;
-    if (!SaveUserRecord(UserDataPath(mkPath), rec, &saveError))
+    if (!SaveUserFile(mkPath, rec, &saveError))
         return undo(QStringLiteral("成績データ「%1」を書き込めません。%2")
                         .arg(QDir::toNativeSeparators(UserDataPath(mkPath)), saveError));
 

@@ -38,6 +38,14 @@ struct UserFile {
 
 UserFile ReadUserFile(const QString &folder);
 
+// Saves a learner's record to folder/user.dat; every save of a learner's record goes
+// through here. A file there that does not read whole as a record of its format (cut
+// short, or a damaged string length that runs past its end) held more than the record
+// that was read from it: before it is replaced it is kept beside it as it is, as
+// "user.dat.damaged-YYYYMMDD-hhmmss" (local time), and the learner is told once where.
+// When that copy cannot be made nothing is saved, and error says why.
+bool SaveUserFile(const QString &folder, const UserRecord &record, QString *error);
+
 // The checks ReadUserFile makes on a record it could read completely: the header fields
 // and every time value and count.
 RecordProblem CheckUserRecord(const UserRecord &record);

@@ -242,8 +242,10 @@ TEST(AnySpelling, EveryStandardSpellingIsAHit)
         {u"じゃま", u"", "jama ", "+++++", "jama "},
         {u"じゃま", u"", "zyama ", "++++++", "zyama "},
         {u"じゃま", u"", "jixyama ", "++++++++", "jixyama "},
-        // jy is no spelling of じゃ: neither table has it and no rule composes it.
-        {u"じゃま", u"", "jyama ", "+-++++", "jama "},
+        // Spellings that input methods accept beyond the tables.
+        {u"じゃま", u"", "jyama ", "++++++", "jyama "},
+        {u"ちゃ こ", u"", "cya co ", "+++++++", "cya co "},
+        {u"じゃま", u"", "jwama", "+-+++", "jama "},
         {u"こんにちは", u"", "konnnichiha ", "++++++++++++", "konnnichiha "},
         {u"こんにちは", u"", "koxnnichiha ", "++++++++++++", "koxnnichiha "},
         {u"こんにちは", u"", "koni", "+++-", "konnnitiha "},   // n + i reads as に
@@ -329,9 +331,9 @@ TEST(AnySpelling, TheSpellingsOfAUnit)
         const char16_t *unit;
         const char *spellings;
     } rows[] = {
-        {u"し", "shi si"},   // the learner's own first
-        {u"しゃ", "sya sha shixya shilya sixya silya"},   // composed from shi first
-        {u"じゃ", "zya ja zixya zilya jixya jilya"},
+        {u"し", "shi si ci"},   // the learner's own first
+        {u"しゃ", "sya sha shixya shilya sixya silya cixya cilya"},   // composed from shi first
+        {u"じゃ", "zya ja jya zixya zilya jixya jilya"},   // jya as input methods take it
         {u"ぁ", "xa la"},
         {u"っ", "xtu ltu xtsu ltsu"},
         {u"ゎ", "xwa lwa"},
@@ -341,7 +343,7 @@ TEST(AnySpelling, TheSpellingsOfAUnit)
         {u"っあ", "xtua ltua xtsua ltsua"},   // a vowel is not doubled
         {u"っな", "xtuna ltuna xtsuna ltsuna"},   // nor is n
         {u"っ、", "xtu, ltu, xtsu, ltsu,"},
-        {u"か", "ka"},
+        {u"か", "ka ca"},
         {u"、", ","},
     };
     for (const auto &row : rows) {

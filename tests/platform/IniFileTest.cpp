@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace zr;
 using namespace zr::test;
 
@@ -195,4 +197,39 @@ TEST(IniFile, AFileThatWasNotReadIsNeverReplaced)
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner);
         EXPECT_EQ(readBytes(locked), QByteArray("[General]\r\nFont=x\r\n"));
     }
+}
+
+TEST(IniFile, SeveralWritesAreOneRewriteThatEndsAsTheWritesOneByOne)
+{
+    TempDir dir;
+    const QList<IniEntry> writes = {
+        {"General", "Font", "x"},   {"Training", "Level", "3"}, {"general", "FONT", "y"},
+        {"General", "KanaLock", "0"}, {"WordLsn", "L1", "resource\\zr.zrd"}, {"Training", "Level", "3"},
+    };
+    const QByteArray start = "; kept\r\n[Training]\r\nLevel=1\r\n\r\n[Other]\r\nA=b\r\n";
+    const QString one = dir.file("one.ini"), batch = dir.file("batch.ini");
+    writeBytes(one, start);
+    writeBytes(batch, start);
+    for (const IniEntry &e : writes)
+        ASSERT_TRUE(SetIniString(e.section, e.key, e.value, one));
+    ASSERT_TRUE(SetIniStrings(writes, batch));
+    EXPECT_EQ(readBytes(batch), readBytes(one));
+    EXPECT_TRUE(SetIniStrings(writes, dir.file("new.ini")));
+    EXPECT_EQ(get("General", "Font", dir.file("new.ini")), QString("y"));
+
+    // Nothing to change: the file is not replaced at all.
+    const auto inode = [](const QString &path) {
+        struct stat st {};
+        ::stat(QFile::encodeName(path).constData(), &st);
+        return st.st_ino;
+    };
+    const auto before = inode(batch);
+    EXPECT_TRUE(SetIniStrings(writes, batch));
+    EXPECT_EQ(inode(batch), before);
+
+    // One name that cannot be written stops them all.
+    QString error;
+    EXPECT_FALSE(SetIniStrings({{"General", "Font", "z"}, {"General", "a=b", "1"}}, batch, &error));
+    EXPECT_TRUE(error.contains("a=b")) << error.toStdString();
+    EXPECT_EQ(readBytes(batch), readBytes(one));
 }

@@ -7,6 +7,7 @@
 #include "userdata/ZRSub.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -287,4 +288,75 @@ TEST(Sounds, FollowTheSharedSettings)
     scope.state().TypeSound = 0;
     PlayTypeSound();
     EXPECT_EQ(player.events, QStringList({"chord.wav", "beep"}));
+}
+
+TEST(WriteMissingDefaults, AllThatAreMissingGoInOneRewriteInTheOrderOfOneByOne)
+{
+    CurrentUser user;
+    QList<Setting> all;
+    for (const SettingDeclaration &d : SettingDeclarations())
+        all.append(d.id);
+    const QString oneByOne = user.data().file("one.ini");
+    writeBytes(oneByOne, "[Training]\r\nLevel=3\r\n");
+    writeBytes(user.ini(), "[Training]\r\nLevel=3\r\n");
+    for (Setting setting : all)
+        WriteMissingDefaults({setting}, oneByOne);
+
+    RewriteCounter rewrites(user.ini());
+    WriteMissingDefaults(all, user.ini());
+    EXPECT_EQ(rewrites.count(), 1);
+    EXPECT_EQ(readBytes(user.ini()), readBytes(oneByOne));
+    WriteMissingDefaults(all, user.ini());
+    EXPECT_EQ(rewrites.count(), 1) << "nothing missing, nothing written";
+
+    // The titles of the slots and the default problem files: one rewrite each.
+    EXPECT_EQ(ReadSlotTitles("SSentLsn", user.ini()), QStringList(10, QString()));
+    EXPECT_EQ(rewrites.count(), 2);
+    ASSERT_TRUE(RegisterDefaultProblemFiles(user.state().CurUserDir));
+    EXPECT_EQ(rewrites.count(), 3);
+    EXPECT_EQ(iniValue("SSentLsn", "L10", user.ini()), QString("resource\\kentei3.zrw"));
+}
+
+TEST(WriteMissingDefaults, AWriteThatFailsIsReportedOnce)
+{
+    CurrentUser user;
+    AnsweringGateway gateway;
+    {
+        // No room for the new file: the learner's "user.ini" cannot be made.
+        FullDiskScope full(0);
+        WriteMissingDefaults({Setting::Font, Setting::FontSize, Setting::KanaLock}, user.ini());
+        EXPECT_EQ(ReadUserSetting("Training", "LessonTime", user.ini()), QString("00:02:30"));
+    }
+    EXPECT_FALSE(QFileInfo::exists(user.ini()));
+    ASSERT_EQ(gateway.shown.size(), 1);
+    EXPECT_EQ(gateway.shown[0].title, u"設定ファイルエラー"_qs);
+    EXPECT_TRUE(gateway.shown[0].text.contains("user.ini")) << gateway.shown[0].text.toStdString();
+}
+
+TEST(UserSettings, TheShippedChordFollowsTheInstallation)
+{
+    SharedStateScope scope;
+    const QString chord = DefaultSettingValue("General", "ErrorSoundFile");
+    const struct {
+        const char16_t *stored;
+        bool followed;
+    } rows[] = {
+        {u"/home/me/zorvel/build/bin/resource/system/media/chord.wav", true},   // the build tree
+        {u"/usr/local/share/zorvel-lesson/resource/system/media/chord.wav", true},   // an earlier prefix
+        {u"C:\\WINDOWS\\Media\\chord.wav", true},
+        {u"c:/windows/media/CHORD.WAV", true},
+        {u"/home/me/sounds/chord.wav", false},   // the learner's own
+        {u"/home/me/media/ding.wav", false},
+        {u"resource/system/media/chord.wav", false},
+    };
+    TempDir dir;
+    const QString ini = dir.file("user.ini");
+    for (const auto &row : rows) {
+        const QString stored = QString::fromUtf16(row.stored);
+        EXPECT_EQ(FollowInstalledChord(stored), row.followed ? chord : stored) << stored.toStdString();
+        writeAnsiText(ini, "[General]\r\nErrorSoundFile=" + stored + "\r\nTypeSoundFile=" + stored + "\r\n");
+        const UserSettings u = LoadUserSettings(ini);
+        EXPECT_EQ(u.ErrorSoundFile, row.followed ? chord : stored);
+        EXPECT_EQ(u.TypeSoundFile, row.followed ? chord : stored);
+    }
 }

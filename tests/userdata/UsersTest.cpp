@@ -314,3 +314,84 @@ TEST(MakeCurrentUser, RemovesTemporariesOfInterruptedSaves)
     EXPECT_TRUE(left.contains("user.dat.bak"));
     EXPECT_TRUE(left.contains("notes.txt"));
 }
+
+TEST(SaveUserFile, ARecordThatDidNotReadWholeIsKeptBesideItBeforeTheFirstSave)
+{
+    const UserRecord whole = [] {
+        UserRecord u = learner(u"山田花子"_qs);
+        u.RomajiTable = shippedTable(0);
+        u.WordScores[2] = markedScore(3);
+        return u;
+    }();
+    const QByteArray bytes = SerializeUserRecord(whole);
+    const qsizetype table = 61616 + 8;   // the romaji table, behind a name of 8 bytes
+    QByteArray badLength = bytes;
+    badLength[table + 40] = char(0xFF);   // a string length deep in the table
+    badLength[table + 41] = char(0xFF);
+    const QByteArray old = oldUserRecord(5, u"山田花子"_qs);
+    const struct {
+        const char *what;
+        QByteArray stored;
+        bool kept;
+    } rows[] = {
+        {"a damaged string length", badLength, true},
+        {"cut short", bytes.left(bytes.size() - 100), true},
+        {"cut short within the scores", bytes.left(30000), true},
+        {"an old record cut short", old.left(old.size() - 10), true},
+        {"whole", bytes, false},
+        {"whole, with bytes of an earlier save behind it", bytes + QByteArray("\x02\x00xy", 4), false},
+        {"an old record, whole", old, false},
+        {"empty", QByteArray(), false},
+    };
+    for (const auto &row : rows) {
+        SharedStateScope scope;
+        ClockScope clock;   // 2026-12-08 12:00 local time
+        AnsweringGateway gateway;
+        const QString folder = UserFolder(1);
+        QDir().mkpath(folder);
+        writeBytes(UserDataPath(folder), row.stored);
+        const UserRecord saved = whole;
+        QString error;
+        ASSERT_TRUE(SaveUserFile(folder, saved, &error)) << row.what << error.toStdString();
+        EXPECT_EQ(LoadUserRecord(UserDataPath(folder), nullptr), saved) << row.what;
+        const QString copy = UserDataPath(folder) + ".damaged-20261208-120000";
+        EXPECT_EQ(QFileInfo::exists(copy), row.kept) << row.what;
+        if (!row.kept) {
+            EXPECT_TRUE(gateway.shown.isEmpty()) << row.what;
+            continue;
+        }
+        EXPECT_EQ(readBytes(copy), row.stored) << row.what;
+        ASSERT_EQ(gateway.shown.size(), 1) << row.what;
+        EXPECT_TRUE(gateway.shown[0].text.contains(QDir::toNativeSeparators(copy))) << gateway.shown[0].text.toStdString();
+        EXPECT_TRUE(gateway.shown[0].text.contains(u"山田花子"_qs));
+        // Once saved the file is whole again: later saves keep nothing and say nothing.
+        ASSERT_TRUE(SaveUserFile(folder, saved, &error));
+        EXPECT_EQ(folderEntries(folder), (QStringList{"user.dat", "user.dat.damaged-20261208-120000"})) << row.what;
+        EXPECT_EQ(gateway.shown.size(), 1) << row.what;
+    }
+}
+
+TEST(SaveUserFile, NothingIsSavedWhenTheDamagedFileCannotBeKept)
+{
+    SharedStateScope scope;
+    ClockScope clock;
+    AnsweringGateway gateway;
+    const QString folder = UserFolder(1);
+    QDir().mkpath(folder);
+    const QByteArray cut = SerializeUserRecord(learner(u"山田花子"_qs)).left(20000);
+    writeBytes(UserDataPath(folder), cut);
+    // A copy of the same name already there is never overwritten.
+    writeBytes(UserDataPath(folder) + ".damaged-20261208-120000", "earlier");
+    QString error;
+    {
+        FullDiskScope full(100);
+        EXPECT_FALSE(SaveUserFile(folder, learner(u"山田花子"_qs), &error));
+    }
+    EXPECT_TRUE(error.contains("user.dat")) << error.toStdString();
+    EXPECT_EQ(readBytes(UserDataPath(folder)), cut);
+    EXPECT_EQ(readBytes(UserDataPath(folder) + ".damaged-20261208-120000"), QByteArray("earlier"));
+    EXPECT_TRUE(gateway.shown.isEmpty());
+    // With room again the copy takes the next free name.
+    ASSERT_TRUE(SaveUserFile(folder, learner(u"山田花子"_qs), &error)) << error.toStdString();
+    EXPECT_EQ(readBytes(UserDataPath(folder) + ".damaged-20261208-120000-2"), cut);
+}

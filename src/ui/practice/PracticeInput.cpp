@@ -51,12 +51,10 @@ PracticeAppearance PracticeAppearanceOf(const UserSettings &settings)
     return a;
 }
 
-void WriteMissingAppearanceDefaults(const QString &iniFile)
+QList<Setting> AppearanceSettings()
 {
-    WriteMissingDefaults({Setting::Font, Setting::FontSize, Setting::FontItalic, Setting::FontBold,
-                          Setting::FontColor1, Setting::FontColor2, Setting::FontColor3, Setting::FontColor4,
-                          Setting::BackColor},
-                         iniFile);
+    return {Setting::Font,       Setting::FontSize,   Setting::FontItalic, Setting::FontBold, Setting::FontColor1,
+            Setting::FontColor2, Setting::FontColor3, Setting::FontColor4, Setting::BackColor};
 }
 
 QSize RoomOnScreen(const QWidget *window)
@@ -145,10 +143,10 @@ QPushButton *CreateNextButton(QWidget *dialog)
 ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot, const QString &ini)
 {
     const QString section = kind == PracticeKind::Word ? QStringLiteral("WordLsn") : QStringLiteral("SSentLsn");
-    WriteMissingAppearanceDefaults(ini);
-    WriteMissingDefaults({Setting::KanaLock, Setting::MoveMouse}, ini);
+    QList<Setting> used = AppearanceSettings() + QList<Setting>{Setting::KanaLock, Setting::MoveMouse};
     if (kind == PracticeKind::Word)
-        WriteMissingDefaults({Setting::WordLessonTime, Setting::WordLessonStep}, ini);
+        used += {Setting::WordLessonTime, Setting::WordLessonStep};
+    WriteMissingDefaults(used, ini);
     const UserSettings user = ini == CurUserIni() ? CurrentUserSettings() : LoadUserSettings(ini);
     ProblemPracticeSettings s;
     s.kind = kind;

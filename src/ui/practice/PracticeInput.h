@@ -35,9 +35,9 @@ struct PracticeAppearance {
     QColor background;    // BackColor
 };
 PracticeAppearance PracticeAppearanceOf(const UserSettings &settings);
-// Writes the defaults of the font and colour keys a file lacks, in the order the
-// practice windows have always first read them.
-void WriteMissingAppearanceDefaults(const QString &iniFile);
+// The font and colour keys, in the order the practice windows have always first read
+// them; a window names them with its other keys to WriteMissingDefaults.
+QList<Setting> AppearanceSettings();
 
 // What a word or sentence practice is given by its launcher: the slot's problem file
 // and title, and the learner's settings the practice windows use.

@@ -80,9 +80,9 @@ bool TrainingFrm::prepare()
     setWindowTitle(QStringLiteral(u"問題文を作成中です..."));
 
     const QString ini = CurUserIni();
-    WriteMissingAppearanceDefaults(ini);
-    WriteMissingDefaults({Setting::KanaLock, Setting::TrainingLessonTime, Setting::TrainingLessonStep,
-                          Setting::RmjGuide, Setting::Addition},
+    WriteMissingDefaults(AppearanceSettings()
+                             + QList<Setting>{Setting::KanaLock, Setting::TrainingLessonTime,
+                                              Setting::TrainingLessonStep, Setting::RmjGuide, Setting::Addition},
                          ini);
     settings_ = CurrentUserSettings();
     look_ = PracticeAppearanceOf(settings_);

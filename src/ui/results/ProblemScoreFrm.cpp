@@ -6,6 +6,7 @@
 #include "practicelog/LogSeed.h"
 #include "userdata/ScoreUpdate.h"
 #include "userdata/UserRecord.h"
+#include "userdata/Users.h"
 #include "userdata/ZRSub.h"
 
 namespace zr {
@@ -78,7 +79,7 @@ void ProblemScoreFrm::unload()
     if (state.CurUserDir.isEmpty())
         return;
     QString error;
-    const bool saved = SaveUserRecord(UserDataPath(state.CurUserDir), state.CurUser, &error);
+    const bool saved = SaveUserFile(state.CurUserDir, state.CurUser, &error);
     if (!saved) {
         ShowMessage({QStringLiteral(u"成績を保存できませんでした。\r\n") + error,
                      kind_ == PracticeKind::Word ? QStringLiteral(u"単語練習問題") : QStringLiteral(u"短文練習問題"),

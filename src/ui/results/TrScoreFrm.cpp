@@ -6,6 +6,7 @@
 #include "practicelog/LearnerLog.h"
 #include "userdata/ScoreUpdate.h"
 #include "userdata/UserRecord.h"
+#include "userdata/Users.h"
 #include "userdata/UserSettings.h"
 #include "userdata/ZRSub.h"
 
@@ -88,7 +89,7 @@ void TrScoreFrm::unload()
     if (state.CurUserDir.isEmpty())
         return;
     QString error;
-    const bool saved = SaveUserRecord(UserDataPath(state.CurUserDir), state.CurUser, &error);
+    const bool saved = SaveUserFile(state.CurUserDir, state.CurUser, &error);
     if (!saved) {
         ShowMessage({QStringLiteral(u"成績を保存できませんでした。\r\n") + error, QStringLiteral(u"基本練習"),
                      MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok});

@@ -10,7 +10,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -18,6 +21,46 @@ namespace zr {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
+
+// A slot's file name. A path too long for the box loses its middle, so the file name
+// at its end stays in view, and the tool tip holds all of it; the box takes the focus,
+// and while it has it shows the text from its end, to be read with the cursor keys.
+// text() is always the whole name.
+class SlotNameBox : public QLineEdit {
+public:
+    SlotNameBox()
+    {
+        setReadOnly(true);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QLineEdit::focusInEvent(event);
+        if (!hasSelectedText())
+            setCursorPosition(int(text().size()));
+    }
+
+    void paintEvent(QPaintEvent *event) override
+    {
+        if (hasFocus()) {
+            QLineEdit::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        QStyleOptionFrame panel;
+        initStyleOption(&panel);
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+        QRect area = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
+        area = area.marginsRemoved(textMargins());
+        // The margin QLineEdit keeps on each side of its text.
+        area.adjust(2, 0, -2, 0);
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter,
+                         fontMetrics().elidedText(text(), Qt::ElideMiddle, area.width()));
+    }
+};
 
 QLabel *heading(const QString &text)
 {
@@ -34,7 +77,8 @@ IniSetFrm::IniSetFrm(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("練習問題の構成"));
     setModal(true);
     const SharedState &s = ZRSub();
-    slots_.open(s.CurUserDir, s.CurUser);
+    if (!slots_.open(s.CurUserDir, s.CurUser, &openError_) && openError_.isEmpty())
+        openError_ = QStringLiteral("設定ファイルを読み込めません。");
 
     SSTab1 = new QTabWidget;
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
@@ -51,14 +95,12 @@ IniSetFrm::IniSetFrm(QWidget *parent) : QDialog(parent)
             auto *number = new QLabel(QString::number(k + 1));
             number->setObjectName(QStringLiteral("Label3_%1").arg(n));
             number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            auto *name = new QLineEdit;
+            auto *name = new SlotNameBox;
             name->setObjectName(QStringLiteral("Text1_%1").arg(n));
             auto *title = new QLineEdit;
             title->setObjectName(QStringLiteral("Text2_%1").arg(n));
-            for (QLineEdit *box : {name, title}) {
-                box->setReadOnly(true);
-                box->setFocusPolicy(Qt::NoFocus);
-            }
+            title->setReadOnly(true);
+            title->setFocusPolicy(Qt::NoFocus);
             auto *add = new QPushButton(QStringLiteral("登録"));
             add->setObjectName(QStringLiteral("Command1_%1").arg(n));
             auto *remove = new QPushButton(QStringLiteral("解除"));
@@ -101,6 +143,7 @@ IniSetFrm::IniSetFrm(QWidget *parent) : QDialog(parent)
         b->setAutoDefault(false);
     }
     Command4->setDefault(true);
+    Command4->setEnabled(slots_.isOpen());
     connect(Command4, &QPushButton::clicked, this, &IniSetFrm::store);
     connect(Command3, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -129,6 +172,7 @@ void IniSetFrm::showSlot(int n)
     Text1[n]->setToolTip(slot.name);
     Text1[n]->setCursorPosition(0);
     Text2[n]->setText(slot.title);
+    Text2[n]->setToolTip(slot.title);
     Text2[n]->setCursorPosition(0);
     // A slot takes a new file only once it is free.
     Command1[n]->setEnabled(slot.name.isEmpty());
@@ -183,6 +227,8 @@ void IniSetFrm::releaseFile(int n)
 
 void IniSetFrm::store()
 {
+    if (!slots_.isOpen())
+        return;
     QString error;
     if (!slots_.commit(ZRSub().CurUser, &error)) {
         ShowMessage({error, QStringLiteral("練習問題の構成"), MessageIcon::Warning, MessageButtons::Ok,
@@ -195,6 +241,13 @@ void IniSetFrm::store()
 void ShowIniSetFrm(QWidget *parent)
 {
     IniSetFrm dialog(parent);
+    if (!dialog.openError().isEmpty()) {
+        ShowMessage({dialog.openError() + kCrLf
+                         + QStringLiteral("問題ファイルの登録が分からないため、「練習問題の構成」を開けません。"
+                                          "設定ファイルを読めるようにしてから、もう一度開いて下さい。"),
+                     QStringLiteral("練習問題の構成"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+        return;
+    }
     dialog.exec();
 }
 

@@ -126,7 +126,7 @@ void RmjCustFrm::save()
     ApplySpellingChoices(record.RomajiTable, choices_);
     QString error;
     const QString file = UserDataPath(s.CurUserDir);
-    if (!SaveUserRecord(file, record, &error)) {
+    if (!SaveUserFile(s.CurUserDir, record, &error)) {
         ShowMessage({QStringLiteral("成績データ「%1」を書き込めません。%2").arg(QDir::toNativeSeparators(file), error),
                      QStringLiteral("ローマ字設定"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
         return;

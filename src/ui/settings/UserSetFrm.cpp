@@ -441,8 +441,16 @@ void UserSetFrm::chooseSoundFile(QLineEdit *box)
                             : SystemSoundFolder(ZRSub().AppDir) + QStringLiteral("/media");
     request.filter = QStringLiteral("wav (*.wav)");
     request.defaultSuffix = QStringLiteral("wav");
-    if (const std::optional<QString> chosen = ChooseOpenFile(this, request))
-        box->setText(QDir::toNativeSeparators(*chosen));
+    const std::optional<QString> chosen = ChooseOpenFile(this, request);
+    if (!chosen)
+        return;
+    // A path "user.ini" cannot hold would be saved damaged and never play.
+    const QString path = QDir::toNativeSeparators(*chosen);
+    if (const QString problem = UnstorablePathText(path, QStringLiteral("選択")); !problem.isEmpty()) {
+        ShowMessage({problem, QStringLiteral("エラー"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+        return;
+    }
+    box->setText(path);
 }
 
 void UserSetFrm::testSound(QButtonGroup *group, QLineEdit *box)
@@ -541,13 +549,14 @@ void UserSetFrm::load()
 {
     const QString ini = CurUserIni();
     // Keys the file lacks get their defaults written, as on every first read.
-    WriteMissingDefaults({Setting::ErrorSoundType, Setting::TypeSoundType, Setting::ErrorSoundFile,
-                          Setting::TypeSoundFile, Setting::MoveMouse, Setting::KanaLock, Setting::TrainingLessonTime,
-                          Setting::WordLessonTime, Setting::TrainingLessonStep, Setting::WordLessonStep,
-                          Setting::TargetTime, Setting::KeyLessonSize, Setting::RmjGuide, Setting::Addition,
-                          Setting::Level, Setting::FontUpper},
+    WriteMissingDefaults(QList<Setting>{Setting::ErrorSoundType, Setting::TypeSoundType, Setting::ErrorSoundFile,
+                                        Setting::TypeSoundFile, Setting::MoveMouse, Setting::KanaLock,
+                                        Setting::TrainingLessonTime, Setting::WordLessonTime,
+                                        Setting::TrainingLessonStep, Setting::WordLessonStep, Setting::TargetTime,
+                                        Setting::KeyLessonSize, Setting::RmjGuide, Setting::Addition, Setting::Level,
+                                        Setting::FontUpper}
+                             + AppearanceSettings(),
                          ini);
-    WriteMissingAppearanceDefaults(ini);
     settings_ = LoadUserSettings(ini);
     const UserSettings &u = settings_;
 
@@ -592,21 +601,37 @@ bool UserSetFrm::save()
     // Both sound files are checked before anything is written, whether or not their
     // sound is switched on.
     const struct {
+        QCheckBox *check;
         QButtonGroup *kinds;
         QLineEdit *file;
-    } sounds[] = {{Option14, Text8}, {Option15, Text9}};
+        QPushButton *choose;
+    } sounds[] = {{Check1, Option14, Text8, Command11}, {Check4, Option15, Text9, Command13}};
     for (const auto &sound : sounds) {
-        if (sound.kinds->checkedId() != 2)
-            continue;
-        QString problem;
-        if (sound.file->text().isEmpty())
-            problem = QStringLiteral("サウンドファイルを選択して下さい");
-        else if (!QFileInfo(sound.file->text()).isFile())
-            problem = QStringLiteral("サウンドファイルのファイル名またはパスが無効です");
+        const QString file = sound.file->text();
+        // A typed path is checked as a chosen one is; a stored one always passes.
+        QString problem = file.isEmpty() ? QString() : UnstorablePathText(file, QStringLiteral("選択"));
+        if (problem.isEmpty() && sound.kinds->checkedId() == 2) {
+            if (file.isEmpty())
+                problem = QStringLiteral("サウンドファイルを選択して下さい");
+            else if (!QFileInfo(file).isFile())
+                problem = QStringLiteral("サウンドファイルのファイル名またはパスが無効です");
+        }
         if (!problem.isEmpty()) {
             ShowMessage({problem, QStringLiteral("エラー"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
             SSTab1->setCurrentIndex(0);
-            sound.file->setFocus();
+            // The first control of the group that can fix it: the file, its button, the
+            // option of the beep, or with the sound switched off its check box, which
+            // is always there for the keyboard. Marked as a keyboard focus change, so
+            // the focus shows.
+            QWidget *beep = sound.kinds->button(0);
+            for (QWidget *w : {static_cast<QWidget *>(sound.file), static_cast<QWidget *>(sound.choose), beep,
+                               static_cast<QWidget *>(sound.check)}) {
+                if (w && w->isEnabled()) {
+                    setAttribute(Qt::WA_KeyboardFocusChange);
+                    w->setFocus(Qt::OtherFocusReason);
+                    break;
+                }
+            }
             return false;
         }
     }

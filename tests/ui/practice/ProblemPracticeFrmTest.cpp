@@ -7,6 +7,7 @@
 #include "platform/Format.h"
 #include "ui/common/Application.h"
 #include "ui/keyboard/Shapes.h"
+#include "ui/practice/PracticeInput.h"
 #include "ui/practice/ProblemDialogFrm.h"
 #include "ui/practice/ProblemPracticeFrm.h"
 #include "ui/results/ProblemScoreFrm.h"
@@ -173,6 +174,7 @@ private slots:
     void mainWindowStartsTheSelectedSlot();
     void anySpellingInWordsAndSentences_data();
     void anySpellingInWordsAndSentences();
+    void aFreshLearnersSettingsAreWrittenInOneRewrite();
 };
 
 // Rows of both kinds of practice in both courses, or only the diagonal.
@@ -533,6 +535,28 @@ void ProblemPracticeFrmTest::mainWindowStartsTheSelectedSlot()
     const auto saved = LoadUserRecord(UserDataPath(UserFolder(1)), &error);
     QVERIFY(saved.has_value());
     QCOMPARE(slotRecord(*saved, k).PracticeCount, 1.0);
+}
+
+// The first practice of a learner whose file has none of the settings yet writes all
+// the defaults it reads at once, as one-by-one writes would have left them.
+void ProblemPracticeFrmTest::aFreshLearnersSettingsAreWrittenInOneRewrite()
+{
+    Learner learner(RomajiCourse, 1);
+    const QString ini = CurUserIni();
+    const QString oneByOne = learner.state().CurUserDir + QStringLiteral("/one.ini");
+    writeBytes(ini, "[WordLsn]\r\nL1=resource\\zr.zrd\r\n");
+    writeBytes(oneByOne, readBytes(ini));
+    RewriteCounter rewrites(ini);
+    const ProblemPracticeSettings word = ReadProblemPracticeSettings(PracticeKind::Word, 1, ini);
+    QCOMPARE(rewrites.count(), 1);
+    QCOMPARE(word.path, QStringLiteral("resource\\zr.zrd"));
+    ReadProblemPracticeSettings(PracticeKind::Sentence, 1, ini);
+    ReadProblemPracticeSettings(PracticeKind::Word, 1, ini);
+    QCOMPARE(rewrites.count(), 1);
+    for (Setting setting : AppearanceSettings() + QList<Setting>{Setting::KanaLock, Setting::MoveMouse,
+                                                                  Setting::WordLessonTime, Setting::WordLessonStep})
+        WriteMissingDefaults({setting}, oneByOne);
+    QCOMPARE(readBytes(ini), readBytes(oneByOne));
 }
 
 int main(int argc, char **argv)

@@ -7,10 +7,15 @@
 #include "ui/settings/IniSetFrm.h"
 
 #include <QDirIterator>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+
+#include <functional>
+
+#include <sys/stat.h>
 
 using namespace zr;
 using namespace zr::test;
@@ -82,6 +87,9 @@ private slots:
     void cancelChangesNothing();
     void ownProblemFileRegisteredPractisedAndMoved();
     void parkingNeverLeavesTheLearnersFolder();
+    void settingsThatCannotBeReadAreNotShown();
+    void okStoresNoHistoryBeforeTheSlotKeys();
+    void ownFilesOfOneFolderAreToldApart();
 };
 
 void IniSetFrmTest::opensWithTheStoredSlots()
@@ -287,6 +295,135 @@ void IniSetFrmTest::parkingNeverLeavesTheLearnersFolder()
     click(&w, "Command4");
     QCOMPARE(ZRSub().CurUser.WordScores[5], markedScore(6));
     QCOMPARE(ZRSub().CurUser.WordScores[7], markedScore(8));
+}
+
+void IniSetFrmTest::settingsThatCannotBeReadAreNotShown()
+{
+    const struct {
+        const char *what;
+        std::function<void(const QString &ini)> make;
+    } cases[] = {
+        {"larger than a settings file can be",
+         [](const QString &ini) {
+             QByteArray big = readBytes(ini);
+             big.append(QByteArray(1024 * 1024, ';'));
+             writeBytes(ini, big);
+         }},
+        {"a folder in its place",
+         [](const QString &ini) {
+             QFile::remove(ini);
+             QDir().mkpath(ini);
+         }},
+        {"a pipe in its place",
+         [](const QString &ini) {
+             QFile::remove(ini);
+             QVERIFY(::mkfifo(QFile::encodeName(ini).constData(), 0600) == 0);
+         }},
+        {"no permission to read it",
+         [](const QString &ini) { QFile::setPermissions(ini, QFile::WriteOwner); }},
+    };
+    for (const auto &c : cases) {
+        SettingsScope s(markedUser());
+        c.make(s.ini());
+        if (QString::fromLatin1(c.what).startsWith("no permission") && QFile(s.ini()).open(QIODevice::ReadOnly))
+            continue;   // a superuser reads it anyway
+        const QByteArray dat = readBytes(UserDataPath(s.folder()));
+        bool shown = false;
+        // Were it shown, every slot would look free and OK would empty every history.
+        whenModal<IniSetFrm>([&shown](IniSetFrm *w) {
+            shown = true;
+            click(w, "Command4");
+            if (w->isVisible())
+                w->reject();
+        });
+        ShowIniSetFrm(nullptr);
+        QVERIFY2(!shown, c.what);
+        QCOMPARE(s.lastMessage().title, u"練習問題の構成"_qs);
+        QVERIFY2(s.lastMessage().text.contains(QDir::toNativeSeparators(s.ini())), qPrintable(s.lastMessage().text));
+        QCOMPARE(readBytes(UserDataPath(s.folder())), dat);
+        QVERIFY(ZRSub().CurUser == markedUser());
+        QCOMPARE(QDir(s.folder()).entryList({"*.dat"}), QStringList{"user.dat"});
+
+        // Made all the same, the dialog stores nothing.
+        IniSetFrm w;
+        QVERIFY(!w.openError().isEmpty());
+        QVERIFY(!child<QPushButton>(&w, "Command4")->isEnabled());
+        QCOMPARE(readBytes(UserDataPath(s.folder())), dat);
+        QFile::setPermissions(s.ini(), QFile::ReadOwner | QFile::WriteOwner);
+    }
+}
+
+void IniSetFrmTest::okStoresNoHistoryBeforeTheSlotKeys()
+{
+    {
+        // The settings file can no longer be read when OK is pressed.
+        SettingsScope s(markedUser());
+        const QByteArray dat = readBytes(UserDataPath(s.folder()));
+        IniSetFrm w;
+        release(s, w, 0);
+        QByteArray big = readBytes(s.ini());
+        big.append(QByteArray(1024 * 1024, ';'));
+        writeBytes(s.ini(), big);
+        click(&w, "Command4");
+        QVERIFY(w.result() != QDialog::Accepted);
+        QVERIFY2(s.lastMessage().text.contains("user.ini"), qPrintable(s.lastMessage().text));
+        QCOMPARE(readBytes(UserDataPath(s.folder())), dat);
+        QVERIFY(ZRSub().CurUser == markedUser());
+        QCOMPARE(readBytes(s.ini()), big);
+    }
+    {
+        // The slot keys are written, the record is not: the keys go back as they were.
+        SettingsScope s(markedUser());
+        const QByteArray dat = readBytes(UserDataPath(s.folder()));
+        IniSetFrm w;
+        const QByteArray ini = readBytes(s.ini());
+        release(s, w, 0);
+        {
+            FullDiskScope full(16 * 1024);   // room for the settings, not for the record
+            click(&w, "Command4");
+        }
+        QVERIFY(w.result() != QDialog::Accepted);
+        QVERIFY2(s.lastMessage().text.contains("user.dat"), qPrintable(s.lastMessage().text));
+        QCOMPARE(readBytes(UserDataPath(s.folder())), dat);
+        QCOMPARE(readBytes(s.ini()), ini);
+        QVERIFY(ZRSub().CurUser == markedUser());
+    }
+}
+
+void IniSetFrmTest::ownFilesOfOneFolderAreToldApart()
+{
+    SettingsScope s(markedUser());
+    const QString folder = QStringLiteral("a-folder-whose-name-is-longer-than-the-box-of-a-slot-can-show-"
+                                          "so-that-only-the-end-of-the-path-tells-the-files-apart");
+    QDir().mkpath(LearnerProblemFolder() + u'/' + folder);
+    const QString first = ownDictionary(folder + "/first.zrd", u"一つ目"_qs);
+    const QString second = ownDictionary(folder + "/second.zrd", u"二つ目"_qs);
+    IniSetFrm w;
+    registerInto(s, w, 4, first);
+    registerInto(s, w, 5, second);
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto *box4 = child<QLineEdit>(&w, "Text1_4");
+    auto *box5 = child<QLineEdit>(&w, "Text1_5");
+    QCOMPARE(box4->text(), first);
+    QCOMPARE(box4->toolTip(), first);
+    QCOMPARE(box5->toolTip(), second);
+    QVERIFY(box4->fontMetrics().horizontalAdvance(first) > box4->width());
+    // What the boxes show differs, though both paths start alike far beyond their width.
+    child<QPushButton>(&w, "Command1_0")->setFocus();
+    QCoreApplication::processEvents();
+    QVERIFY(box4->grab().toImage() != box5->grab().toImage());
+
+    // The box takes the focus in its place in the tab order, and keeps the dialog's
+    // keys: Esc still closes it.
+    child<QPushButton>(&w, "Command2_3")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), box4);
+    QTest::keyClick(box4, Qt::Key_End);
+    QCOMPARE(box4->cursorPosition(), int(first.size()));
+    QTest::keyClick(box4, Qt::Key_Escape);
+    QCOMPARE(w.result(), int(QDialog::Rejected));
 }
 
 QTEST_MAIN(IniSetFrmTest)

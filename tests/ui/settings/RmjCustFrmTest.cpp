@@ -3,6 +3,8 @@
 #include "ui/settings/RmjCustFrm.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTest>
 
@@ -58,6 +60,7 @@ private slots:
     void linkedRowFollowsTheButton();
     void capitalsOnlyOnTheButtons();
     void cancelAndClearingChangeNothingStored();
+    void aRecordThatDidNotReadWholeIsKeptBeforeItIsSaved();
 };
 
 void RmjCustFrmTest::okWritesTheSpellingIntoEveryRowButTheLast()
@@ -139,6 +142,30 @@ void RmjCustFrmTest::cancelAndClearingChangeNothingStored()
     QCOMPARE(caption(w, 0), u"し  si"_qs);
     QCOMPARE(caption(w, 3), u"ふ  hu"_qs);
     QCOMPARE(learner.stored(), before);
+}
+
+void RmjCustFrmTest::aRecordThatDidNotReadWholeIsKeptBeforeItIsSaved()
+{
+    RomajiLearner learner;
+    // One string length of the table damaged: the rows behind it read as empty.
+    QByteArray damaged = learner.stored();
+    const qsizetype table = 61616 + 8;
+    damaged[table + 100] = char(0xFF);
+    damaged[table + 101] = char(0xFF);
+    const QString dat = UserDataPath(UserFolder(1));
+    writeBytes(dat, damaged);
+    const UserFile file = ReadUserFile(UserFolder(1));
+    QVERIFY(file.usable());
+    ZRSub().CurUser = file.record;
+    RmjCustFrm w;
+    click(&w, "cmdOK");
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+    const QStringList kept = QDir(UserFolder(1)).entryList({"user.dat.damaged-*"});
+    QCOMPARE(kept.size(), 1);
+    QVERIFY2(QRegularExpression("^user\\.dat\\.damaged-\\d{8}-\\d{6}$").match(kept[0]).hasMatch(), qPrintable(kept[0]));
+    QCOMPARE(readBytes(UserFolder(1) + u'/' + kept[0]), damaged);
+    QCOMPARE(learner.shell.gateway.shown.size(), 1);
+    QVERIFY(learner.shell.gateway.shown[0].text.contains(kept[0]));
 }
 
 QTEST_MAIN(RmjCustFrmTest)

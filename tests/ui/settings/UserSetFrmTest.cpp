@@ -7,6 +7,7 @@
 #include "ui/settings/UserSetFrm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,6 +70,9 @@ private slots:
     void testButtonsAndFileChooser();
     void mainWindowAppliesTheSavedSettings();
     void anySpellingBelongsToTheRomajiCourse();
+    void soundPathsTheSettingsCannotHoldAreRefused();
+    void theShippedChordOfAnEarlierInstallationFollows();
+    void aFailedSoundCheckLeavesTheKeyboardAWayOut();
 };
 
 void UserSetFrmTest::defaultFileOpensWithTheMistypeChord()
@@ -328,6 +332,92 @@ void UserSetFrmTest::anySpellingBelongsToTheRomajiCourse()
     QVERIFY(!enabled(w, "CheckAnySpelling"));
     click(&w, "Command1");
     QCOMPARE(s.value("General", "AnySpelling"), u"1"_qs);
+}
+
+void UserSetFrmTest::soundPathsTheSettingsCannotHoldAreRefused()
+{
+    SettingsScope s;
+    refreshedSounds();
+    // Folders whose names add up to a path of more than 254 bytes.
+    QString deep = s.shell.dataDir() + "/sounds";
+    while (deep.toUtf8().size() < 260)
+        deep += QStringLiteral("/folder-of-sounds-%1").arg(deep.size());
+    const struct {
+        QString file;
+        QString says;
+    } cases[] = {
+        {s.shell.dataDir() + u"/café-bell.wav"_qs, u"Shift-JIS で表せない文字"_qs},
+        {deep + "/bell.wav", u"パスが長すぎる"_qs},
+    };
+    for (const auto &c : cases) {
+        putFile(c.file, "RIFF");
+        { UserSetFrm first; }
+        const QByteArray before = readBytes(s.ini());
+        UserSetFrm w;
+        s.shell.gateway.shown.clear();
+        s.dialogs.files = {c.file};
+        click(&w, "Command11");
+        QCOMPARE(s.shell.gateway.shown.size(), 1);
+        QVERIFY2(s.lastMessage().text.contains(c.says), qPrintable(s.lastMessage().text));
+        QCOMPARE(s.lastMessage().title, u"エラー"_qs);
+        QCOMPARE(child<QLineEdit>(&w, "Text8")->text(), chordFile());
+        // Typed instead of chosen, the save refuses it the same way.
+        child<QLineEdit>(&w, "Text8")->setText(c.file);
+        click(&w, "Command1");
+        QVERIFY(w.result() != QDialog::Accepted);
+        QVERIFY2(s.lastMessage().text.contains(c.says), qPrintable(s.lastMessage().text));
+        QCOMPARE(readBytes(s.ini()), before);
+    }
+}
+
+void UserSetFrmTest::theShippedChordOfAnEarlierInstallationFollows()
+{
+    SettingsScope s;
+    refreshedSounds();
+    SetIniString("General", "ErrorSoundFile", "/opt/zorvel-0.0.9/share/zorvel-lesson/resource/system/media/chord.wav",
+                 s.ini());
+    UserSetFrm w;
+    QCOMPARE(child<QLineEdit>(&w, "Text8")->text(), chordFile());
+    setSpin(w, "Text7", 60);
+    click(&w, "Command1");
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+    QCOMPARE(s.value("Training", "TargetTime"), u"60"_qs);
+    QCOMPARE(s.value("General", "ErrorSoundFile"), chordFile());
+}
+
+void UserSetFrmTest::aFailedSoundCheckLeavesTheKeyboardAWayOut()
+{
+    const struct {
+        bool soundOn;
+        const char *focus;
+    } cases[] = {{false, "Check1"}, {true, "Text8"}};
+    for (const auto &c : cases) {
+        SettingsScope s;
+        refreshedSounds();
+        UserSetFrm w;
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        child<QLineEdit>(&w, "Text8")->setText("/nowhere/chord.wav");
+        child<QCheckBox>(&w, "Check1")->setChecked(c.soundOn);
+        child<QTabWidget>(&w, "SSTab1")->setCurrentIndex(2);
+        child<QWidget>(&w, "Command1")->setFocus();
+        QTest::keyClick(child<QWidget>(&w, "Command1"), Qt::Key_Space);
+        QCOMPARE(s.lastMessage().text, u"サウンドファイルのファイル名またはパスが無効です"_qs);
+        QCOMPARE(child<QTabWidget>(&w, "SSTab1")->currentIndex(), 0);
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus && focus->isEnabled());
+        QCOMPARE(focus->objectName(), QString::fromLatin1(c.focus));
+        if (c.soundOn)
+            continue;
+        // From there the keyboard reaches the beep and saves.
+        QTest::keyClick(focus, Qt::Key_Space);
+        QVERIFY(child<QWidget>(&w, "Option14_0")->isEnabled());
+        child<QRadioButton>(&w, "Option14_0")->click();
+        child<QCheckBox>(&w, "Check1")->setChecked(false);
+        click(&w, "Command1");
+        QCOMPARE(w.result(), int(QDialog::Accepted));
+    }
 }
 
 QTEST_MAIN(UserSetFrmTest)
