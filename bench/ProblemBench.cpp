@@ -322,13 +322,10 @@ int main(int argc, char **argv)
         QStringList arguments{QStringLiteral("cold"), QString::fromLatin1(kind)};
         if (bare)
             arguments.append(QStringLiteral("bare"));
-<<<<<<< HEAD
         if (anySpelling)
             arguments.append(QStringLiteral("--any-spelling"));
-=======
         if (freshLearner)
             arguments.append(QStringLiteral("fresh"));
->>>>>>> p17a
         p.start(app.applicationFilePath(), arguments);
         p.waitForFinished(60000);
         const QStringList lines = QString::fromLatin1(p.readAllStandardOutput()).trimmed().split(u'\n');
