@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 namespace zr {
 
@@ -75,6 +76,10 @@ public:
         int mode = KanaWithoutGuideToo;        // DrillMode: ShowKeys puts keys on word rows
         double LessonTime = 150.0 / 86400.0;   // word practice: days
         int LessonStep = 8;                    // word practice
+        // Word practice: which entry comes next after previous (-1 at the start), in
+        // the place of an entry drawn with equal chances. Rows are then built in the
+        // order they are typed, so previous is the word typed just before.
+        std::function<int(int previous)> pickEntry;
     };
 
     ProblemPractice(KeyStats &stats, Options options, KeystrokeProtocol::Options protocol,
@@ -131,6 +136,7 @@ private:
     std::array<PracticeRow, 2> rows_;
     int rowFlag_ = 0;
     int stepCounter_ = 0;
+    int lastEntry_ = -1;
     bool finished_ = false;
     QString prompt_;
 };
