@@ -204,7 +204,7 @@ PracticeRow ProblemPractice::wordRow()
     int w = 1;
     const int separator = options_.mode == ShowKeys ? 1 : 2;
     for (;;) {
-        const int index = options_.pickEntry ? options_.pickEntry(lastEntry_) : Random::below(entryCount());
+        const int index = pickEntry_ ? pickEntry_(lastEntry_) : Random::below(entryCount());
         const int b = wordWidth(entries_.at(index).front(), options_.mode);
         if (w + b > kRowWidth)
             break;
@@ -232,7 +232,7 @@ PracticeRow ProblemPractice::buildRow(int row)
 void ProblemPractice::buildStep()
 {
     // Row 1 is drawn first and held back while row 0 is typed.
-    if (options_.pickEntry) {
+    if (pickEntry_) {
         rows_[0] = buildRow(0);
         rows_[1] = buildRow(1);
     } else {

@@ -76,16 +76,17 @@ public:
         int mode = KanaWithoutGuideToo;        // DrillMode: ShowKeys puts keys on word rows
         double LessonTime = 150.0 / 86400.0;   // word practice: days
         int LessonStep = 8;                    // word practice
-        // Word practice: which entry comes next after previous (-1 at the start), in
-        // the place of an entry drawn with equal chances. Rows are then built in the
-        // order they are typed, so previous is the word typed just before.
-        std::function<int(int previous)> pickEntry;
     };
 
     ProblemPractice(KeyStats &stats, Options options, KeystrokeProtocol::Options protocol,
                     QObject *parent = nullptr);
 
     void setEntries(QList<PracticeEntry> entries) { entries_ = std::move(entries); }
+    // Word practice: which entry comes next after previous (-1 at the start), in the
+    // place of an entry drawn with equal chances. Rows are then built in the order they
+    // are typed, so previous is the word typed just before.
+    using EntryPicker = std::function<int(int previous)>;
+    void setEntryPicker(EntryPicker picker) { pickEntry_ = std::move(picker); }
     int entryCount() const { return int(entries_.size()); }
 
     // Zeroes the run's figures and builds the first step; false when there is nothing
@@ -136,6 +137,7 @@ private:
     std::array<PracticeRow, 2> rows_;
     int rowFlag_ = 0;
     int stepCounter_ = 0;
+    EntryPicker pickEntry_;
     int lastEntry_ = -1;
     bool finished_ = false;
     QString prompt_;

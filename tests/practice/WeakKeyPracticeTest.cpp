@@ -118,9 +118,9 @@ TEST(WeakKeyPractice, AWordPracticeOfItsWordsNeverRepeatsAWordInARow)
     options.title = QStringLiteral(u"弱点");
     options.LessonTime = 3600 / 86400.0;
     options.LessonStep = 4;
-    options.pickEntry = [&](int previous) { return plan->pickEntry(previous); };
     ProblemPractice practice(stats, options, {});
     practice.setEntries(plan->entries);
+    practice.setEntryPicker([&](int previous) { return plan->pickEntry(previous); });
     Random::seed(7);
     QList<int> typed;   // the words in the order they are typed
     QObject::connect(&practice, &ProblemPractice::stepBuilt, [&] {

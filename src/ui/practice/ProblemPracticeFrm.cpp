@@ -230,14 +230,14 @@ bool ProblemPracticeFrm::prepare()
     options.mode = mode;
     options.LessonTime = settings.limit.LessonTime;
     options.LessonStep = settings.limit.LessonStep;
-    if (weakKeys)
-        options.pickEntry = [words = weakKeys](int previous) { return words->pickEntry(previous); };
     KeystrokeProtocol::Options protocol;
     protocol.typeSound = settings.typeSound;
     protocol.errorSound = settings.errorSound;
     protocol.spellings = LearnerSpellings(settings.AnySpelling, course_, ZRSub().CurUser.RomajiTable);
     practice_ = std::make_unique<ProblemPractice>(ZRSub().keyStats, options, protocol);
     practice_->setEntries(entries);
+    if (weakKeys)
+        practice_->setEntryPicker([words = weakKeys](int previous) { return words->pickEntry(previous); });
     KeystrokeProtocol &keys = practice_->protocol();
     connect(&keys, &KeystrokeProtocol::keyAccepted, this, [this] { showTyped(); });
     connect(&keys, &KeystrokeProtocol::missShown, this, &ProblemPracticeFrm::showMiss);

@@ -17,7 +17,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDir>
-#include <QDateTimeAxis>
+#include <QCategoryAxis>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -92,18 +92,24 @@ public:
     explicit HeatLegend(QWidget *parent) : QWidget(parent)
     {
         setObjectName(QStringLiteral("HeatLegend"));
-        auto *layout = new QHBoxLayout(this);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(6);
+        auto *rows = new QVBoxLayout(this);
+        rows->setContentsMargins(0, 0, 0, 0);
+        rows->setSpacing(6);
+        auto *scaleRow = new QHBoxLayout;
+        scaleRow->setSpacing(6);
         good_ = new QLabel(this);
         good_->setObjectName(QStringLiteral("LegendGood"));
         poor_ = new QLabel(this);
         poor_->setObjectName(QStringLiteral("LegendPoor"));
         bar_ = new Bar(this);
-        layout->addWidget(good_);
-        layout->addWidget(bar_);
-        layout->addWidget(poor_);
-        layout->addSpacing(18);
+        scaleRow->addWidget(good_);
+        scaleRow->addWidget(bar_);
+        scaleRow->addWidget(poor_);
+        scaleRow->addStretch(1);
+        rows->addLayout(scaleRow);
+        auto *layout = new QHBoxLayout;
+        layout->setSpacing(6);
+        rows->addLayout(layout);
         auto sample = [&](const QString &name, const QColor &colour, bool marked, const QString &text) {
             auto *key = new KeyCap(KeyCap::Picture, this);
             key->setObjectName(name);
@@ -119,6 +125,10 @@ public:
         layout->addSpacing(6);
         sample(QStringLiteral("LegendNone"), Qt::white, false, tr("記録なし"));
         layout->addStretch(1);
+        figures_ = new QLabel(this);
+        figures_->setObjectName(QStringLiteral("LegendFigures"));
+        figures_->setWordWrap(true);
+        rows->addWidget(figures_);
     }
 
     void setScale(KeyMeasure measure, const HeatScale &scale, bool anyJudged)
@@ -126,6 +136,7 @@ public:
         if (measure == KeyMeasure::Accuracy) {
             good_->setText(tr("正解率 %1%").arg(FormatNumber(scale.good, u"0")));
             poor_->setText(tr("%1%以下").arg(FormatNumber(scale.poor, u"0")));
+            figures_->setText(tr("キーの数字は、期間中の正解率（%）です。"));
         } else if (anyJudged) {
             good_->setText(tr("平均 %1ミリ秒（最速）").arg(FormatNumber(scale.good, u"0")));
             poor_->setText(tr("%1ミリ秒（最遅）").arg(FormatNumber(scale.poor, u"0")));
@@ -133,6 +144,8 @@ public:
             good_->setText(tr("平均時間：速い"));
             poor_->setText(tr("遅い"));
         }
+        if (measure == KeyMeasure::MeanTime)
+            figures_->setText(tr("キーの数字は、期間中に正しく打ったときの平均時間（ミリ秒）です。"));
     }
 
 private:
@@ -156,6 +169,7 @@ private:
 
     QLabel *good_ = nullptr;
     QLabel *poor_ = nullptr;
+    QLabel *figures_ = nullptr;
     Bar *bar_ = nullptr;
 };
 
@@ -248,7 +262,8 @@ void ProgressFrm::buildChartPage(QWidget *page)
     }
     for (QAbstractSeries *series : std::initializer_list<QAbstractSeries *>{target_, speed_, accuracy_, chosenSpeed_, chosenAccuracy_})
         chart_->addSeries(series);
-    timeAxis_ = new QDateTimeAxis;
+    timeAxis_ = new QCategoryAxis;
+    timeAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     speedAxis_ = new QValueAxis;
     speedAxis_->setTitleText(tr("字/分"));
     speedAxis_->setLabelFormat(QStringLiteral("%d"));
@@ -394,12 +409,16 @@ void ProgressFrm::buildKeyPage(QWidget *page)
     for (int column = 1; column < 4; ++column)
         weakList_->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     weakList_->setMinimumWidth(250);
+    // Room for the five keys and the heading, no more.
+    const int rowHeight = std::max(weakList_->fontMetrics().height() + 4, 18);
+    weakList_->setFixedHeight(rowHeight * (kWeakKeyCount + 1) + 2 * weakList_->frameWidth() + 8);
     keyNote_ = new QLabel(weakBox);
     keyNote_->setObjectName(QStringLiteral("LblWeakNote"));
     keyNote_->setWordWrap(true);
     auto *weakLayout = new QVBoxLayout(weakBox);
-    weakLayout->addWidget(weakList_, 1);
+    weakLayout->addWidget(weakList_);
     weakLayout->addWidget(keyNote_);
+    weakLayout->addStretch(1);
 
     auto *controls = new QHBoxLayout;
     controls->addWidget(new QLabel(tr("色分け："), page));
@@ -554,12 +573,25 @@ void ProgressFrm::drawChart()
         target_->replace({QPointF(double(from), TargetTime_), QPointF(double(to), TargetTime_)});
     else
         target_->clear();
-    timeAxis_->setRange(QDateTime::fromMSecsSinceEpoch(from), QDateTime::fromMSecsSinceEpoch(to));
+    // Labels stand on points, at most eight of them, the last point always labelled.
+    for (const QString &label : timeAxis_->categoriesLabels())
+        timeAxis_->remove(label);
+    timeAxis_->setStartValue(double(from));
+    timeAxis_->setRange(double(from), double(to));
     const bool oneYear = points_.first().first.year() == points_.last().first.year();
-    timeAxis_->setFormat(shownGrouping_ == ProgressGrouping::Month ? QStringLiteral("yyyy/M")
-                         : oneYear                                 ? QStringLiteral("M/d")
-                                                                   : QStringLiteral("yy/M/d"));
-    timeAxis_->setTickCount(int(std::clamp<qsizetype>(points_.size() + 1, 2, 8)));
+    const QString format = shownGrouping_ == ProgressGrouping::Month ? QStringLiteral("yyyy/M")
+                           : oneYear                                 ? QStringLiteral("M/d")
+                                                                     : QStringLiteral("yy/M/d");
+    const int n = int(points_.size());
+    const int step = std::max(1, (n + 7) / 8);
+    for (int i = 0; i < n; i += step) {
+        // The last point takes the place of a label too close before it.
+        if (i != n - 1 && n - 1 - i < step && i != 0)
+            continue;
+        timeAxis_->append(points_.at(i).first.toString(format), double(msecsOf(points_.at(i).first)));
+    }
+    if ((n - 1) % step != 0)
+        timeAxis_->append(points_.last().first.toString(format), double(msecsOf(points_.last().first)));
     speedAxis_->setRange(0, roundedUp(top * 1.1));
     speedAxis_->setTickCount(6);
     accuracyAxis_->setRange(std::max(0.0, std::min(90.0, std::floor(lowest / 5) * 5 - 5)), 100);

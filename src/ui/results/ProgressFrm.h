@@ -12,7 +12,7 @@
 class QChart;
 class QChartView;
 class QComboBox;
-class QDateTimeAxis;
+class QCategoryAxis;
 class QLabel;
 class QLineSeries;
 class QRadioButton;
@@ -118,7 +118,7 @@ private:
     QLineSeries *target_ = nullptr;
     QScatterSeries *chosenSpeed_ = nullptr;
     QScatterSeries *chosenAccuracy_ = nullptr;
-    QDateTimeAxis *timeAxis_ = nullptr;
+    QCategoryAxis *timeAxis_ = nullptr;
     QValueAxis *speedAxis_ = nullptr;
     QValueAxis *accuracyAxis_ = nullptr;
     QLabel *empty_ = nullptr;
