@@ -7,11 +7,13 @@
 //                           switched (to the end of the repaint), and a weak-key practice
 //                           built (the learned keys, the weakest keys, every dictionary
 //                           read and ranked)
-//   progress_bench run FOLDER
-//                           one such process over the learner of FOLDER; prints
-//                           "first-paint period-switch-median period-switch-max
-//                           weak-first weak-median" in ms, then the processor time of the
-//                           first paint
+//   progress_bench run FOLDER [bare]
+//                           one such process over the learner of FOLDER, the main window
+//                           shown first as when the command is given (bare: without it,
+//                           so the first window of the process pays for the fonts and the
+//                           style); prints "first-paint period-switch-median
+//                           period-switch-max weak-first weak-median" in ms, then the
+//                           processor time of the first paint
 
 #include "BenchSupport.h"
 
@@ -23,6 +25,7 @@
 #include "ui/keyboard/KeyboardPicture.h"
 #include "ui/practice/WeakKeyLauncher.h"
 #include "ui/results/ProgressFrm.h"
+#include "ui/shell/MainFrm.h"
 #include "userdata/UserRecord.h"
 #include "userdata/UserSettings.h"
 #include "userdata/Users.h"
@@ -140,7 +143,7 @@ void untilPainted(PaintWatch &watch)
         QApplication::processEvents();
 }
 
-int runOnce(const QString &folder)
+int runOnce(const QString &folder, bool bare)
 {
     SharedState &s = ZRSub();
     s.DataDir = QFileInfo(QFileInfo(folder).absolutePath()).absolutePath() + u'/';
@@ -154,6 +157,13 @@ int runOnce(const QString &folder)
     ReloadUserSettings();
     // As the program does once the main window is up, before any command.
     OpenLearnerLog();
+    std::unique_ptr<MainFrm> main;
+    if (!bare) {
+        main = std::make_unique<MainFrm>();
+        main->show();
+        PaintWatch mainPaint(main.get());
+        untilPainted(mainPaint);
+    }
 
     QElapsedTimer t;
     t.start();
@@ -204,8 +214,8 @@ int main(int argc, char **argv)
     SetUpApplication(app);
     ZRSub().AppDir = QStringLiteral(ZR_BENCH_APP_DIR);
     const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == u"run")
-        return runOnce(args[2]);
+    if ((args.size() == 3 || (args.size() == 4 && args[3] == u"bare")) && args[1] == u"run")
+        return runOnce(args[2], args.size() == 4);
 
     QTemporaryDir data(QDir::tempPath() + QStringLiteral("/progress_bench-XXXXXX"));
     const QString folder = data.filePath(QStringLiteral("user/user01"));
@@ -217,15 +227,24 @@ int main(int argc, char **argv)
                 kRuns / kRunsPerDay, msSince(t), double(QFileInfo(PracticeLogPath(folder)).size()) / 1e6);
 
     constexpr int kProcesses = 11;
-    std::vector<double> paint, paintCpu, switchMedian, switchMax, weakFirst, weakMedian;
-    for (int i = 0; i < kProcesses; ++i) {
+    std::vector<double> paint, paintCpu, switchMedian, switchMax, weakFirst, weakMedian, barePaint, barePaintCpu;
+    for (int i = 0; i < 2 * kProcesses; ++i) {
+        const bool bare = i % 2 == 1;
+        QStringList arguments{QStringLiteral("run"), folder};
+        if (bare)
+            arguments << QStringLiteral("bare");
         QProcess p;
-        p.start(app.applicationFilePath(), {QStringLiteral("run"), folder});
+        p.start(app.applicationFilePath(), arguments);
         p.waitForFinished(120000);
         const QStringList f = QString::fromLatin1(p.readAllStandardOutput()).trimmed().split(u' ');
         if (p.exitCode() != 0 || f.size() != 6) {
             std::fprintf(stderr, "progress_bench: a run failed: %s\n", p.readAllStandardError().constData());
             return 1;
+        }
+        if (bare) {
+            barePaint.push_back(f[0].toDouble());
+            barePaintCpu.push_back(f[5].toDouble());
+            continue;
         }
         paint.push_back(f[0].toDouble());
         switchMedian.push_back(f[1].toDouble());
@@ -238,6 +257,8 @@ int main(int argc, char **argv)
     std::printf("medians of %d fresh processes (max in brackets):\n", kProcesses);
     std::printf("  progress window, command to first paint   %7.2f ms (%.2f); processor time %.2f ms\n",
                 percentile(paint, 0.5), max(paint), percentile(paintCpu, 0.5));
+    std::printf("  the same as the process's first window     %7.2f ms (%.2f); processor time %.2f ms\n",
+                percentile(barePaint, 0.5), max(barePaint), percentile(barePaintCpu, 0.5));
     std::printf("  heat map period switched, with repaint    %7.2f ms (%.2f; slowest of 30 switches in a process)\n",
                 percentile(switchMedian, 0.5), max(switchMax));
     std::printf("  weak-key practice built, first            %7.2f ms (%.2f)\n", percentile(weakFirst, 0.5), max(weakFirst));

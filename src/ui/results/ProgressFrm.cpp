@@ -238,6 +238,7 @@ void ProgressFrm::buildChartPage(QWidget *page)
     chart_->setAnimationOptions(QChart::NoAnimation);
     chart_->legend()->setAlignment(Qt::AlignBottom);
     chart_->setMargins(QMargins(4, 4, 4, 4));
+    chart_->setBackgroundPen(Qt::NoPen);
     speed_ = new QLineSeries;
     speed_->setObjectName(QStringLiteral("SpeedSeries"));
     speed_->setName(tr("入力速度（字/分）"));
@@ -749,6 +750,11 @@ void ProgressFrm::done(int result)
 
 bool ProgressFrm::eventFilter(QObject *watched, QEvent *event)
 {
+    // The chart draws no focus of its own: a ring round it shows the arrow keys are on it.
+    if (watched == chartView_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        chart_->setBackgroundPen(event->type() == QEvent::FocusIn ? QPen(palette().color(QPalette::Highlight), 3)
+                                                                  : QPen(Qt::NoPen));
+    }
     if (watched == chartView_ && event->type() == QEvent::KeyPress && !points_.isEmpty()) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         int to = -1;

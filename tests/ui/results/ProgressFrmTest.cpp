@@ -246,10 +246,13 @@ void ProgressFrmTest::keyboardAndPlace()
         frm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frm));
         frm.chartView()->setFocus();
+        // A ring round the chart shows where the arrow keys go.
+        QCOMPARE(frm.chartView()->chart()->backgroundPen().style(), Qt::SolidLine);
         QCOMPARE(frm.selectedPoint(), kDays - 1);
         QTest::keyClick(frm.chartView(), Qt::Key_Left);
         QTest::keyClick(frm.chartView(), Qt::Key_Left);
         QCOMPARE(frm.selectedPoint(), kDays - 3);
+        screenshot(&frm, "progress-chart-focus");
         QVERIFY(frm.pointText()->text().contains(u"2026/12/06"));
         QTest::keyClick(frm.chartView(), Qt::Key_Home);
         QCOMPARE(frm.selectedPoint(), 0);
@@ -260,6 +263,8 @@ void ProgressFrmTest::keyboardAndPlace()
         // Ctrl+Tab reaches the key page; Esc closes the window.
         QTest::keyClick(frm.chartView(), Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(frm.tabs()->currentIndex(), int(ProgressFrm::KeyPage));
+        QCOMPARE(frm.chartView()->chart()->backgroundPen().style(), Qt::NoPen);
+        screenshot(&frm, "progress-keys-focus");
         frm.move(frm.pos() + QPoint(23, 17));
         at = frm.pos();
         QTest::keyClick(frm.focusWidget() ? frm.focusWidget() : static_cast<QWidget *>(&frm), Qt::Key_Escape);
