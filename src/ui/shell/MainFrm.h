@@ -49,6 +49,8 @@ public:
     // Commands of the menus, the toolbar and the pop-up menu.
     void StartLesson();
     void OpenScoreView();
+    void OpenProgress();
+    void StartWeakKeys();
     void SelectUser();
     void MakeUser();
     void DeleteCurrentUser();
@@ -109,6 +111,8 @@ private:
     QToolBar *Toolbar1 = nullptr;
     QAction *start_ = nullptr;
     QAction *graph_ = nullptr;
+    QAction *progress_ = nullptr;
+    QAction *weak_ = nullptr;
     QAction *user_ = nullptr;
 
     QMenu *MenuFile = nullptr;
@@ -124,6 +128,8 @@ private:
     QAction *MenuTextProblem = nullptr;
     QAction *MenuLessonStart = nullptr;
     QAction *MenuScoreView = nullptr;
+    QAction *MenuProgress = nullptr;
+    QAction *MenuWeakKeys = nullptr;
     QAction *MenuRanking = nullptr;
     QAction *MenuLessonTraining = nullptr;
     QAction *MenuLessonWord = nullptr;

@@ -77,6 +77,8 @@ void MainFrm::buildMenus()
     MenuLesson = menu("MenuLesson", QStringLiteral("レッスン(&L)"));
     MenuLessonStart = action(MenuLesson, "MenuLessonStart", QStringLiteral("レッスン開始(&S)..."));
     MenuScoreView = action(MenuLesson, "MenuScoreView", QStringLiteral("成績一覧(&V)..."));
+    MenuProgress = action(MenuLesson, "MenuProgress", tr("上達グラフ(&G)"));
+    MenuWeakKeys = action(MenuLesson, "MenuWeakKeys", tr("弱点練習(&W)"));
     MenuRanking = action(MenuLesson, "MenuRanking", QStringLiteral("ランキング(&R)"));
     MenuRanking->setVisible(false);
     MenuLesson->addSeparator();
@@ -113,6 +115,8 @@ void MainFrm::buildMenus()
     });
     connect(MenuLessonStart, &QAction::triggered, this, &MainFrm::StartLesson);
     connect(MenuScoreView, &QAction::triggered, this, &MainFrm::OpenScoreView);
+    connect(MenuProgress, &QAction::triggered, this, &MainFrm::OpenProgress);
+    connect(MenuWeakKeys, &QAction::triggered, this, &MainFrm::StartWeakKeys);
     connect(PopUpLessonStart, &QAction::triggered, this, &MainFrm::StartLesson);
     connect(PopUpScoreView, &QAction::triggered, this, &MainFrm::OpenScoreView);
     connect(MenuLessonTraining, &QAction::triggered, this, [this] { SSTab1->setCurrentIndex(TrainingTab); tabChanged(TrainingTab); });
@@ -156,9 +160,13 @@ void MainFrm::buildToolbar()
     };
     start_ = button("start", QStringLiteral("レッスン開始"), QStringLiteral("レッスン開始(&S)..."));
     graph_ = button("graph", QStringLiteral("成績一覧"), QStringLiteral("成績一覧(&V)..."));
+    progress_ = button("progress", tr("上達グラフ"), tr("上達グラフ(&G)"));
+    weak_ = button("weak", tr("弱点練習"), tr("弱点練習(&W)"));
     user_ = button("user", QStringLiteral("使用者の切替"), QStringLiteral("使用者の切替(&C)"));
     connect(start_, &QAction::triggered, this, &MainFrm::StartLesson);
     connect(graph_, &QAction::triggered, this, &MainFrm::OpenScoreView);
+    connect(progress_, &QAction::triggered, this, &MainFrm::OpenProgress);
+    connect(weak_, &QAction::triggered, this, &MainFrm::StartWeakKeys);
     connect(user_, &QAction::triggered, this, &MainFrm::SelectUser);
 }
 
