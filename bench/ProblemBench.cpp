@@ -15,8 +15,9 @@
 //                               unless "bare" says the practice window is the process's
 //                               first window; "fresh" gives the learner a "user.ini"
 //                               with none of the settings yet (only the bench's problem
-//                               files), so the window writes every default it reads,
-//                               and times the window from its settings read
+//                               files), so the window writes every default it reads
+//                               (after its first paint, timed apart), and times the
+//                               window from its settings read
 
 #include "engine/RomajiTable.h"
 #include "userdata/LearnerSpellings.h"
@@ -176,7 +177,10 @@ Span firstRow(PracticeKind kind, bool withSettingsRead = false)
     std::optional<Stopwatch> t;
     if (withSettingsRead)
         t.emplace();
-    const ProblemPracticeSettings settings = ReadProblemPracticeSettings(kind, 1, CurUserIni());
+    // As the launcher reads them: a fresh learner's defaults are written once the window
+    // has painted.
+    const ProblemPracticeSettings settings =
+        ReadProblemPracticeSettings(kind, 1, CurUserIni(), DefaultsWrite::AfterFirstPaint);
     if (!t)
         t.emplace();
     const std::unique_ptr<ProblemPracticeFrm> frm = practiceWindow(kind, settings);
@@ -309,15 +313,20 @@ int main(int argc, char **argv)
         }
         const Span span = args[2] == u"drill" ? drillFirstScreen()
                                               : firstRow(args[2] == u"word" ? PracticeKind::Word : PracticeKind::Sentence, fresh);
+        // What the window left to do after its first paint: the defaults' rewrite.
+        const Stopwatch w;
+        WritePendingDefaults();
+        const Span written = w.elapsed();
         std::printf("%s\n", qUtf8Printable(spanText(span)));
         if (fresh && main)
-            std::printf("%s\n", qUtf8Printable(spanText(mainSpan)));
+            std::printf("%s\n%s\n", qUtf8Printable(spanText(mainSpan)), qUtf8Printable(spanText(written)));
         return 0;
     }
 
     // The first line a cold start prints; a fresh one prints the main window's time
     // after it (fresh: also the main window's own first showing, in mainWindow).
-    auto cold = [&](const char *kind, bool bare = false, bool freshLearner = false, QString *mainWindow = nullptr) {
+    auto cold = [&](const char *kind, bool bare = false, bool freshLearner = false, QString *mainWindow = nullptr,
+                    QString *defaultsWritten = nullptr) {
         QProcess p;
         QStringList arguments{QStringLiteral("cold"), QString::fromLatin1(kind)};
         if (bare)
@@ -331,6 +340,8 @@ int main(int argc, char **argv)
         const QStringList lines = QString::fromLatin1(p.readAllStandardOutput()).trimmed().split(u'\n');
         if (mainWindow)
             *mainWindow = lines.value(1).trimmed();
+        if (defaultsWritten)
+            *defaultsWritten = lines.value(2).trimmed();
         return lines.value(0).trimmed();
     };
     const QString coldWord = cold("word");
@@ -339,10 +350,10 @@ int main(int argc, char **argv)
     const QString bareWord = cold("word", true);
     const QString bareSentence = cold("sentence", true);
     const QString bareDrill = cold("drill", true);
-    QString freshMain;
-    const QString freshWord = cold("word", false, true, &freshMain);
-    const QString freshSentence = cold("sentence", false, true);
-    const QString freshDrill = cold("drill", false, true);
+    QString freshMain, wordDefaults, sentenceDefaults, drillDefaults;
+    const QString freshWord = cold("word", false, true, &freshMain, &wordDefaults);
+    const QString freshSentence = cold("sentence", false, true, nullptr, &sentenceDefaults);
+    const QString freshDrill = cold("drill", false, true, nullptr, &drillDefaults);
     // A first window of each kind, then the ones a session opens later.
     firstRow(PracticeKind::Word);
     firstRow(PracticeKind::Sentence);
@@ -359,10 +370,12 @@ int main(int argc, char **argv)
                 qUtf8Printable(bareSentence), qUtf8Printable(warmSentence), qUtf8Printable(coldDrill),
                 qUtf8Printable(bareDrill));
     std::printf("first practice window of a learner whose \"user.ini\" has none of the settings yet (target < 30 ms), "
-                "cold, from the settings read (which writes the defaults) to the first row shown:\n"
-                "  WordFrm %s, SentFrm %s, drill window %s; the main window's first showing before it: %s\n",
+                "cold, from the settings read to the first row shown:\n"
+                "  WordFrm %s, SentFrm %s, drill window %s; the main window's first showing before it: %s\n"
+                "  the defaults' rewrite left after the first paint: WordFrm %s, SentFrm %s, drill window %s\n",
                 qUtf8Printable(freshWord), qUtf8Printable(freshSentence), qUtf8Printable(freshDrill),
-                qUtf8Printable(freshMain));
+                qUtf8Printable(freshMain), qUtf8Printable(wordDefaults), qUtf8Printable(sentenceDefaults),
+                qUtf8Printable(drillDefaults));
     report("WordFrm", typeKeys(PracticeKind::Word));
     std::printf("longest shipped passage (%d keys): %s\n", bench.longestKeys, qUtf8Printable(bench.longestPassage));
     report("SentFrm", typeKeys(PracticeKind::Sentence));

@@ -10,11 +10,14 @@
 #include "platform/OleDate.h"
 #include "userdata/ZRSub.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTimer>
 
 namespace zr {
 namespace {
@@ -92,10 +95,10 @@ QString defaultText(const SettingDeclaration &d)
 
 // The stored text of a key as the program has always seen it: cut at a NUL, at most
 // 254 bytes, empty when missing.
-QString storedText(const QString &section, const QString &key, const QString &file)
+QString storedTextIn(const QString &section, const QString &key, QByteArrayView data)
 {
     QString value;
-    if (GetIniString(section, key, QString(), value, 255, file) == 0)
+    if (GetIniStringInData(section, key, QString(), value, 255, data) == 0)
         return {};
     const qsizetype nul = value.indexOf(QChar(u'\0'));
     if (nul >= 0)
@@ -141,14 +144,36 @@ UserSettings DefaultUserSettings()
     return u;
 }
 
-UserSettings LoadUserSettings(const QString &file)
+namespace {
+
+// The bytes of a settings file; a file that is missing or cannot be read has none, and
+// reads as all defaults. Bounded like every settings read, so a device or a huge file
+// in the learner's folder costs nothing.
+QByteArray fileBytes(const QString &file)
+{
+    return readFileBounded(file, kMaxIniFileBytes, nullptr).value_or(QByteArray());
+}
+
+QString storedText(const QString &section, const QString &key, const QString &file)
+{
+    return storedTextIn(section, key, fileBytes(file));
+}
+
+UserSettings settingsIn(QByteArrayView data)
 {
     UserSettings u = DefaultUserSettings();
     for (const SettingDeclaration &d : kDeclarations) {
-        const QString text = storedText(QString::fromUtf16(d.section), QString::fromUtf16(d.key), file);
+        const QString text = storedTextIn(QString::fromUtf16(d.section), QString::fromUtf16(d.key), data);
         SetSettingText(u, d.id, text.isEmpty() ? defaultText(d) : text);
     }
     return u;
+}
+
+}  // namespace
+
+UserSettings LoadUserSettings(const QString &file)
+{
+    return settingsIn(fileBytes(file));
 }
 
 void SetSettingText(UserSettings &u, Setting setting, const QString &text)
@@ -262,6 +287,7 @@ QString SettingText(const UserSettings &u, Setting setting)
 
 bool SaveUserSettings(const UserSettings &settings, const QString &file)
 {
+    WritePendingDefaults();
     bool ok = true;
     for (Setting setting : kSaveOrder) {
         const SettingDeclaration &d = Declaration(setting);
@@ -279,8 +305,54 @@ bool SaveUserSettings(const UserSettings &settings, const QString &file)
     return ok;
 }
 
+namespace {
+
+struct PendingDefaults {
+    QString file;
+    QList<Setting> settings;
+};
+
+QList<PendingDefaults> &pendingDefaults()
+{
+    static QList<PendingDefaults> pending;
+    return pending;
+}
+
+}  // namespace
+
+void WriteMissingDefaultsSoon(const QList<Setting> &settings, const QString &file)
+{
+    QList<PendingDefaults> &pending = pendingDefaults();
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app) {
+        WriteMissingDefaults(settings, file);
+        return;
+    }
+    if (pending.isEmpty()) {
+        constexpr int kLatestMs = 250;
+        QTimer::singleShot(kLatestMs, app, &WritePendingDefaults);
+        static QPointer<QCoreApplication> connected;
+        if (connected != app) {
+            QObject::connect(app, &QCoreApplication::aboutToQuit, app, &WritePendingDefaults);
+            connected = app;
+        }
+    }
+    if (!pending.isEmpty() && pending.back().file == file)
+        pending.back().settings += settings;
+    else
+        pending.append({file, settings});
+}
+
+void WritePendingDefaults()
+{
+    const QList<PendingDefaults> pending = std::exchange(pendingDefaults(), {});
+    for (const PendingDefaults &p : pending)
+        WriteMissingDefaults(p.settings, p.file);
+}
+
 void WriteMissingDefaults(const QList<Setting> &settings, const QString &file)
 {
+    WritePendingDefaults();
     QList<SettingKey> keys;
     keys.reserve(settings.size());
     for (Setting setting : settings) {
@@ -292,19 +364,13 @@ void WriteMissingDefaults(const QList<Setting> &settings, const QString &file)
 
 namespace {
 
-// The file's bytes, only to notice a change since the last load; bounded like every
-// settings read, so a device or a huge file in the learner's folder costs nothing.
-QByteArray fileBytes(const QString &file)
-{
-    return readFileBounded(file, kMaxIniFileBytes, nullptr).value_or(QByteArray());
-}
-
+// The settings and the bytes they were read from, to notice a change since.
 void loadCurrent()
 {
     LoadedUserSettings &l = ZRSub().loadedSettings;
     l.file = CurUserIni();
     l.bytes = fileBytes(l.file);
-    l.settings = LoadUserSettings(l.file);
+    l.settings = settingsIn(l.bytes);
     l.loaded = true;
 }
 
@@ -361,6 +427,7 @@ void writeDefaults(const QList<IniEntry> &defaults, const QString &file)
 
 QString DefaultUserSetting(const QString &section, const QString &key, const QString &file)
 {
+    WritePendingDefaults();
     const QString value = DefaultSettingValue(section, key);
     writeDefaults({{section, key, value}}, file);
     return value;
@@ -368,13 +435,16 @@ QString DefaultUserSetting(const QString &section, const QString &key, const QSt
 
 QStringList ReadUserSettings(const QList<SettingKey> &keys, const QString &file)
 {
+    WritePendingDefaults();
+    // One read of the file for all the keys.
+    const QByteArray data = fileBytes(file);
     QStringList values;
     values.reserve(keys.size());
     QList<IniEntry> defaults;
     const bool current = file == CurUserIni();
     for (const SettingKey &k : keys) {
         QString value;
-        if (GetIniString(k.section, k.key, QString(), value, 255, file) != 0) {
+        if (GetIniStringInData(k.section, k.key, QString(), value, 255, data) != 0) {
             const qsizetype nul = value.indexOf(QChar(u'\0'));
             if (nul >= 0)
                 value.truncate(nul);
@@ -459,11 +529,13 @@ QList<IniEntry> slotEntries(const QString &section, int slot, const QString &pat
 bool RegisterProblemFile(const QString &section, int slot, const QString &path,
                          const QString &userFolder)
 {
+    WritePendingDefaults();
     return SetIniStrings(slotEntries(section, slot, path), UserIniPath(userFolder));
 }
 
 bool RegisterDefaultProblemFiles(const QString &userFolder)
 {
+    WritePendingDefaults();
     QList<IniEntry> entries;
     for (const DefaultFile &f : kDefaultFiles)
         entries += slotEntries(QString::fromUtf16(f.section), f.slot, QString::fromUtf16(f.path));

@@ -172,6 +172,17 @@ bool SaveUserSettings(const UserSettings &settings, const QString &file);
 // missing are written in one rewrite of the file.
 void WriteMissingDefaults(const QList<Setting> &settings, const QString &file);
 
+// The same for a window about to open, which should not wait for the write to reach the
+// disk: the window takes the defaults from CurrentUserSettings at once (a missing key
+// reads as its default), and the one rewrite waits until a practice window has painted
+// (WritePendingDefaults). Whatever happens first writes it before anything else: any
+// other read or write of settings here, the end of the event loop, or a quarter second
+// passing without a practice window to paint.
+void WriteMissingDefaultsSoon(const QList<Setting> &settings, const QString &file);
+// Writes what WriteMissingDefaultsSoon holds back, in the order it was asked for: one
+// rewrite per file, a failure reported as WriteMissingDefaults reports it.
+void WritePendingDefaults();
+
 // The current learner's settings. Read again whenever the current learner's file no
 // longer holds what they were read from (the settings dialog saved, a key's default
 // was written, or the file was edited by hand); reading writes nothing.

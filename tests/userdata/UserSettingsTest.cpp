@@ -6,6 +6,8 @@
 #include "userdata/ProblemFile.h"
 #include "userdata/ZRSub.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 
@@ -331,6 +333,49 @@ TEST(WriteMissingDefaults, AWriteThatFailsIsReportedOnce)
     ASSERT_EQ(gateway.shown.size(), 1);
     EXPECT_EQ(gateway.shown[0].title, u"設定ファイルエラー"_qs);
     EXPECT_TRUE(gateway.shown[0].text.contains("user.ini")) << gateway.shown[0].text.toStdString();
+}
+
+TEST(WriteMissingDefaultsSoon, TheDefaultsAreReadAtOnceAndWrittenInOneRewriteBeforeAnythingElse)
+{
+    CurrentUser user;
+    int argc = 1;
+    char name[] = "core_tests";
+    char *argv[] = {name};
+    QCoreApplication app(argc, argv);
+    const QList<Setting> window{Setting::Font, Setting::FontSize, Setting::KanaLock};
+    const QList<Setting> another{Setting::KanaLock, Setting::Addition};
+    const QString oneByOne = user.data().file("one.ini");
+    writeBytes(user.ini(), "[Training]\r\nLevel=3\r\n");
+    writeBytes(oneByOne, readBytes(user.ini()));
+    for (Setting setting : window + another)
+        WriteMissingDefaults({setting}, oneByOne);
+
+    RewriteCounter rewrites(user.ini());
+    WriteMissingDefaultsSoon(window, user.ini());
+    WriteMissingDefaultsSoon(another, user.ini());
+    EXPECT_EQ(rewrites.count(), 0);
+    UserSettings expected = DefaultUserSettings();
+    expected.Level = PassLevel::Strict;
+    EXPECT_TRUE(CurrentUserSettings() == expected);
+    WritePendingDefaults();
+    EXPECT_EQ(rewrites.count(), 1);
+    EXPECT_EQ(readBytes(user.ini()), readBytes(oneByOne));
+
+    // Held back, then another read that writes: the held-back defaults go first.
+    WriteMissingDefaultsSoon({Setting::RmjGuide}, user.ini());
+    WriteMissingDefaults({Setting::RmjGuide}, oneByOne);
+    EXPECT_EQ(ReadUserSetting("Training", "TargetTime", user.ini()), QString("40"));
+    EXPECT_EQ(ReadUserSetting("Training", "TargetTime", oneByOne), QString("40"));
+    EXPECT_EQ(rewrites.count(), 3);
+    EXPECT_EQ(readBytes(user.ini()), readBytes(oneByOne));
+
+    // Held back with no window to paint: the event loop writes them soon.
+    WriteMissingDefaultsSoon({Setting::TrainingLessonStep}, user.ini());
+    QDeadlineTimer deadline(5000);
+    while (rewrites.count() < 4 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(rewrites.count(), 4);
+    EXPECT_FALSE(iniValue("Training", "LessonStep", user.ini()).isEmpty());
 }
 
 TEST(UserSettings, TheShippedChordFollowsTheInstallation)

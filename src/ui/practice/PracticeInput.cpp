@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -140,13 +141,17 @@ QPushButton *CreateNextButton(QWidget *dialog)
     return ok;
 }
 
-ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot, const QString &ini)
+ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot, const QString &ini,
+                                                    DefaultsWrite when)
 {
     const QString section = kind == PracticeKind::Word ? QStringLiteral("WordLsn") : QStringLiteral("SSentLsn");
     QList<Setting> used = AppearanceSettings() + QList<Setting>{Setting::KanaLock, Setting::MoveMouse};
     if (kind == PracticeKind::Word)
         used += {Setting::WordLessonTime, Setting::WordLessonStep};
-    WriteMissingDefaults(used, ini);
+    if (when == DefaultsWrite::Now)
+        WriteMissingDefaults(used, ini);
+    else
+        WriteMissingDefaultsSoon(used, ini);
     const UserSettings user = ini == CurUserIni() ? CurrentUserSettings() : LoadUserSettings(ini);
     ProblemPracticeSettings s;
     s.kind = kind;
@@ -174,6 +179,11 @@ PracticeDialog::PracticeDialog(QWidget *parent) : QDialog(parent)
 
 bool PracticeDialog::event(QEvent *e)
 {
+    if (e->type() == QEvent::Paint && !painted_) {
+        // Once the whole window is painted and on the screen.
+        painted_ = true;
+        QTimer::singleShot(0, this, [] { WritePendingDefaults(); });
+    }
     if (e->type() == QEvent::ShortcutOverride) {
         e->accept();
         return true;

@@ -175,6 +175,7 @@ private slots:
     void anySpellingInWordsAndSentences_data();
     void anySpellingInWordsAndSentences();
     void aFreshLearnersSettingsAreWrittenInOneRewrite();
+    void aFreshLearnersDefaultsWaitForTheFirstPaint();
 };
 
 // Rows of both kinds of practice in both courses, or only the diagonal.
@@ -556,6 +557,28 @@ void ProblemPracticeFrmTest::aFreshLearnersSettingsAreWrittenInOneRewrite()
     for (Setting setting : AppearanceSettings() + QList<Setting>{Setting::KanaLock, Setting::MoveMouse,
                                                                   Setting::WordLessonTime, Setting::WordLessonStep})
         WriteMissingDefaults({setting}, oneByOne);
+    QCOMPARE(readBytes(ini), readBytes(oneByOne));
+}
+
+// From the launcher the window opens on the defaults, and the file gets them, in the
+// same one rewrite, once the window is on the screen.
+void ProblemPracticeFrmTest::aFreshLearnersDefaultsWaitForTheFirstPaint()
+{
+    Learner learner(RomajiCourse, 1);
+    const QString ini = CurUserIni();
+    const QString oneByOne = learner.state().CurUserDir + QStringLiteral("/one.ini");
+    writeBytes(ini, "[WordLsn]\r\nL1=resource\\zr.zrd\r\n");
+    writeBytes(oneByOne, readBytes(ini));
+    ReadProblemPracticeSettings(PracticeKind::Word, 1, oneByOne);
+    RewriteCounter rewrites(ini);
+    WordFrm frm;
+    frm.lesson = 1;
+    frm.settings = ReadProblemPracticeSettings(PracticeKind::Word, 1, ini, DefaultsWrite::AfterFirstPaint);
+    QCOMPARE(rewrites.count(), 0);
+    QCOMPARE(frm.settings.look.font, PracticeAppearanceOf(DefaultUserSettings()).font);
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frm));
+    QTRY_COMPARE(rewrites.count(), 1);
     QCOMPARE(readBytes(ini), readBytes(oneByOne));
 }
 
