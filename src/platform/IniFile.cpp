@@ -3,6 +3,7 @@
 #include "platform/BinaryIO.h"
 #include "platform/Cp932.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QList>
 
@@ -259,6 +260,11 @@ std::optional<QByteArray> SetIniStringInData(const QString &section, const QStri
 
 bool SetIniStrings(const QList<IniEntry> &entries, const QString &file, QString *error)
 {
+    if (file.isEmpty()) {
+        if (error)
+            *error = QCoreApplication::translate("IniFile", "書き込む設定ファイルがありません。");
+        return false;
+    }
     for (const IniEntry &entry : entries) {
         if (const QString why = badName(entry.section, entry.key); !why.isEmpty()) {
             if (error)

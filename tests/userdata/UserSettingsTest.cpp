@@ -36,6 +36,14 @@ struct CurrentUser : SharedStateScope {
 
 }  // namespace
 
+TEST(ReadUserSetting, WithoutACurrentLearnerNothingIsWritten)
+{
+    SharedStateScope none;
+    EXPECT_EQ(CurUserIni(), QString());
+    EXPECT_EQ(ReadUserSetting("Training", "LessonTime", CurUserIni()), QString("00:02:30"));
+    EXPECT_FALSE(QFileInfo::exists("/user.ini"));
+}
+
 TEST(ReadUserSetting, MissingValuesAreFilledWithTheirDefaults)
 {
     CurrentUser user;
