@@ -105,6 +105,8 @@ class PracticeGuideFrmTest : public QObject {
 private slots:
     void offLooksAsBefore_data();
     void offLooksAsBefore();
+    void readingsAndKeysUnderTheWords_data();
+    void readingsAndKeysUnderTheWords();
 };
 
 void PracticeGuideFrmTest::offLooksAsBefore_data()
@@ -138,6 +140,34 @@ void PracticeGuideFrmTest::offLooksAsBefore()
     typeSomeAndMiss(frm.get(), 3);
     expectSameAsGolden(frm.get(), QStringLiteral("off-%1-%2-row1").arg(k == PracticeKind::Word ? "word" : "sentence",
                                                                       course == KanaCourse ? "kana" : "romaji"));
+    frm->close();
+}
+
+void PracticeGuideFrmTest::readingsAndKeysUnderTheWords_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("course");
+    for (int kind : {int(PracticeKind::Word), int(PracticeKind::Sentence)}) {
+        for (int course : {int(RomajiCourse), int(KanaCourse)})
+            QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(kind == int(PracticeKind::Word) ? "word" : "sentence",
+                                                                 course == RomajiCourse ? "romaji" : "kana")))
+                << kind << course;
+    }
+}
+
+void PracticeGuideFrmTest::readingsAndKeysUnderTheWords()
+{
+    QFETCH(int, kind);
+    QFETCH(int, course);
+    const PracticeKind k = PracticeKind(kind);
+    const QString name = QStringLiteral("guide-%1-%2").arg(k == PracticeKind::Word ? "word" : "sentence",
+                                                           course == KanaCourse ? "kana" : "romaji");
+    Learner learner(course, 20);
+    auto frm = openPractice(learner, k, QStringLiteral("1"), QStringLiteral("1"));
+    QVERIFY(frm);
+    screenshot(frm.get(), name + QStringLiteral("-start"));
+    typeSomeAndMiss(frm.get(), 9);
+    screenshot(frm.get(), name + QStringLiteral("-typed"));
     frm->close();
 }
 
