@@ -5,14 +5,18 @@
 
 #include "ui/common/Application.h"
 #include "ui/keyboard/Shapes.h"
+#include "ui/practice/GuideLine.h"
 #include "ui/practice/PracticeInput.h"
 #include "ui/practice/ProblemPracticeFrm.h"
 #include "userdata/UserSettings.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QImage>
 #include <QScreen>
 #include <QtTest>
+
+#include <cmath>
 
 using namespace zr;
 using namespace zr::test;
@@ -107,6 +111,7 @@ private slots:
     void offLooksAsBefore();
     void readingsAndKeysUnderTheWords_data();
     void readingsAndKeysUnderTheWords();
+    void aWordTheLearnerCannotRead();
 };
 
 void PracticeGuideFrmTest::offLooksAsBefore_data()
@@ -162,13 +167,130 @@ void PracticeGuideFrmTest::readingsAndKeysUnderTheWords()
     const PracticeKind k = PracticeKind(kind);
     const QString name = QStringLiteral("guide-%1-%2").arg(k == PracticeKind::Word ? "word" : "sentence",
                                                            course == KanaCourse ? "kana" : "romaji");
+    QSize plain;
+    QPoint plainInput;
+    {
+        Learner learner(course, 20);
+        auto frm = openPractice(learner, k, QStringLiteral("0"), QStringLiteral("0"));
+        QVERIFY(frm && !frm->readingLine(0) && !frm->keysLine(0));
+        plain = frm->size();
+        plainInput = frm->typedLabel(0)->parentWidget()->pos();
+    }
     Learner learner(course, 20);
     auto frm = openPractice(learner, k, QStringLiteral("1"), QStringLiteral("1"));
     QVERIFY(frm);
     screenshot(frm.get(), name + QStringLiteral("-start"));
-    typeSomeAndMiss(frm.get(), 9);
+    // The window grows in height only, and the typed line keeps its left edge.
+    QCOMPARE(frm->width(), plain.width());
+    QVERIFY(frm->height() > plain.height());
+    QCOMPARE(frm->typedLabel(0)->parentWidget()->x(), plainInput.x());
+    QCOMPARE(frm->textFont().pointSizeF(), 20.0);
+
+    for (int row = 0; row < 2; ++row) {
+        TextFlow *text = frm->rowLabel(row);
+        GuideLine *readings = frm->readingLine(row);
+        GuideLine *keys = frm->keysLine(row);
+        QVERIFY(readings && keys);
+        const RowGuide guide = frm->practice()->guide(row);
+        QCOMPARE(readings->text(), guide.readingText());
+        QCOMPARE(keys->text(), guide.keysText(false));
+        QVERIFY(readings->shownFont().pointSizeF() < frm->textFont().pointSizeF());
+        // Each reading and each key group starts under its own word, or where the one
+        // before it ends; the keys under the readings, both under the row's line.
+        for (int g = 0; g < guide.groups.size(); ++g) {
+            const int anchor = guide.groups[g].textStart + 1;
+            const QTextLine line = text->textLayout().lineForTextPosition(anchor);
+            const int wordX = int(std::lround(line.cursorToX(anchor)));
+            const int wordTop = line.lineNumber() * (text->lineHeight() + text->lineSpacing());
+            for (GuideLine *guideLine : {readings, keys}) {
+                const QPoint at = guideLine->placeOf(g, 0);
+                QVERIFY2(at.y() > wordTop || (at.y() == wordTop + text->lineHeight() && at.x() >= wordX),
+                         qPrintable(QStringLiteral("group %1 of row %2").arg(g).arg(row)));
+                // The first word's reading right under it, its keys under the reading.
+                const int under = guideLine == keys ? QFontMetrics(readings->shownFont()).height() : 0;
+                if (g == 0)
+                    QCOMPARE(at, QPoint(wordX, wordTop + text->lineHeight() + under));
+            }
+        }
+        // All of it within the row's frame.
+        for (GuideLine *guideLine : {readings, keys}) {
+            QVERIFY(guideLine->geometry() == text->geometry());
+            QVERIFY(guideLine->flow().lines * (text->lineHeight() + text->lineSpacing()) <= guideLine->height());
+        }
+        // What a screen reader is told.
+        for (QWidget *w : {static_cast<QWidget *>(text), static_cast<QWidget *>(readings), static_cast<QWidget *>(keys)}) {
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+            QVERIFY(a);
+            QCOMPARE(a->role(), QAccessible::StaticText);
+            QVERIFY(!a->text(QAccessible::Name).isEmpty());
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(text)->text(QAccessible::Name), frm->practice()->row(row).text.trimmed());
+        QCOMPARE(QAccessible::queryAccessibleInterface(keys)->text(QAccessible::Description), QStringLiteral(u"入力キー"));
+    }
+
+    // The mark moves on with every key typed, and stays where a wrong key was typed.
+    GuideLine *keys = frm->keysLine(0);
+    QPoint mark = keys->placeOf(0, 0);
+    for (int i = 1; i <= 4; ++i) {
+        typeKey(frm.get(), frm->practice()->protocol().expectedKey());
+        const RowGuide guide = frm->practice()->guide(0);
+        const QPoint now = keys->placeOf(guide.current, guide.currentKey);
+        QVERIFY(now.y() > mark.y() || now.x() > mark.x());
+        mark = now;
+    }
+    typeSomeAndMiss(frm.get(), 5);
     screenshot(frm.get(), name + QStringLiteral("-typed"));
+    const RowGuide guide = frm->practice()->guide(0);
+    QCOMPARE(guide.groups[guide.current].keysTyped, guide.currentKey);
+    typeKey(frm.get(), u'q');
+    QCOMPARE(frm->practice()->guide(0).currentKey, guide.currentKey);
+    // Row 1 is marked from its first key once it is current.
+    for (int i = 0; i < 400 && frm->practice()->rowFlag() == 0; ++i)
+        typeKey(frm.get(), frm->practice()->protocol().expectedKey());
+    QCOMPARE(frm->practice()->guide(1).current, 0);
+    QCOMPARE(frm->practice()->guide(1).currentKey, 0);
+    screenshot(frm.get(), name + QStringLiteral("-row1"));
     frm->close();
+}
+
+// Whether the bar that marks the key in progress is drawn under key index of group 0.
+bool markedAt(GuideLine *keys, int index)
+{
+    const QImage picture = keys->grab().toImage();
+    const QFontMetrics fm(keys->shownFont());
+    const QPoint at = keys->placeOf(0, index);
+    const int barY = at.y() + fm.ascent() + std::max(1, fm.descent() / 2);
+    const QColor mark = ColourFromSetting(DefaultUserSettings().FontColor4);
+    const int scale = int(keys->devicePixelRatioF());
+    return picture.pixelColor((at.x() + 2) * scale, barY * scale) == mark;
+}
+
+// Someone who does not know 情報 reads じょうほう under it and the default table's
+// zyouhou under that, and the mark moves on as they type.
+void PracticeGuideFrmTest::aWordTheLearnerCannotRead()
+{
+    Learner learner(RomajiCourse, 20);
+    useWords(learner, {kWords[0]});
+    learner.set(QStringLiteral("WordLsn"), QStringLiteral("ShowReading"), QStringLiteral("1"));
+    learner.set(QStringLiteral("WordLsn"), QStringLiteral("ShowKeys"), QStringLiteral("1"));
+    WordFrm frm;
+    frm.lesson = 1;
+    frm.settings = ReadProblemPracticeSettings(PracticeKind::Word, 1, CurUserIni());
+    QVERIFY(frm.prepare());
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frm));
+    QVERIFY(frm.readingLine(0)->text().startsWith(QStringLiteral(u"じょうほう　じょうほう")));
+    QVERIFY(frm.keysLine(0)->text().startsWith(QStringLiteral(u"ｚｙｏｕｈｏｕ　ｚｙｏｕｈｏｕ")));
+    QVERIFY(markedAt(frm.keysLine(0), 0));
+    for (QChar c : QStringLiteral("zyo"))
+        typeKey(&frm, c);
+    QVERIFY(!markedAt(frm.keysLine(0), 0));
+    QVERIFY(markedAt(frm.keysLine(0), 3));
+    const GuideGroup word = frm.practice()->guide(0).groups[0];
+    QCOMPARE(word.keysTyped, 3);
+    QCOMPARE(word.readingTyped, 2);
+    screenshot(&frm, QStringLiteral("guide-jouhou"));
+    frm.close();
 }
 
 int main(int argc, char **argv)
