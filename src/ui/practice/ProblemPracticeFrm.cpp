@@ -32,6 +32,7 @@ const QColor kGreyed(150, 150, 150);
 // leaves this many pixels under its last line before the next line of the row.
 constexpr double kGuideScale = 0.6;
 constexpr int kGuideBottom = 2;
+constexpr int kTitleBarRoom = 24;
 
 QString practiceName(PracticeKind kind)
 {
@@ -327,7 +328,12 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
     setPalette(pal);
     SetLabelColour(prompt_, look.background.lightness() < 110 ? Qt::white : Qt::black);
 
-    const QSize room = RoomOnScreen(this);
+    QSize room = RoomOnScreen(this);
+    // The guide makes passage windows as tall as the screen allows. Such a window is
+    // centred before its title bar is known, and would leave half of it above the
+    // screen: keep room for a whole one.
+    if (guided())
+        room.setHeight(std::max(1, room.height() - kTitleBarRoom));
     const int statusHeight = statusBar_->sizeHint().height();
     // The rows and the window in a font.
     struct Rows {
