@@ -3,6 +3,7 @@
 #include "ui/shell/MainFrm.h"
 
 #include "ui/shell/Launchers.h"
+#include "ui/shell/LogExport.h"
 #include "ui/shell/ReportList.h"
 #include "ui/shell/ShellIcons.h"
 #include "userdata/UserSettings.h"
@@ -69,6 +70,7 @@ void MainFrm::buildMenus()
     MenuDelUser = action(MenuFile, "MenuDelUser", QStringLiteral("現在の使用者データを削除(&D)"));
     MenuFile->addSeparator();
     MenuTextProblem = action(MenuFile, "MenuTextProblem", QStringLiteral("文章から練習問題を作る(&T)..."));
+    MenuExportLog = action(MenuFile, "MenuExportLog", QStringLiteral("練習記録のエクスポート…"));
     MenuFile->addSeparator();
     MenuQuit = action(MenuFile, "MenuQuit", QStringLiteral("終了(&X)"));
 
@@ -103,6 +105,7 @@ void MainFrm::buildMenus()
     connect(MenuSelUser, &QAction::triggered, this, &MainFrm::SelectUser);
     connect(MenuMkUser, &QAction::triggered, this, &MainFrm::MakeUser);
     connect(MenuDelUser, &QAction::triggered, this, &MainFrm::DeleteCurrentUser);
+    connect(MenuExportLog, &QAction::triggered, this, [this] { ExportPracticeLog(this); });
     connect(MenuQuit, &QAction::triggered, this, &QWidget::close);
     connect(MenuTextProblem, &QAction::triggered, this, [this] {
         Launchers().textProblem(this);
