@@ -5,6 +5,8 @@
 // Qt platform, offscreen included.
 //
 //   practice_bench              all figures (the cold starts in fresh processes)
+//   practice_bench --guide      the same with "読みを表示する" and "入力キーを表示する" on
+//                               (both switches may be given together)
 //   practice_bench --any-spelling
 //                               the same with "どの綴りでも正解にする" on, and one key press
 //                               in twenty (where a unit has one) the key of another
@@ -59,6 +61,7 @@ namespace {
 
 constexpr int kPresses = 2000;
 bool anySpelling = false;
+bool guide = false;
 
 // A learner with the shipped romaji table in a temporary data folder; word slot 1 is the
 // 2000-word dictionary, sentence slot 1 a set of twelve copies of the longest shipped
@@ -74,7 +77,8 @@ struct Bench {
     {
         if (!setUpLearner(data, "practice_bench",
                           QByteArray(anySpelling ? "[General]\r\nAnySpelling=1\r\n" : "")
-                              + "[WordLsn]\r\nLessonTime=10:00:00\r\nLessonStep=1000\r\nL1=resource\\zr.zrd\r\nLT1=bench\r\n"
+                              + "[WordLsn]\r\n" + QByteArray(guide ? "ShowReading=1\r\nShowKeys=1\r\n" : "")
+                              + "LessonTime=10:00:00\r\nLessonStep=1000\r\nL1=resource\\zr.zrd\r\nLT1=bench\r\n"
                                 "[SSentLsn]\r\nL1=resource\\longest.zrw\r\nLT1=bench\r\n"))
             return false;
         SharedState &s = ZRSub();
@@ -276,10 +280,11 @@ KeyFigures typeKeys(PracticeKind kind)
 void report(const char *what, const KeyFigures &f)
 {
     std::printf("%s: key event to end of repaint over %zu key presses (targets: median < 1 ms, 99th percentile "
-                "< 1 ms, max < 4 ms); %d window(s)%s\n",
+                "< 1 ms, max < 4 ms); %d window(s)%s%s\n",
                 what, f.times.size(), f.windows,
                 anySpelling ? qPrintable(QStringLiteral("; any spelling on, %1 presses of another spelling").arg(f.otherSpellings))
-                            : "");
+                            : "",
+                guide ? "; readings and keys shown" : "");
     std::printf("  wall clock: median %.3f ms, 99th percentile %.3f ms, max %.3f ms\n", percentile(f.times, 0.5),
                 percentile(f.times, 0.99), *std::max_element(f.times.begin(), f.times.end()));
     std::printf("  processor time of the thread: median %.3f ms, 99th percentile %.3f ms, max %.3f ms\n",
@@ -294,6 +299,7 @@ int main(int argc, char **argv)
     SetUpApplication(app);
     QStringList args = app.arguments();
     anySpelling = args.removeAll(QStringLiteral("--any-spelling")) > 0;
+    guide = args.removeAll(QStringLiteral("--guide")) > 0;
     const bool coldStart = args.size() >= 3 && args[1] == u"cold";
     const bool fresh = coldStart && args.contains(QStringLiteral("fresh"));
     Bench bench;
@@ -333,6 +339,8 @@ int main(int argc, char **argv)
             arguments.append(QStringLiteral("bare"));
         if (anySpelling)
             arguments.append(QStringLiteral("--any-spelling"));
+        if (guide)
+            arguments.append(QStringLiteral("--guide"));
         if (freshLearner)
             arguments.append(QStringLiteral("fresh"));
         p.start(app.applicationFilePath(), arguments);

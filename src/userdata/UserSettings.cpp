@@ -55,6 +55,9 @@ constexpr SettingDeclaration kDeclarations[] = {
     // With the other switches that hold for every practice (KanaLock, MoveMouse): the
     // drill, word and sentence practice all follow it.
     {Setting::AnySpelling, u"General", u"AnySpelling", T::Flag, u"0"},
+    // In the section of word practice, whose window sentence practice shares.
+    {Setting::ShowReading, u"WordLsn", u"ShowReading", T::Flag, u"0"},
+    {Setting::ShowKeys, u"WordLsn", u"ShowKeys", T::Flag, u"0"},
 };
 
 struct DefaultFile {
@@ -122,8 +125,14 @@ constexpr Setting kSaveOrder[] = {
     Setting::Level,              Setting::FontUpper,          Setting::Font,           Setting::FontSize,
     Setting::FontItalic,         Setting::FontBold,           Setting::FontColor1,     Setting::FontColor2,
     Setting::FontColor3,         Setting::FontColor4,         Setting::BackColor,      Setting::AnySpelling,
+    Setting::ShowReading,        Setting::ShowKeys,
 };
 static_assert(std::size(kSaveOrder) == std::size(kDeclarations));
+
+bool laterSwitch(Setting setting)
+{
+    return setting == Setting::AnySpelling || setting == Setting::ShowReading || setting == Setting::ShowKeys;
+}
 
 }  // namespace
 
@@ -242,6 +251,8 @@ void SetSettingText(UserSettings &u, Setting setting, const QString &text)
     case Setting::WordLessonTime: time(u.word); break;
     case Setting::WordLessonStep: steps(u.word); break;
     case Setting::AnySpelling: u.AnySpelling = flag(); break;
+    case Setting::ShowReading: u.ShowReading = flag(); break;
+    case Setting::ShowKeys: u.ShowKeys = flag(); break;
     }
 }
 
@@ -281,6 +292,8 @@ QString SettingText(const UserSettings &u, Setting setting)
     case Setting::WordLessonTime: return limitText(u.word.LessonTime);
     case Setting::WordLessonStep: return QString::number(u.word.LessonStep);
     case Setting::AnySpelling: return flag(u.AnySpelling);
+    case Setting::ShowReading: return flag(u.ShowReading);
+    case Setting::ShowKeys: return flag(u.ShowKeys);
     }
     return {};
 }
@@ -296,7 +309,8 @@ bool SaveUserSettings(const UserSettings &settings, const QString &file)
             if (type != 0 && type != 2)
                 continue;
         }
-        if (setting == Setting::AnySpelling && !settings.AnySpelling
+        // The switches added later are written once a learner has turned them on.
+        if (laterSwitch(setting) && SettingText(settings, setting) != u"1"
             && storedText(QString::fromUtf16(d.section), QString::fromUtf16(d.key), file).isEmpty())
             continue;
         const QString key = setting == Setting::FontBold ? QStringLiteral("Fontbold") : QString::fromUtf16(d.key);

@@ -100,7 +100,8 @@ TEST(DefaultUserSetting, TheWholeTable)
         {"Training", "RmjGuide", u"2"},       {"Training", "Addition", u"1"},
         {"Training", "Level", u"2"},          {"Training", "TargetTime", u"40"},
         {"WordLsn", "LessonTime", u"00:02:30"}, {"WordLsn", "LessonStep", u"8"},
-        {"General", "AnySpelling", u"0"},
+        {"General", "AnySpelling", u"0"},   {"WordLsn", "ShowReading", u"0"},
+        {"WordLsn", "ShowKeys", u"0"},
         {"WordLsn", "L1", u""},               {"SSentLsn", "LT10", u""},
         {"Other", "Key", u""},
     };
@@ -137,6 +138,7 @@ TEST(UserSettings, StoredTextAndWhatTheProgramMakesOfIt)
         {Setting::TargetTime, u" 55 ", u"55"},      {Setting::TargetTime, u"fast", u"40"},
         {Setting::WordLessonStep, u"20", u"20"},    {Setting::Addition, u"0", u"0"},
         {Setting::AnySpelling, u"1", u"1"},         {Setting::AnySpelling, u"yes", u"0"},
+        {Setting::ShowReading, u"1", u"1"},         {Setting::ShowKeys, u"-1", u"0"},
     };
     SharedStateScope scope;
     for (const auto &row : rows) {
@@ -193,7 +195,7 @@ TEST(UserSettings, SavedInTheOrderOfTheSettingsDialog)
     u.Addition = false;
     u.Level = PassLevel::Strict;
     u.TargetTime = 400;
-    u.AnySpelling = true;
+    u.AnySpelling = u.ShowReading = u.ShowKeys = true;
     ASSERT_TRUE(SaveUserSettings(u, ini));
     const UserSettings back = LoadUserSettings(ini);
     for (const SettingDeclaration &d : SettingDeclarations())
@@ -202,10 +204,13 @@ TEST(UserSettings, SavedInTheOrderOfTheSettingsDialog)
     EXPECT_FALSE(readBytes(ini).contains("FontBold"));
     // A key the file lacked goes to the end of its section, as the dialog's writes do.
     EXPECT_TRUE(readBytes(ini).contains("\r\nAnySpelling=1\r\n[Training]\r\n"));
-    // Turned off again, it is written off; a file that never had it stays without it.
-    u.AnySpelling = false;
+    EXPECT_TRUE(readBytes(ini).contains("[WordLsn]\r\nLessonTime=00:10:55\r\nLessonStep=20\r\nShowReading=1\r\nShowKeys=1\r\n"));
+    // Turned off again, they are written off; a file that never had them stays without
+    // them (the default file above).
+    u.AnySpelling = u.ShowReading = u.ShowKeys = false;
     ASSERT_TRUE(SaveUserSettings(u, ini));
     EXPECT_TRUE(readBytes(ini).contains("\r\nAnySpelling=0\r\n"));
+    EXPECT_TRUE(readBytes(ini).contains("\r\nShowReading=0\r\nShowKeys=0\r\n"));
 }
 
 TEST(UserSettings, TheCurrentLearnersFollowTheFile)

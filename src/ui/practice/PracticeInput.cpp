@@ -164,6 +164,8 @@ ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot,
     s.KanaLock = user.KanaLock;
     s.MoveMouse = user.MoveMouse;
     s.AnySpelling = user.AnySpelling;
+    s.ShowReading = user.ShowReading;
+    s.ShowKeys = user.ShowKeys;
     s.typeSound = {user.TypeSound, user.TypeSoundType, user.TypeSoundFile};
     s.errorSound = {user.ErrorSound, user.ErrorSoundType, user.ErrorSoundFile};
     if (kind == PracticeKind::Word)

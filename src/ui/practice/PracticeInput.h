@@ -51,6 +51,8 @@ struct ProblemPracticeSettings {
     bool KanaLock = false;
     bool MoveMouse = false;
     bool AnySpelling = false;
+    bool ShowReading = false;   // the readings under the words
+    bool ShowKeys = false;      // the keys to type under the readings
     SoundSetting typeSound;
     SoundSetting errorSound;
     PracticeLimit limit;   // [WordLsn]
