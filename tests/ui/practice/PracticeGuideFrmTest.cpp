@@ -23,9 +23,6 @@ using namespace zr::test;
 
 namespace {
 
-constexpr int kScreenWidth = 1366;
-constexpr int kScreenHeight = 768;
-
 // Words with っ, ん and small kana, short enough for several to a row.
 const QList<ProblemItem> kWords = {
     {QStringLiteral(u"情報"), QStringLiteral(u"じょうほう")}, {QStringLiteral(u"切手"), QStringLiteral(u"きって")},
@@ -295,26 +292,7 @@ void PracticeGuideFrmTest::aWordTheLearnerCannotRead()
 
 int main(int argc, char **argv)
 {
-    // A laptop's screen, 1366 × 768 at 96 dots an inch, as the learner's would be; under
-    // QT_SCALE_FACTOR as many device pixels more.
-    const double scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
-    const double factor = scale > 0 ? scale : 1;
-    QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screen.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
-        return 2;
-    file.write(QStringLiteral(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": %1, "height": %2,
-                                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                   .arg(qRound(kScreenWidth * factor))
-                   .arg(qRound(kScreenHeight * factor))
-                   .toUtf8());
-    file.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
-    QApplication app(argc, argv);
-    SetUpApplication(app);
-    PracticeGuideFrmTest test;
-    return QTest::qExec(&test, argc, argv);
+    return runOnLaptopScreen<PracticeGuideFrmTest>(argc, argv);
 }
 
 #include "PracticeGuideFrmTest.moc"

@@ -14,14 +14,17 @@
 #include "platform/WindowPositions.h"
 #include "practice/ProblemPractice.h"
 #include "userdata/ProblemFile.h"
+#include "ui/common/Application.h"
 #include "ui/practice/TrainingFrm.h"
 #include "userdata/UserRecord.h"
 #include "userdata/ZRSub.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
@@ -239,6 +242,35 @@ inline void screenshot(QWidget *w, const QString &name)
     QDir().mkpath(dir);
     QApplication::processEvents();
     w->grab().save(dir + u'/' + name + QStringLiteral(".png"));
+}
+
+// A laptop's screen, as the learner's would be: 1366 × 768 at 96 dots an inch; under
+// QT_SCALE_FACTOR as many device pixels more, so that the same room is left.
+constexpr int kLaptopWidth = 1366;
+constexpr int kLaptopHeight = 768;
+
+// Runs the Qt Test object Test under the offscreen platform with that one screen.
+template <typename Test>
+int runOnLaptopScreen(int argc, char **argv)
+{
+    const double scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
+    const double factor = scale > 0 ? scale : 1;
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("screen.json"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly))
+        return 2;
+    file.write(QStringLiteral(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": %1, "height": %2,
+                                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                   .arg(qRound(kLaptopWidth * factor))
+                   .arg(qRound(kLaptopHeight * factor))
+                   .toUtf8());
+    file.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+    QApplication app(argc, argv);
+    SetUpApplication(app);
+    Test test;
+    return QTest::qExec(&test, argc, argv);
 }
 
 }  // namespace zr::test

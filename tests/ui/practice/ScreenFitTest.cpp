@@ -23,9 +23,6 @@ using namespace zr::test;
 
 namespace {
 
-constexpr int kScreenWidth = 1366;
-constexpr int kScreenHeight = 768;
-
 const QList<ProblemItem> kWords = {
     {QStringLiteral(u"本田"), QStringLiteral(u"ほんだ")},
     {QStringLiteral(u"傘"), QStringLiteral(u"かさ")},
@@ -44,7 +41,7 @@ void expectOnScreen(QWidget *w, const QString &shot)
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     const QRect area = w->screen()->availableGeometry();
-    QCOMPARE(area.size(), QSize(kScreenWidth, kScreenHeight));
+    QCOMPARE(area.size(), QSize(kLaptopWidth, kLaptopHeight));
     QRect frame = w->frameGeometry();
     frame.setHeight(frame.height() + kTitleBar);
     QVERIFY2(area.contains(frame), qPrintable(QStringLiteral("%1: %2 x %3 at %4,%5")
@@ -202,26 +199,7 @@ void ScreenFitTest::resultScreens()
 
 int main(int argc, char **argv)
 {
-    // The program's own screen: a laptop's, 1366 × 768, at 96 dots an inch; under
-    // QT_SCALE_FACTOR as many device pixels more, so that the same room is left.
-    const double scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
-    const double factor = scale > 0 ? scale : 1;
-    QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screen.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
-        return 2;
-    file.write(QStringLiteral(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": %1, "height": %2,
-                                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                   .arg(qRound(kScreenWidth * factor))
-                   .arg(qRound(kScreenHeight * factor))
-                   .toUtf8());
-    file.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
-    QApplication app(argc, argv);
-    SetUpApplication(app);
-    ScreenFitTest test;
-    return QTest::qExec(&test, argc, argv);
+    return runOnLaptopScreen<ScreenFitTest>(argc, argv);
 }
 
 #include "ScreenFitTest.moc"
