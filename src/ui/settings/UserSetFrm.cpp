@@ -446,7 +446,7 @@ void UserSetFrm::chooseSoundFile(QLineEdit *box)
         return;
     // A path "user.ini" cannot hold would be saved damaged and never play.
     const QString path = QDir::toNativeSeparators(*chosen);
-    if (const QString problem = UnstorablePathText(path, QStringLiteral("選択")); !problem.isEmpty()) {
+    if (const QString problem = UnstorablePathText(path, PathUse::Choose); !problem.isEmpty()) {
         ShowMessage({problem, QStringLiteral("エラー"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
         return;
     }
@@ -609,7 +609,7 @@ bool UserSetFrm::save()
     for (const auto &sound : sounds) {
         const QString file = sound.file->text();
         // A typed path is checked as a chosen one is; a stored one always passes.
-        QString problem = file.isEmpty() ? QString() : UnstorablePathText(file, QStringLiteral("選択"));
+        QString problem = file.isEmpty() ? QString() : UnstorablePathText(file, PathUse::Choose);
         if (problem.isEmpty() && sound.kinds->checkedId() == 2) {
             if (file.isEmpty())
                 problem = QStringLiteral("サウンドファイルを選択して下さい");
