@@ -29,7 +29,7 @@ const QColor kGreyed(150, 150, 150);
 
 QString practiceName(PracticeKind kind)
 {
-    return kind == PracticeKind::Word ? QStringLiteral(u"単語練習問題") : QStringLiteral(u"短文練習問題");
+    return kind == PracticeKind::Word ? ProblemPracticeFrm::tr("単語練習問題") : ProblemPracticeFrm::tr("短文練習問題");
 }
 
 // Rows wrap between words, and inside a word too long for a line.
@@ -194,7 +194,7 @@ bool ProblemPracticeFrm::prepare()
     if (prepared_)
         return ready_;
     prepared_ = true;
-    setWindowTitle(QStringLiteral(u"問題文を作成中です..."));
+    setWindowTitle(tr("問題文を作成中です..."));
     course_ = ZRSub().CurUser.Course;
 
     auto refuse = [&](const QString &text) {
@@ -212,11 +212,11 @@ bool ProblemPracticeFrm::prepare()
         entries = BuildPassageEntries(set, course_, ZRSub().CurUser.RomajiTable);
     }
     if (settings.path.isEmpty() || !status.exists)
-        return refuse(QStringLiteral(u"問題ファイル「%1」が見つからないため、練習を始められません。").arg(settings.path));
+        return refuse(tr("問題ファイル「%1」が見つからないため、練習を始められません。").arg(settings.path));
     if (entries.isEmpty()) {
         return refuse(kind_ == PracticeKind::Word
-                          ? QStringLiteral(u"問題ファイル「%1」には入力できる単語がないため、練習を始められません。").arg(settings.path)
-                          : QStringLiteral(u"問題ファイル「%1」の問題 1～12 には入力できる文章がないため、練習を始められません。")
+                          ? tr("問題ファイル「%1」には入力できる単語がないため、練習を始められません。").arg(settings.path)
+                          : tr("問題ファイル「%1」の問題 1～12 には入力できる文章がないため、練習を始められません。")
                                 .arg(settings.path));
     }
 
@@ -296,7 +296,7 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
         // In a proportional font some full-width characters are wider than others: the
         // widest of a few common ones keeps a full row on one line.
         int wide = 0;
-        for (QChar c : QStringLiteral(u"あ漢ＷＭ"))
+        for (QChar c : tr("あ漢ＷＭ"))
             wide = std::max(wide, fm.horizontalAdvance(c));
         r.textWidth = 31 * wide + fm.horizontalAdvance(QChar(u' ')) + 4;
         r.width = std::max(std::min(int(twipsToPixels(9000)), room.width()), r.textWidth + 2 * kPadding + 2 * kMargin);
@@ -439,8 +439,7 @@ void ProblemPracticeFrm::showTyped()
 
 void ProblemPracticeFrm::showMiss(QChar expected, QChar typed)
 {
-    error_->setText(QStringLiteral(u"エラー '") + KeyDisplayForm(QStringView(&expected, 1), settings.FontUpper)
-                    + QStringLiteral(u"'キー"));
+    error_->setText(tr("エラー '%1'キー").arg(KeyDisplayForm(QStringView(&expected, 1), settings.FontUpper)));
     error_->adjustSize();
     error_->show();
     Row &r = rows_[size_t(practice_->rowFlag())];
