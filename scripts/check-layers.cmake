@@ -3,7 +3,7 @@
 #
 # The layers, lowest first; a folder may include its own headers and those of the
 # folders before it. ui may include every layer of the logic, app also ui.
-set(layers platform reading keyboard engine results userdata practice ui app)
+set(layers platform reading keyboard engine results userdata practicelog practice ui app)
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "SOURCE_DIR is not set")

@@ -134,6 +134,69 @@
     </message>
 </context>
 <context>
+    <name>LearnerLog</name>
+    <message>
+        <source>練習記録</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ほかのプログラムが使用中です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルかフォルダに書き込めません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ディスクに空きがありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが壊れています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>エラーが起きました</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>練習記録「%1」は新しい版の ZORVEL LESSON で作られているため、この版では書き込みません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>練習記録「%1」に書き込めないため、練習の記録を残せません（%2）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>成績と練習はこれまでどおり使えます。このお知らせは、次にプログラムを起動するまで表示しません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>練習記録「%1」は壊れていたため、新しい練習記録を始めました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>壊れたファイルは「%1」として残してあります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>練習記録「%1」を読めません（%2）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>まだ練習記録がありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>練習記録を「%1」に書き出せませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LessonTable</name>
     <message>
         <source>レッスンテーブル%1</source>
@@ -145,6 +208,21 @@
     </message>
     <message>
         <source>レッスンテーブル「%1」は%2行を超えています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LogExport</name>
+    <message>
+        <source>練習記録のエクスポート</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」にある %2 と %3 を置き換えます。よろしいですか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>練習記録を「%1」に書き出しました（%2、%3）。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1062,6 +1140,10 @@
     </message>
     <message>
         <source>平均入力速度(字/分)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>練習記録のエクスポート…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

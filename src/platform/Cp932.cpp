@@ -54,11 +54,36 @@ bool isSingleByte(char16_t u)
     return u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F);
 }
 
+// The bytes of a character that the code page stores in one byte, or -1. ASCII and the
+// half-width katakana are most of what the files hold (keys, key tables), and need no
+// conversion through iconv.
+int singleByteOf(char16_t u)
+{
+    if (u < 0x80)
+        return u;
+    if (u >= 0xFF61 && u <= 0xFF9F)
+        return 0xA1 + (u - 0xFF61);
+    return -1;
+}
+
 }  // namespace
 
 QByteArray toAnsi(QStringView text)
 {
     QByteArray out;
+    {
+        out.resize(text.size());
+        qsizetype i = 0;
+        for (; i < text.size(); ++i) {
+            const int b = singleByteOf(text[i].unicode());
+            if (b < 0)
+                break;
+            out[i] = char(b);
+        }
+        if (i == text.size())
+            return out;
+        out.clear();
+    }
     out.reserve(text.size() * 2);
     Converter &conv = encoder();
     if (!conv.valid()) {
@@ -107,6 +132,23 @@ QString fromAnsi(QByteArrayView bytes)
     QString out;
     if (bytes.isEmpty())
         return out;
+    {
+        out.resize(bytes.size());
+        QChar *d = out.data();
+        qsizetype i = 0;
+        for (; i < bytes.size(); ++i) {
+            const uchar b = uchar(bytes[i]);
+            if (b < 0x80)
+                d[i] = QChar(char16_t(b));
+            else if (b >= 0xA1 && b <= 0xDF)
+                d[i] = QChar(char16_t(0xFF61 + (b - 0xA1)));
+            else
+                break;
+        }
+        if (i == bytes.size())
+            return out;
+        out.clear();
+    }
     Converter &conv = decoder();
     if (!conv.valid()) {
         for (char c : bytes)

@@ -1,9 +1,10 @@
 // zrtool: the command-line companion of ZORVEL LESSON. It converts words the way the
 // practice screens do, lists Chapters and keys, shows and updates learner records,
-// reads and writes settings files, reads Japanese text and builds problem files. Text in
-// and out is UTF-8.
+// reads and writes settings files, reads Japanese text, builds problem files, and lists,
+// exports and imports practice logs. Text in and out is UTF-8.
 // Exit status: 0 on success, 2 with a one-line message on bad input.
 
+#include "LogCommand.h"
 #include "TypeCommand.h"
 
 #include "engine/RmjChk.h"
@@ -53,7 +54,11 @@ const char kUsage[] =
     "  zrtool ini set FILE SECTION KEY VALUE\n"
     "  zrtool problem show FILE\n"
     "  zrtool problem build --word|--sentence [--skip-unknown] [--dictionary DIR] SOURCE OUT\n"
-    "  zrtool reading [--dictionary DIR] TEXT...\n";
+    "  zrtool reading [--dictionary DIR] TEXT...\n"
+    "  zrtool log runs FILE [--csv]\n"
+    "  zrtool log keys FILE [--since YYYY-MM-DD] [--csv]\n"
+    "  zrtool log export FILE DIR\n"
+    "  zrtool log import FILE DIR\n";
 
 // Bad input: the message is printed on one line and the exit status is 2.
 struct Failure {
@@ -585,6 +590,7 @@ int main(int argc, char *argv[])
     const std::map<QString, std::function<int(const QStringList &)>> commands = {
         {"rmjchk", runRmjchk}, {"chapters", runChapters}, {"keys", runKeys}, {"type", runType}, {"user", runUser},
         {"score", runScore},   {"ini", runIni},           {"problem", runProblem}, {"reading", runReading},
+        {"log", RunLogCommand},
     };
     try {
         const auto it = commands.find(args[0]);

@@ -59,4 +59,15 @@ std::optional<QFont> ChooseFont(QWidget *parent, const QFont &initial)
     return chosen;
 }
 
+std::optional<QString> ChooseDirectory(QWidget *parent, const QString &title, const QString &start)
+{
+    if (gateway)
+        return gateway->directory(parent, title, start);
+    const QString chosen = QFileDialog::getExistingDirectory(
+        parent, title, start, QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
 }  // namespace zr

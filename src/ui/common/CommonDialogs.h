@@ -28,12 +28,19 @@ public:
     virtual std::optional<QString> openFile(QWidget *parent, const OpenFileRequest &request) = 0;
     virtual std::optional<QColor> color(QWidget *parent, const QColor &initial, const QString &title) = 0;
     virtual std::optional<QFont> font(QWidget *parent, const QFont &initial) = 0;
+    // A folder to write into; a gateway that does not answer it cancels.
+    virtual std::optional<QString> directory(QWidget *, const QString & /*title*/, const QString & /*start*/)
+    {
+        return std::nullopt;
+    }
 };
 
 // Nothing when the person closed the dialog without a choice.
 std::optional<QString> ChooseOpenFile(QWidget *parent, const OpenFileRequest &request);
 std::optional<QColor> ChooseColor(QWidget *parent, const QColor &initial, const QString &title);
 std::optional<QFont> ChooseFont(QWidget *parent, const QFont &initial);
+// An existing folder, starting in start.
+std::optional<QString> ChooseDirectory(QWidget *parent, const QString &title, const QString &start);
 
 // Installs a gateway (nullptr puts Qt's dialogs back); the caller keeps ownership.
 void InstallCommonDialogGateway(CommonDialogGateway *gateway);

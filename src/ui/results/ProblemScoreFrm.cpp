@@ -2,6 +2,8 @@
 
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
+#include "practicelog/LearnerLog.h"
+#include "practicelog/LogSeed.h"
 #include "userdata/ScoreUpdate.h"
 #include "userdata/UserRecord.h"
 #include "userdata/Users.h"
@@ -60,7 +62,13 @@ void ProblemScoreFrm::ScoreAdd(QString &text)
     const ScoreBlock block = blockOf(kind_);
     const ScoreRecord *record = user.score(block, lesson);
     text += PracticeScoreAddText(record ? *record : ScoreRecord{}, CCh, TTime, grade_.hits, grade_.misses);
-    ScoreUpdate(user, block, lesson, CCh, grade_.hits, grade_.misses, TTime, Today());
+    const double today = Today();
+    if (ScoreUpdate(user, block, lesson, CCh, grade_.hits, grade_.misses, TTime, today)) {
+        const RunKind kind = kind_ == PracticeKind::Word ? RunKind::Word : RunKind::Sentence;
+        const SlotRegistration slot = ReadSlotRegistration(kind, lesson, CurUserIni());
+        run_ = RunOfResult({kind, lesson, slot.title, slot.file, CCh, TTime, grade_.hits, grade_.misses, std::nullopt, QString()},
+                           ZRSub().keyStats, Clock::current().now(), today);
+    }
     if (const ScoreRecord *after = user.score(block, lesson))
         drawDayHistory(*after);
 }
@@ -71,11 +79,14 @@ void ProblemScoreFrm::unload()
     if (state.CurUserDir.isEmpty())
         return;
     QString error;
-    if (!SaveUserFile(state.CurUserDir, state.CurUser, &error)) {
+    const bool saved = SaveUserFile(state.CurUserDir, state.CurUser, &error);
+    if (!saved) {
         ShowMessage({tr("成績を保存できませんでした。") + QStringLiteral("\r\n") + error,
                      kind_ == PracticeKind::Word ? tr("単語練習問題") : tr("短文練習問題"),
                      MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok});
     }
+    if (run_)
+        LogFinishedRun(*run_, saved);
 }
 
 }  // namespace zr

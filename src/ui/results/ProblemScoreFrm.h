@@ -1,6 +1,7 @@
 #pragma once
 
 #include "practice/ProblemPractice.h"
+#include "practicelog/LoggedRun.h"
 #include "results/TrainingResult.h"
 #include "ui/results/ResultWindow.h"
 
@@ -35,6 +36,8 @@ private:
     PracticeKind kind_;
     TrainingGrade grade_;
     bool activated_ = false;
+    // The run as recorded, for the practice log once user.dat is saved.
+    std::optional<LoggedRun> run_;
 };
 
 class WdScoreFrm : public ProblemScoreFrm {

@@ -3,6 +3,7 @@
 #include "keyboard/LessonTable.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
+#include "practicelog/LearnerLog.h"
 #include "userdata/ScoreUpdate.h"
 #include "userdata/UserRecord.h"
 #include "userdata/Users.h"
@@ -58,7 +59,12 @@ void TrScoreFrm::ScoreAdd(QString &text)
     UserRecord &user = ZRSub().CurUser;
     const ScoreRecord *record = user.score(ScoreBlock::Training, lesson);
     text += ScoreAddText(record ? *record : ScoreRecord{}, CCh, TTime, grade_.hits, grade_.misses, targetTime_);
-    ScoreUpdate(user, ScoreBlock::Training, lesson, CCh, grade_.hits, grade_.misses, TTime, Today());
+    const double today = Today();
+    if (ScoreUpdate(user, ScoreBlock::Training, lesson, CCh, grade_.hits, grade_.misses, TTime, today)) {
+        run_ = RunOfResult({RunKind::Training, lesson, ChapterTitle(lesson), QString(), CCh, TTime, grade_.hits,
+                            grade_.misses, grade_.Passed, QString()},
+                           ZRSub().keyStats, Clock::current().now(), today);
+    }
     if (const ScoreRecord *after = user.score(ScoreBlock::Training, lesson))
         drawDayHistory(*after);
 }
@@ -84,10 +90,13 @@ void TrScoreFrm::unload()
     if (state.CurUserDir.isEmpty())
         return;
     QString error;
-    if (!SaveUserFile(state.CurUserDir, state.CurUser, &error)) {
+    const bool saved = SaveUserFile(state.CurUserDir, state.CurUser, &error);
+    if (!saved) {
         ShowMessage({tr("成績を保存できませんでした。") + QStringLiteral("\r\n") + error, tr("基本練習"),
                      MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok});
     }
+    if (run_)
+        LogFinishedRun(*run_, saved);
 }
 
 }  // namespace zr

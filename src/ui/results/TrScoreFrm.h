@@ -1,5 +1,6 @@
 #pragma once
 
+#include "practicelog/LoggedRun.h"
 #include "results/TrainingResult.h"
 #include "ui/results/ResultWindow.h"
 
@@ -38,6 +39,8 @@ private:
     int targetTime_ = 40;
     TrainingGrade grade_;
     bool activated_ = false;
+    // The run as recorded, for the practice log once user.dat is saved.
+    std::optional<LoggedRun> run_;
 };
 
 }  // namespace zr

@@ -3,6 +3,7 @@
 #include "keyboard/KeyboardModel.h"
 #include "platform/KanaMode.h"
 #include "platform/MessageBox.h"
+#include "practicelog/LearnerLog.h"
 #include "results/ScoreRecord.h"
 #include "ui/common/Application.h"
 #include "ui/common/WindowPlacement.h"
@@ -102,6 +103,7 @@ bool OpenUserFolder(const QString &folder)
         return false;
     }
     MakeCurrentUser(folder, file.record);
+    OpenLearnerLogSoon();
     return true;
 }
 
@@ -222,6 +224,7 @@ void MainFrm::InitActivate()
         MenuLesson->menuAction()->setEnabled(true);
         MenuSetting->menuAction()->setEnabled(true);
         MenuDelUser->setEnabled(true);
+        MenuExportLog->setEnabled(true);
         SSTab1->setEnabled(true);
         start_->setEnabled(true);
         graph_->setEnabled(true);
@@ -246,6 +249,7 @@ void MainFrm::InitActivate()
         MenuLesson->menuAction()->setEnabled(false);
         MenuSetting->menuAction()->setEnabled(false);
         MenuDelUser->setEnabled(false);
+        MenuExportLog->setEnabled(false);
         SSTab1->setEnabled(false);
         start_->setEnabled(false);
         graph_->setEnabled(false);
@@ -501,6 +505,7 @@ void MainFrm::DeleteCurrentUser()
     if (s.CurUserDir.isEmpty())
         return;
     if (DeleteUserFolder(s.CurUserDir, s.CurUser.UserName)) {
+        CloseLearnerLog();
         s.CurUserDir.clear();
         s.CurUser.UserName.clear();
         s.CurUser.LessonProgress = 0;

@@ -124,6 +124,7 @@ private:
     QAction *MenuSelUser = nullptr;
     QAction *MenuMkUser = nullptr;
     QAction *MenuDelUser = nullptr;
+    QAction *MenuExportLog = nullptr;
     QAction *MenuQuit = nullptr;
     QAction *MenuTextProblem = nullptr;
     QAction *MenuLessonStart = nullptr;

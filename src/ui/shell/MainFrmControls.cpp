@@ -3,6 +3,7 @@
 #include "ui/shell/MainFrm.h"
 
 #include "ui/shell/Launchers.h"
+#include "ui/shell/LogExport.h"
 #include "ui/shell/ReportList.h"
 #include "ui/shell/ShellIcons.h"
 #include "userdata/UserSettings.h"
@@ -72,6 +73,7 @@ void MainFrm::buildMenus()
     MenuDelUser = action(MenuFile, "MenuDelUser", tr("現在の使用者データを削除(&D)"));
     MenuFile->addSeparator();
     MenuTextProblem = action(MenuFile, "MenuTextProblem", tr("文章から練習問題を作る(&T)..."));
+    MenuExportLog = action(MenuFile, "MenuExportLog", tr("練習記録のエクスポート…"));
     MenuFile->addSeparator();
     MenuQuit = action(MenuFile, "MenuQuit", tr("終了(&X)"));
 
@@ -123,6 +125,7 @@ void MainFrm::buildMenus()
     connect(MenuSelUser, &QAction::triggered, this, &MainFrm::SelectUser);
     connect(MenuMkUser, &QAction::triggered, this, &MainFrm::MakeUser);
     connect(MenuDelUser, &QAction::triggered, this, &MainFrm::DeleteCurrentUser);
+    connect(MenuExportLog, &QAction::triggered, this, [this] { ExportPracticeLog(this); });
     connect(MenuQuit, &QAction::triggered, this, &QWidget::close);
     connect(MenuTextProblem, &QAction::triggered, this, [this] {
         Launchers().textProblem(this);

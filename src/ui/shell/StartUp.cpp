@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "platform/WindowPositions.h"
+#include "practicelog/LearnerLog.h"
 #include "practice/ProblemRegistration.h"
 #include "ui/common/Application.h"
 #include "ui/shell/MainFrm.h"
@@ -106,6 +107,7 @@ int RunZorvelLesson(QApplication &app, const CommandLine &commandLine)
     if (MainFrm::ending())
         return 0;
     const int status = app.exec();
+    CloseLearnerLog();
     ReleaseKanaLock();
     return status;
 }

@@ -1,6 +1,7 @@
 #include "ui/shell/UserSelFrm.h"
 
 #include "platform/Format.h"
+#include "practicelog/LearnerLog.h"
 #include "ui/shell/MainFrm.h"
 #include "ui/shell/ReportList.h"
 #include "ui/shell/ShellIcons.h"
@@ -164,6 +165,7 @@ void UserSelFrm::deleteUser()
     if (DeleteUserFolder(entry.folder, name)) {
         SharedState &s = ZRSub();
         if (s.CurUserDir == entry.folder) {
+            CloseLearnerLog();
             s.CurUserDir.clear();
             s.CurUser.UserName.clear();
         }

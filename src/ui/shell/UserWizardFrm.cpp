@@ -3,6 +3,7 @@
 #include "engine/RomajiTable.h"
 #include "platform/Cp932.h"
 #include "platform/MessageBox.h"
+#include "practicelog/LearnerLog.h"
 #include "ui/common/SpellingButtons.h"
 #include "ui/common/WindowPlacement.h"
 #include "ui/shell/MainFrm.h"
@@ -377,6 +378,7 @@ void UserWizardFrm::finish()
                      MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
         return;
     }
+    OpenLearnerLogSoon();
     if (MainFrm *main = MainFrm::instance())
         main->ShowNewUser(name);
     accept();
