@@ -296,7 +296,7 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
         // In a proportional font some full-width characters are wider than others: the
         // widest of a few common ones keeps a full row on one line.
         int wide = 0;
-        for (QChar c : tr("あ漢ＷＭ"))
+        for (QChar c : QStringLiteral(u"あ漢ＷＭ"))
             wide = std::max(wide, fm.horizontalAdvance(c));
         r.textWidth = 31 * wide + fm.horizontalAdvance(QChar(u' ')) + 4;
         r.width = std::max(std::min(int(twipsToPixels(9000)), room.width()), r.textWidth + 2 * kPadding + 2 * kMargin);
