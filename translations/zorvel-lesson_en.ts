@@ -238,7 +238,7 @@
     <message>
         <source>&#x3000;収録単語数：%1語</source>
         <extracomment>%1 is the number of words after a blank (&quot; 120&quot;).</extracomment>
-        <translation>　Words: %1</translation>
+        <translation>　Words:%1</translation>
     </message>
     <message>
         <source>&#x3000;収録単語の例：</source>
@@ -378,11 +378,11 @@
     <message>
         <source>Chapter%1 - 練習問題 (Step%2)</source>
         <extracomment>%2 is the screen&apos;s number after a blank (&quot; 3&quot;).</extracomment>
-        <translation>Chapter %1 - Practice problems (Step %2)</translation>
+        <translation>Chapter %1 - Practice problems (Step%2)</translation>
     </message>
     <message>
         <source>Chapter%1 - 単語練習 (Step%2)</source>
-        <translation>Chapter %1 - Word drill (Step %2)</translation>
+        <translation>Chapter %1 - Word drill (Step%2)</translation>
     </message>
 </context>
 <context>
@@ -406,7 +406,7 @@
     <message>
         <source>おめでとうございます！Chapter %1は合格しました。</source>
         <extracomment>%1 is the Chapter&apos;s number after a blank (&quot; 5&quot;).</extracomment>
-        <translation>Congratulations! You have passed Chapter %1.</translation>
+        <translation>Congratulations! You have passed Chapter%1.</translation>
     </message>
     <message>
         <source>メインメニューから次の Chapter に進むことができます｡ </source>
@@ -897,7 +897,7 @@
     <message>
         <source>Chapter %1 - キー位置の確認</source>
         <extracomment>%1 is the Chapter&apos;s number after a blank (&quot; 5&quot;).</extracomment>
-        <translation>Chapter %1 - Key position check</translation>
+        <translation>Chapter%1 - Key position check</translation>
     </message>
     <message>
         <source>ＯＫです。単語練習に進みましょう。</source>
@@ -1767,7 +1767,7 @@
     </message>
     <message>
         <source>練習画面のデザイン</source>
-        <translation>Practice Screen Design</translation>
+        <translation>Screen Design</translation>
     </message>
     <message>
         <source>基本練習</source>
