@@ -780,7 +780,7 @@
     <name>zr::DayHistoryPicture</name>
     <message>
         <source>%1字/分</source>
-        <translation>%1 chars/min</translation>
+        <translation>%1 cpm</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zr {
@@ -86,6 +87,7 @@ ResultWindow::ResultWindow(Design design, QWidget *parent) : QDialog(parent), de
     const int legendCodes[4] = {BlueKey, NextKey, HomeKey, PressedKey};
     const char *const legendTexts[4] = {QT_TR_NOOP("誤打無し"), QT_TR_NOOP("良好"), QT_TR_NOOP("要練習"),
                                         QT_TR_NOOP("不合格")};
+    int legendRight = px(7400);
     for (int i = 0; i < 4; ++i) {
         auto *key = new KeyCap(KeyCap::Picture, figure);
         key->setObjectName(QStringLiteral("ImgKey_%1").arg(49 + i));
@@ -94,8 +96,11 @@ ResultWindow::ResultWindow(Design design, QWidget *parent) : QDialog(parent), de
         auto *label = new QLabel(tr(legendTexts[i]), figure);
         label->setObjectName(QStringLiteral("Legend_%1").arg(i));
         label->move(px(6450), px(360.0 * i + 60) + 2);
+        label->adjustSize();
+        legendRight = std::max(legendRight, label->geometry().right() + 6);
     }
-    const int figureWidth = px(7400);
+    // Wide enough for the legend in any language, within the width of the text above.
+    const int figureWidth = std::min(legendRight, contentWidth);
     figure->setGeometry(kPageMargin + (contentWidth - figureWidth) / 2, kPageMargin + 262 + 8, figureWidth,
                         px(1440) + 8);
     const int pageHeight = kPageMargin + 262 + 8 + px(1440) + 8 + kPageMargin;

@@ -139,6 +139,17 @@ int advance(const QWidget *w, const QString &text)
     return width;
 }
 
+// The width of a widget that its parents leave in view, from its text's start.
+int roomInParents(const QWidget *w)
+{
+    QRect r(QPoint(0, 0), w->size());
+    for (const QWidget *p = w; p->parentWidget() && !p->isWindow(); p = p->parentWidget()) {
+        r.translate(p->pos());
+        r &= QRect(QPoint(0, 0), p->parentWidget()->size());
+    }
+    return r.width() - (w->width() - w->contentsRect().width());
+}
+
 // Texts wider or taller than the room their widget has.
 QStringList clipped(QWidget *window)
 {
@@ -159,6 +170,8 @@ QStringList clipped(QWidget *window)
                     report(l, l->text(), need, l->height());
             } else if (advance(l, l->text()) > l->contentsRect().width() + 1) {
                 report(l, l->text(), advance(l, l->text()), l->contentsRect().width());
+            } else if (const int room = roomInParents(l); advance(l, l->text()) > room + 1) {
+                report(l, l->text(), advance(l, l->text()), room);
             }
         } else if (qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w)) {
             auto *b = static_cast<QAbstractButton *>(w);
@@ -187,7 +200,9 @@ QStringList clipped(QWidget *window)
             for (int i = 0; h->model() && i < h->count(); ++i) {
                 const QString text = h->model()->headerData(i, h->orientation()).toString();
                 const int need = advance(h, text) + 6;
+                // Sections sized to their contents are Qt's to fit.
                 if (!h->isSectionHidden(i) && h->orientation() == Qt::Horizontal && !text.isEmpty()
+                    && h->sectionResizeMode(i) != QHeaderView::ResizeToContents
                     && need > h->sectionSize(i))
                     report(h, text, need, h->sectionSize(i));
             }
@@ -459,5 +474,12 @@ void EnglishInterfaceTest::scoreList()
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
 
-QTEST_MAIN(EnglishInterfaceTest)
+// The fonts and gateways of the program, so that texts are measured as the learner sees them.
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    SetUpApplication(app);
+    EnglishInterfaceTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "EnglishInterfaceTest.moc"
