@@ -19,6 +19,7 @@
 #include "ui/problems/TextProblemFrm.h"
 #include "ui/shell/AboutFrm.h"
 #include "ui/shell/HelpFrm.h"
+#include "ui/shell/UserConvFrm.h"
 #include "ui/shell/UserSelFrm.h"
 #include "ui/shell/UserWizardFrm.h"
 #include "userdata/UserSettings.h"
@@ -333,6 +334,14 @@ void EnglishInterfaceTest::wizardAndSelection()
         UserWizardFrm wizard;
         wizard.show();
         problems += inspect(&wizard, QStringLiteral("wizard"), {}, kSpelledKana);
+    }
+    {
+        UserConvFrm conversion;
+        conversion.show();
+        problems += inspect(&conversion, QStringLiteral("conversion"));
+        UserConv2Frm progress;
+        progress.show();
+        problems += inspect(&progress, QStringLiteral("conversionprogress"));
     }
     scope.putUser(1, sampleUser(u"山田花子"_qs));
     scope.putUser(2, sampleUser(u"佐藤"_qs, KanaCourse));
