@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev python3
   fonts-ipafont-gothic fonts-ipafont-mincho
-  libqt6sql6-sqlite qt6-charts-dev
+  libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev
   libmecab-dev mecab-ipadic-utf8
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
 )

@@ -10,7 +10,8 @@ namespace zr {
 
 // Remembered window positions: the application "ZR", one section per window
 // ("StartUp", "KeyLesson", "Training", "WordLsn", "SSentLsn", "Score1", "Score2",
-// "Score3"), values "X" and "Y" holding the window's left and top in twips. They live
+// "Score3", and "Progress" for the progress window), values "X" and "Y" holding the
+// window's left and top in twips. They live
 // in "ZR.ini" in the data folder.
 class WindowPositions {
 public:

@@ -142,6 +142,7 @@ bool ProblemPractice::start()
     protocol_.startRun();
     rowFlag_ = 0;
     stepCounter_ = 0;
+    lastEntry_ = -1;
     finished_ = false;
     prompt_ = options_.kind == PracticeKind::Word
                   ? QCoreApplication::translate("ProblemPractice", "●次の単語を入力して下さい｡　(入力を始めた時点で時間計測が開始されます)")
@@ -207,11 +208,12 @@ PracticeRow ProblemPractice::wordRow()
     int w = 1;
     const int separator = options_.mode == ShowKeys ? 1 : 2;
     for (;;) {
-        const int index = Random::below(entryCount());
+        const int index = pickEntry_ ? pickEntry_(lastEntry_) : Random::below(entryCount());
         const int b = wordWidth(entries_.at(index).front(), options_.mode);
         if (w + b > kRowWidth)
             break;
         appendEntry(row, index);
+        lastEntry_ = index;
         w += b + separator;
     }
     return row;
@@ -234,8 +236,13 @@ PracticeRow ProblemPractice::buildRow(int row)
 void ProblemPractice::buildStep()
 {
     // Row 1 is drawn first and held back while row 0 is typed.
-    rows_[1] = buildRow(1);
-    rows_[0] = buildRow(0);
+    if (pickEntry_) {
+        rows_[0] = buildRow(0);
+        rows_[1] = buildRow(1);
+    } else {
+        rows_[1] = buildRow(1);
+        rows_[0] = buildRow(0);
+    }
     rowFlag_ = 0;
     protocol_.setScreen(rows_[0].positions, stepCounter_ == 0 && !protocol_.running());
     emit stepBuilt();

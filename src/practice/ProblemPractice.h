@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 namespace zr {
 
@@ -81,6 +82,11 @@ public:
                     QObject *parent = nullptr);
 
     void setEntries(QList<PracticeEntry> entries) { entries_ = std::move(entries); }
+    // Word practice: which entry comes next after previous (-1 at the start), in the
+    // place of an entry drawn with equal chances. Rows are then built in the order they
+    // are typed, so previous is the word typed just before.
+    using EntryPicker = std::function<int(int previous)>;
+    void setEntryPicker(EntryPicker picker) { pickEntry_ = std::move(picker); }
     int entryCount() const { return int(entries_.size()); }
 
     // Zeroes the run's figures and builds the first step; false when there is nothing
@@ -131,6 +137,8 @@ private:
     std::array<PracticeRow, 2> rows_;
     int rowFlag_ = 0;
     int stepCounter_ = 0;
+    EntryPicker pickEntry_;
+    int lastEntry_ = -1;
     bool finished_ = false;
     QString prompt_;
 };

@@ -4,6 +4,8 @@
 #include "practicelog/LogCsv.h"
 #include "practicelog/LogQueries.h"
 #include "practicelog/PracticeLog.h"
+#include "userdata/UserRecord.h"
+#include "userdata/ZRSub.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -173,4 +175,59 @@ TEST(ZrtoolLog, RefusesWithOneLineAndLeavesTheLogAlone)
     EXPECT_EQ(readBytes(log), before);
     EXPECT_EQ(readBytes(damaged), QByteArray(4096, 'x'));
     EXPECT_EQ(runCount(log), 2);
+}
+
+TEST(ZrtoolLog, WeakPrintsTheKeysWeakKeyPracticeAimsAt)
+{
+    // zrtool reads the system's clock: the runs are dated from today.
+    TempDir dir;
+    const QDate today = QDate::currentDate();
+    const QByteArray todayText = today.toString(Qt::ISODate).toLatin1();
+    const QByteArray longAgo = today.addDays(-40).toString(Qt::ISODate).toLatin1();
+    {
+        LogError error;
+        auto log = PracticeLog::open(PracticeLogPath(dir.path()), PracticeLog::Access::Write, &error);
+        ASSERT_TRUE(log);
+        // f, j, k and u (learned by Chapter 3 of the romaji course), t (not learned yet),
+        // d pressed too rarely; g 40 days ago.
+        QList<LoggedRun> runs = {
+            run(RunKind::Word, 1, "w", todayText.constData(),
+                {{'d', 10, 5, 2000}, {'f', 100, 2, 20000}, {'j', 50, 5, 15000}, {'k', 40, 4, 8000}, {'t', 20, 10, 9000}, {'u', 38, 2, 7600}}),
+            run(RunKind::Word, 1, "w", longAgo.constData(), {{'g', 20, 20, 9000}}),
+        };
+        ASSERT_TRUE(log->append(runs, &error));
+    }
+    UserRecord learner;
+    learner.UserName = QStringLiteral("weak");
+    learner.LessonProgress = 3;
+    learner.RomajiTable = shippedTable(0);
+    ASSERT_TRUE(SaveUserRecord(UserDataPath(dir.path()), learner, nullptr));
+
+    // j and k share 90 %: j's mean time is the longer.
+    const LogToolRun weak = zrtoolLog({"weak", dir.path()});
+    EXPECT_EQ(weak.exitCode, 0) << weak.err.toStdString();
+    EXPECT_EQ(weak.out, "j\t55\t90.0\t300.0\nk\t44\t90.0\t200.0\nu\t40\t94.7\t200.0\nf\t102\t98.0\t200.0\n");
+    // The log file itself names the learner's folder too; --days reaches back further.
+    const LogToolRun all = zrtoolLog({"weak", PracticeLogPath(dir.path()), "--days", "60"});
+    EXPECT_EQ(all.exitCode, 0);
+    EXPECT_TRUE(all.out.startsWith("j\t"));
+
+    const struct {
+        QStringList args;
+        const char *message;
+    } bad[] = {
+        {{"weak", dir.path(), "--days", "0"}, "--days"},
+        {{"weak", dir.path(), "--days"}, "--days"},
+        {{"weak"}, "usage"},
+        {{"weak", dir.file("nothing")}, "no such file"},
+    };
+    for (const auto &row : bad) {
+        const LogToolRun r = zrtoolLog(row.args);
+        EXPECT_EQ(r.exitCode, 2) << row.args.join(u' ').toStdString();
+        EXPECT_TRUE(r.err.contains(QString::fromLatin1(row.message))) << r.err.toStdString();
+    }
+    QFile::remove(UserDataPath(dir.path()));
+    const LogToolRun noRecord = zrtoolLog({"weak", dir.path()});
+    EXPECT_EQ(noRecord.exitCode, 2);
+    EXPECT_TRUE(noRecord.err.contains("user.dat")) << noRecord.err.toStdString();
 }

@@ -5,6 +5,12 @@
 #include "practicelog/LogCsv.h"
 #include "practicelog/LogQueries.h"
 #include "practicelog/PracticeLog.h"
+#include "practicelog/ProgressQueries.h"
+#include "platform/Clock.h"
+#include "platform/OleDate.h"
+#include "practice/WeakKeyPractice.h"
+#include "userdata/UserRecord.h"
+#include "userdata/ZRSub.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -160,6 +166,56 @@ int keys(const QStringList &args)
     return 0;
 }
 
+// log weak: the keys weak-key practice would aim at for the learner whose folder holds
+// the log (its course and Chapter reached come from "user.dat" beside it).
+int weak(const QStringList &args, const QString &appDir)
+{
+    QStringList rest;
+    int days = kWeakKeyDays;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == u"--days") {
+            bool ok = false;
+            const int n = i + 1 < args.size() ? args[i + 1].toInt(&ok) : 0;
+            if (!ok || n < 1 || n > 36500)
+                fail(QStringLiteral("--days needs a number of days from 1 to 36500"));
+            days = n;
+            ++i;
+        } else if (args[i].startsWith(QStringLiteral("--")) && args[i].size() > 2) {
+            fail(QStringLiteral("unknown option ") + args[i]);
+        } else {
+            rest << args[i];
+        }
+    }
+    if (rest.size() != 1)
+        fail(QStringLiteral("usage: zrtool log weak FILE [--days N]"));
+    const auto log = openLog(rest[0], PracticeLog::Access::Read);
+    const QString record = UserDataPath(QFileInfo(log->path()).absolutePath());
+    QString error;
+    const std::optional<UserRecord> user = LoadUserRecord(record, &error);
+    if (!user)
+        fail(record + QStringLiteral(": the learner's record beside the log is needed for the keys learned (") + error + u')');
+    const std::optional<QString> learned = LearnedKeysOfLearner(user->Course, user->LessonProgress, appDir, &error);
+    if (!learned)
+        fail(error);
+    LogError logError;
+    const auto weakest = WeakestKeys(*log, *learned, dateFromOle(Today()), &logError, days);
+    if (!weakest)
+        fail(log->path() + QStringLiteral(": ") + problemText(logError));
+    if (weakest->isEmpty()) {
+        std::fprintf(stderr, "zrtool: no learned key has %d presses in the last %d days yet\n", kPressesToJudge, days);
+        return 0;
+    }
+    for (const KeyTotal &k : *weakest) {
+        const std::optional<double> accuracy = k.accuracy();
+        const std::optional<double> mean = k.meanMs();
+        print(QStringList{QString(k.key()), PlainNumberText(k.presses()),
+                          accuracy ? FormatNumber(*accuracy, u"0.0") : QString(),
+                          mean ? FormatNumber(*mean, u"0.0") : QString()}
+                  .join(u'\t'));
+    }
+    return 0;
+}
+
 int exportLog(const QStringList &args)
 {
     const Parsed p = parse(args, {}, false);
@@ -209,7 +265,7 @@ int importLog(const QStringList &args)
 
 }  // namespace
 
-int RunLogCommand(const QStringList &args)
+int RunLogCommand(const QStringList &args, const QString &appDir)
 {
     try {
         const QString what = args.value(0);
@@ -218,11 +274,13 @@ int RunLogCommand(const QStringList &args)
             return runs(rest);
         if (what == u"keys")
             return keys(rest);
+        if (what == u"weak")
+            return weak(rest, appDir);
         if (what == u"export")
             return exportLog(rest);
         if (what == u"import")
             return importLog(rest);
-        fail(QStringLiteral("usage: zrtool log runs|keys|export|import FILE ... (see zrtool --help)"));
+        fail(QStringLiteral("usage: zrtool log runs|keys|weak|export|import FILE ... (see zrtool --help)"));
     } catch (const LogFailure &f) {
         std::fprintf(stderr, "zrtool: %s\n", qUtf8Printable(f.message));
         return 2;

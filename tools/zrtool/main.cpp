@@ -57,6 +57,7 @@ const char kUsage[] =
     "  zrtool reading [--dictionary DIR] TEXT...\n"
     "  zrtool log runs FILE [--csv]\n"
     "  zrtool log keys FILE [--since YYYY-MM-DD] [--csv]\n"
+    "  zrtool log weak FILE [--days N]\n"
     "  zrtool log export FILE DIR\n"
     "  zrtool log import FILE DIR\n";
 
@@ -590,7 +591,7 @@ int main(int argc, char *argv[])
     const std::map<QString, std::function<int(const QStringList &)>> commands = {
         {"rmjchk", runRmjchk}, {"chapters", runChapters}, {"keys", runKeys}, {"type", runType}, {"user", runUser},
         {"score", runScore},   {"ini", runIni},           {"problem", runProblem}, {"reading", runReading},
-        {"log", RunLogCommand},
+        {"log", [](const QStringList &a) { return RunLogCommand(a, appDir()); }},
     };
     try {
         const auto it = commands.find(args[0]);

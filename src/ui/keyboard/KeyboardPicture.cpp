@@ -59,6 +59,14 @@ void KeyCap::setColour(const QColor &colour)
     update();
 }
 
+void KeyCap::setMarked(bool marked)
+{
+    if (marked_ == marked)
+        return;
+    marked_ = marked;
+    update();
+}
+
 void KeyCap::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -84,6 +92,10 @@ void KeyCap::paintEvent(QPaintEvent *)
     p.setPen(Qt::NoPen);
     p.setBrush(light);
     p.drawRoundedRect(face, radius * 0.7, radius * 0.7);
+    if (marked_) {
+        p.setBrush(QBrush(colour_.darker(135), Qt::BDiagPattern));
+        p.drawRoundedRect(face, radius * 0.7, radius * 0.7);
+    }
 }
 
 // KeyboardPicture -----------------------------------------------------------------------

@@ -25,6 +25,10 @@ public:
     KeyCap(Drawing drawing, QWidget *parent = nullptr);
     void setColour(const QColor &colour);
     QColor colour() const { return colour_; }
+    // A key set apart from the others (too rarely pressed to judge on the heat map):
+    // hatched across its face.
+    void setMarked(bool marked);
+    bool marked() const { return marked_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -32,6 +36,7 @@ protected:
 private:
     Drawing drawing_;
     QColor colour_ = Qt::white;
+    bool marked_ = false;
 };
 
 // How a keyboard shows key captions when keys are marked with the show-finger flag.

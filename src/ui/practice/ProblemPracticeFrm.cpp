@@ -204,14 +204,18 @@ bool ProblemPracticeFrm::prepare()
     const QString file = AppPath(settings.path);
     ProblemFileStatus status;
     QList<PracticeEntry> entries;
-    if (kind_ == PracticeKind::Word) {
+    if (weakKeys) {
+        // Weak-key practice brings its words and no file.
+        entries = weakKeys->entries;
+        status.exists = true;
+    } else if (kind_ == PracticeKind::Word) {
         const WordDictionary dictionary = ReadWordDictionary(file, &status);
         entries = BuildWordEntries(dictionary.words(), mode, course_, ZRSub().CurUser.RomajiTable);
     } else {
         const SentenceSet set = ReadSentenceSet(file, &status);
         entries = BuildPassageEntries(set, course_, ZRSub().CurUser.RomajiTable);
     }
-    if (settings.path.isEmpty() || !status.exists)
+    if ((settings.path.isEmpty() && !weakKeys) || !status.exists)
         return refuse(tr("問題ファイル「%1」が見つからないため、練習を始められません。").arg(settings.path));
     if (entries.isEmpty()) {
         return refuse(kind_ == PracticeKind::Word
@@ -232,6 +236,8 @@ bool ProblemPracticeFrm::prepare()
     protocol.spellings = LearnerSpellings(settings.AnySpelling, course_, ZRSub().CurUser.RomajiTable);
     practice_ = std::make_unique<ProblemPractice>(ZRSub().keyStats, options, protocol);
     practice_->setEntries(entries);
+    if (weakKeys)
+        practice_->setEntryPicker([words = weakKeys](int previous) { return words->pickEntry(previous); });
     KeystrokeProtocol &keys = practice_->protocol();
     connect(&keys, &KeystrokeProtocol::keyAccepted, this, [this] { showTyped(); });
     connect(&keys, &KeystrokeProtocol::missShown, this, &ProblemPracticeFrm::showMiss);
@@ -515,6 +521,7 @@ void ProblemPracticeFrm::handOver()
     score->UseKey = UseKey;
     score->TargetKey = TargetKey;
     score->lesson = lesson;
+    score->weakKeys = weakKeys;
     score->exec();
     accept();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "practice/ProblemPractice.h"
+#include "practice/WeakKeyPractice.h"
 #include "ui/practice/PracticeInput.h"
 
 #include <QTextLayout>
@@ -69,6 +70,8 @@ public:
     QString TargetKey;
     // Set by the launcher before the window is shown.
     ProblemPracticeSettings settings;
+    // Weak-key practice: its words, in the place of the slot's file (word practice only).
+    std::shared_ptr<const WeakKeyPractice> weakKeys;
 
     // Loads the problem file and builds the first step. False, after a message to the
     // learner, when there is nothing to practise. Runs when the window is first shown;

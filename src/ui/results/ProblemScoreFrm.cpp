@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "practicelog/LearnerLog.h"
 #include "practicelog/LogSeed.h"
+#include "practicelog/ProgressQueries.h"
 #include "userdata/ScoreUpdate.h"
 #include "userdata/UserRecord.h"
 #include "userdata/Users.h"
@@ -52,8 +53,31 @@ void ProblemScoreFrm::activate()
     for (const KeyResult &row : grade_.rows)
         PaintResultKeys(QStringView(&row.key, 1), PictureCodeOfClass(row.keyClass), true);
     QString text;
-    ScoreAdd(text);
+    if (weakKeys)
+        WeakKeyScoreAdd(text);
+    else
+        ScoreAdd(text);
     setAdvice(text);
+}
+
+void ProblemScoreFrm::WeakKeyScoreAdd(QString &text)
+{
+    // The history of weak-key practice lives in the log: its days, then this run added
+    // to a copy of them for the day history.
+    ScoreRecord history;
+    if (const PracticeLog *log = LearnerLog()) {
+        const ProgressSelection weak{RunKind::Weak, std::nullopt};
+        history = WeakKeyDayHistory(DailyProgress(*log, weak, nullptr).value_or(QList<ProgressFigures>{}));
+    }
+    text += PracticeScoreAddText(history, CCh, TTime, grade_.hits, grade_.misses);
+    text += WeakKeyResultText(weakKeys->aimed, ZRSub().keyStats);
+    const double today = Today();
+    double totalTime = 0;
+    ApplyScoreUpdate(history, totalTime, CCh, grade_.hits, grade_.misses, TTime, today);
+    drawDayHistory(history);
+    run_ = RunOfResult({RunKind::Weak, 0, WeakKeyPracticeTitle(weakKeys->aimedKeys(), ZRSub().FontUpper == 1), QString(), CCh, TTime,
+                        grade_.hits, grade_.misses, std::nullopt, weakKeys->aimedKeys()},
+                       ZRSub().keyStats, Clock::current().now(), today);
 }
 
 void ProblemScoreFrm::ScoreAdd(QString &text)
@@ -78,6 +102,12 @@ void ProblemScoreFrm::unload()
     SharedState &state = ZRSub();
     if (state.CurUserDir.isEmpty())
         return;
+    if (weakKeys) {
+        // Nothing of the record changed.
+        if (run_)
+            LogFinishedRun(*run_, true);
+        return;
+    }
     QString error;
     const bool saved = SaveUserFile(state.CurUserDir, state.CurUser, &error);
     if (!saved) {

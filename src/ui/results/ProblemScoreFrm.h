@@ -1,9 +1,12 @@
 #pragma once
 
 #include "practice/ProblemPractice.h"
+#include "practice/WeakKeyPractice.h"
 #include "practicelog/LoggedRun.h"
 #include "results/TrainingResult.h"
 #include "ui/results/ResultWindow.h"
+
+#include <memory>
 
 namespace zr {
 
@@ -22,6 +25,9 @@ public:
     QString UseKey;
     QString TargetKey;
     qint16 lesson = 0;
+    // Weak-key practice: what it aimed at. Its run goes into the practice log alone;
+    // "user.dat" has no slot for it.
+    std::shared_ptr<const WeakKeyPractice> weakKeys;
 
     const TrainingGrade &grade() const { return grade_; }
 
@@ -32,6 +38,7 @@ protected:
 private:
     void activate();
     void ScoreAdd(QString &text);
+    void WeakKeyScoreAdd(QString &text);
 
     PracticeKind kind_;
     TrainingGrade grade_;

@@ -2,6 +2,8 @@
 
 #include "ui/practice/ChapterLauncher.h"
 #include "ui/practice/ProblemDialogFrm.h"
+#include "ui/practice/WeakKeyLauncher.h"
+#include "ui/results/ProgressFrm.h"
 #include "ui/results/ScoreViewFrm.h"
 #include "ui/problems/TextProblemFrm.h"
 #include "ui/settings/IniSetFrm.h"
@@ -29,6 +31,11 @@ ShellLaunchers programLaunchers()
     l.userSet = ShowUserSetFrm;
     l.rmjCust = ShowRmjCustFrm;
     l.textProblem = [](QWidget *parent) { ShowTextProblemFrm(parent); };
+    l.progress = [](QWidget *parent) {
+        ProgressFrm progress(parent);
+        progress.exec();
+    };
+    l.weakKeys = StartWeakKeyPractice;
     return l;
 }
 

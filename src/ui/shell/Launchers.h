@@ -26,6 +26,8 @@ struct ShellLaunchers {
     std::function<void(QWidget *parent)> userSet;    // UserSetFrm
     std::function<void(QWidget *parent)> rmjCust;    // RmjCustFrm
     std::function<void(QWidget *parent)> textProblem;   // TextProblemFrm
+    std::function<void(QWidget *parent)> progress;      // ProgressFrm
+    std::function<void(QWidget *parent)> weakKeys;      // weak-key practice
 };
 
 ShellLaunchers &Launchers();

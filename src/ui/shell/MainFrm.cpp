@@ -136,6 +136,8 @@ void MainFrm::Load()
     SSTab1->setEnabled(false);
     start_->setEnabled(false);
     graph_->setEnabled(false);
+    progress_->setEnabled(false);
+    weak_->setEnabled(false);
     user_->setEnabled(false);
     SSTab1->setCurrentIndex(TrainingTab);
     tabChanged(TrainingTab);
@@ -228,6 +230,8 @@ void MainFrm::InitActivate()
         SSTab1->setEnabled(true);
         start_->setEnabled(true);
         graph_->setEnabled(true);
+        progress_->setEnabled(true);
+        weak_->setEnabled(true);
         setWindowTitle(kCaption + QStringLiteral(" - ") + s.CurUser.UserName);
 
         UseSharedSettings(CurrentUserSettings());
@@ -253,6 +257,8 @@ void MainFrm::InitActivate()
         SSTab1->setEnabled(false);
         start_->setEnabled(false);
         graph_->setEnabled(false);
+        progress_->setEnabled(false);
+        weak_->setEnabled(false);
     }
     refreshing_ = nested;
 }
@@ -479,6 +485,22 @@ void MainFrm::OpenScoreView()
                                                       : ScoreViewSentence;
         Launchers().scoreView(this, mode, item->data(0, role).toInt());
     }
+    InitActivate();
+}
+
+void MainFrm::OpenProgress()
+{
+    if (ZRSub().CurUser.UserName.isEmpty())
+        return;
+    Launchers().progress(this);
+    InitActivate();
+}
+
+void MainFrm::StartWeakKeys()
+{
+    if (ZRSub().CurUser.UserName.isEmpty())
+        return;
+    Launchers().weakKeys(this);
     InitActivate();
 }
 

@@ -52,6 +52,8 @@ public:
     // Commands of the menus, the toolbar and the pop-up menu.
     void StartLesson();
     void OpenScoreView();
+    void OpenProgress();
+    void StartWeakKeys();
     void SelectUser();
     void MakeUser();
     void DeleteCurrentUser();
@@ -114,6 +116,8 @@ private:
     QToolBar *Toolbar1 = nullptr;
     QAction *start_ = nullptr;
     QAction *graph_ = nullptr;
+    QAction *progress_ = nullptr;
+    QAction *weak_ = nullptr;
     QAction *user_ = nullptr;
 
     QMenu *MenuFile = nullptr;
@@ -129,6 +133,8 @@ private:
     QAction *MenuTextProblem = nullptr;
     QAction *MenuLessonStart = nullptr;
     QAction *MenuScoreView = nullptr;
+    QAction *MenuProgress = nullptr;
+    QAction *MenuWeakKeys = nullptr;
     QAction *MenuRanking = nullptr;
     QAction *MenuLessonTraining = nullptr;
     QAction *MenuLessonWord = nullptr;

@@ -80,6 +80,8 @@ void MainFrm::buildMenus()
     MenuLesson = menu("MenuLesson", tr("レッスン(&L)"));
     MenuLessonStart = action(MenuLesson, "MenuLessonStart", tr("レッスン開始(&S)..."));
     MenuScoreView = action(MenuLesson, "MenuScoreView", tr("成績一覧(&V)..."));
+    MenuProgress = action(MenuLesson, "MenuProgress", tr("上達グラフ(&G)"));
+    MenuWeakKeys = action(MenuLesson, "MenuWeakKeys", tr("弱点練習(&W)"));
     MenuRanking = action(MenuLesson, "MenuRanking", tr("ランキング(&R)"));
     MenuRanking->setVisible(false);
     MenuLesson->addSeparator();
@@ -133,6 +135,8 @@ void MainFrm::buildMenus()
     });
     connect(MenuLessonStart, &QAction::triggered, this, &MainFrm::StartLesson);
     connect(MenuScoreView, &QAction::triggered, this, &MainFrm::OpenScoreView);
+    connect(MenuProgress, &QAction::triggered, this, &MainFrm::OpenProgress);
+    connect(MenuWeakKeys, &QAction::triggered, this, &MainFrm::StartWeakKeys);
     connect(PopUpLessonStart, &QAction::triggered, this, &MainFrm::StartLesson);
     connect(PopUpScoreView, &QAction::triggered, this, &MainFrm::OpenScoreView);
     connect(MenuLessonTraining, &QAction::triggered, this, [this] { SSTab1->setCurrentIndex(TrainingTab); tabChanged(TrainingTab); });
@@ -179,9 +183,13 @@ void MainFrm::buildToolbar()
     };
     start_ = button("start", tr("レッスン開始"), tr("レッスン開始(&S)..."));
     graph_ = button("graph", tr("成績一覧"), tr("成績一覧(&V)..."));
+    progress_ = button("progress", tr("上達グラフ"), tr("上達グラフ(&G)"));
+    weak_ = button("weak", tr("弱点練習"), tr("弱点練習(&W)"));
     user_ = button("user", tr("使用者の切替"), tr("使用者の切替(&C)"));
     connect(start_, &QAction::triggered, this, &MainFrm::StartLesson);
     connect(graph_, &QAction::triggered, this, &MainFrm::OpenScoreView);
+    connect(progress_, &QAction::triggered, this, &MainFrm::OpenProgress);
+    connect(weak_, &QAction::triggered, this, &MainFrm::StartWeakKeys);
     connect(user_, &QAction::triggered, this, &MainFrm::SelectUser);
 }
 

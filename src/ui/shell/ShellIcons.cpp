@@ -59,6 +59,42 @@ void drawGraph(QPainter &p)
     }
 }
 
+// A line that climbs over a grid: progress over time.
+void drawProgress(QPainter &p)
+{
+    p.setPen(QPen(QColor(0x45, 0x5a, 0x64), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(4, 4), QPointF(4, 28));
+    p.drawLine(QPointF(4, 28), QPointF(29, 28));
+    p.setPen(QPen(QColor(0xb0, 0xbe, 0xc5), 1, Qt::DotLine));
+    for (double y : {10.0, 16.0, 22.0})
+        p.drawLine(QPointF(6, y), QPointF(29, y));
+    const QPointF points[] = {{7, 23}, {12, 19}, {17, 21}, {22, 12}, {27, 7}};
+    p.setPen(QPen(QColor(0x1e, 0x88, 0xe5), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(points, 5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xfb, 0x8c, 0x00));
+    for (const QPointF &pt : points)
+        p.drawEllipse(pt, 2, 2);
+}
+
+// A key cap with a target on it: practice aimed at the weak keys.
+void drawWeakKey(QPainter &p)
+{
+    p.setPen(QPen(QColor(0x6d, 0x4c, 0x41), 1.5));
+    p.setBrush(QColor(0xef, 0xeb, 0xe9));
+    p.drawRoundedRect(QRectF(3, 5, 24, 22), 4, 4);
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(6, 7, 18, 15), 3, 3);
+    p.setPen(Qt::NoPen);
+    const QPointF centre(22, 20);
+    const QColor rings[] = {QColor(0xe5, 0x39, 0x35), Qt::white, QColor(0xe5, 0x39, 0x35)};
+    const double radii[] = {8, 5.5, 3};
+    for (int i = 0; i < 3; ++i) {
+        p.setBrush(rings[i]);
+        p.drawEllipse(centre, radii[i], radii[i]);
+    }
+}
+
 void drawPerson(QPainter &p, QPointF at, double size, const QColor &colour)
 {
     p.setBrush(colour);
@@ -98,6 +134,10 @@ QIcon ToolbarIcon(const QString &key)
         return drawn(drawGraph);
     if (key == u"user")
         return drawn(drawUser);
+    if (key == u"progress")
+        return drawn(drawProgress);
+    if (key == u"weak")
+        return drawn(drawWeakKey);
     return {};
 }
 

@@ -21,6 +21,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QTreeWidget>
 
 using namespace zr;
@@ -148,6 +149,7 @@ private slots:
     void windowPlacement();
     void missingLessonTableIsNamedOnce();
     void settingsCommands();
+    void progressAndWeakKeyCommands();
     void helpAndAbout();
     void rightClickOffersThePopUp();
 };
@@ -710,6 +712,29 @@ void MainFrmTest::settingsCommands()
     QCOMPARE(ZRSub().ErrorSound, 0);
     QCOMPARE(ZRSub().TypeSoundType, 2);
     QCOMPARE(ZRSub().TypeSoundFile, QString("/tmp/click.wav"));
+}
+
+void MainFrmTest::progressAndWeakKeyCommands()
+{
+    ShellScope scope;
+    scope.putUser(1, sampleUser("abcd"));
+    MainFrm w;
+    w.Load();
+    auto *menu = w.findChild<QMenu *>("MenuLesson");
+    QStringList texts;
+    for (QAction *a : menu->actions())
+        texts << a->text();
+    // Right after the score list, as the toolbar buttons are right after its button.
+    QCOMPARE(texts.mid(1, 3), (QStringList{u"成績一覧(&V)..."_qs, u"上達グラフ(&G)"_qs, u"弱点練習(&W)"_qs}));
+    QStringList buttons;
+    for (QAction *a : w.findChild<QToolBar *>("Toolbar1")->actions())
+        buttons << a->objectName();
+    QCOMPARE(buttons, (QStringList{"start", "graph", "progress", "weak", "user"}));
+    for (const char *name : {"MenuProgress", "MenuWeakKeys", "progress", "weak"}) {
+        QVERIFY(w.findChild<QAction *>(name)->isEnabled());
+        w.findChild<QAction *>(name)->trigger();
+    }
+    QCOMPARE(scope.opened, QStringList({"ProgressFrm", "weak keys", "ProgressFrm", "weak keys"}));
 }
 
 void MainFrmTest::helpAndAbout()

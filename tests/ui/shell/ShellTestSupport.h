@@ -83,6 +83,8 @@ struct ShellScope {
         l.userSet = [this](QWidget *) { opened.append(QStringLiteral("UserSetFrm")); };
         l.rmjCust = [this](QWidget *) { opened.append(QStringLiteral("RmjCustFrm")); };
         l.textProblem = [this](QWidget *) { opened.append(QStringLiteral("TextProblemFrm")); };
+        l.progress = [this](QWidget *) { opened.append(QStringLiteral("ProgressFrm")); };
+        l.weakKeys = [this](QWidget *) { opened.append(QStringLiteral("weak keys")); };
     }
     ~ShellScope()
     {
