@@ -24,20 +24,20 @@
     <name>ChapterIntro</name>
     <message>
         <source>&#x3000;Chapter%1へようこそ。</source>
-        <translation>　Welcome to Chapter %1.</translation>
+        <translation>&#x3000;Welcome to Chapter %1.</translation>
     </message>
     <message>
         <source>&#x3000;【 %1 】のキーの上に左手の人差し指を、【 %2 】のキーの上に右手の人差し指を置き、他の指もその位置に対し一列に並ぶように置いてみてください。</source>
         <extracomment>%1 and %2 are the home keys of the left and the right index finger.</extracomment>
-        <translation>　Place your left index finger on the 【 %1 】 key and your right index finger on the 【 %2 】 key, then rest your other fingers in a line beside them.</translation>
+        <translation>&#x3000;Place your left index finger on the 【 %1 】 key and your right index finger on the 【 %2 】 key, then rest your other fingers in a line beside them.</translation>
     </message>
     <message>
         <source>&#x3000;この位置を「ホームポジション」と呼びます。ホームポジションを意識したタイプを心がけることで、キーボードを全く見ずにタイプができるようになります。</source>
-        <translation>　This is called the “home position”. Keep your fingers on the home position as you type, and you will learn to type without looking at the keyboard at all.</translation>
+        <translation>&#x3000;This is called the “home position”. Keep your fingers on the home position as you type, and you will learn to type without looking at the keyboard at all.</translation>
     </message>
     <message>
         <source>&#x3000;今回練習するキーは、%1キーです。</source>
-        <translation>　The keys you practise this time are %1.</translation>
+        <translation>&#x3000;The keys you practise this time are %1.</translation>
     </message>
     <message>
         <source>（入力後は【 %1 】の位置に指を戻してください。）</source>
@@ -238,11 +238,11 @@
     <message>
         <source>&#x3000;収録単語数：%1語</source>
         <extracomment>%1 is the number of words after a blank (&quot; 120&quot;).</extracomment>
-        <translation>　Words:%1</translation>
+        <translation>&#x3000;Words:%1</translation>
     </message>
     <message>
         <source>&#x3000;収録単語の例：</source>
-        <translation>　Examples: </translation>
+        <translation>&#x3000;Examples: </translation>
     </message>
     <message>
         <source>●次の単語を入力して下さい｡</source>
@@ -736,6 +736,62 @@
     </message>
 </context>
 <context>
+    <name>WeakKeyLauncher</name>
+    <message>
+        <source>弱点練習</source>
+        <translation>Weak-Key Practice</translation>
+    </message>
+    <message>
+        <source>弱点練習は、直近%1日間に%2回以上打った、学習したキーのうち正解率の低いキーをねらって練習します。</source>
+        <translation>Weak-key practice aims at the keys, among those you have learned and typed at least %2 times in the last %1 days, with the lowest accuracy.</translation>
+    </message>
+    <message>
+        <source>まだ判定できるキーがありません。先に基本練習の Chapter や単語練習問題で練習してから、もう一度選んでください。</source>
+        <translation>No key can be judged yet. Practise some Chapters of basic practice or some word practice first, then choose it again.</translation>
+    </message>
+    <message>
+        <source>学習したキーが分からないため、弱点練習を始められません。</source>
+        <translation>The keys you have learned are not known, so weak-key practice cannot start.</translation>
+    </message>
+    <message>
+        <source>練習記録を読めないため、弱点練習を始められません（%1）。</source>
+        <translation>The practice log cannot be read, so weak-key practice cannot start (%1).</translation>
+    </message>
+    <message>
+        <source>学習したキーだけで打てる単語のうち、苦手なキーを含むものが辞書にないため、弱点練習を始められません。</source>
+        <translation>The dictionary has no word that contains your weak keys and can be typed with the keys you have learned alone, so weak-key practice cannot start.</translation>
+    </message>
+    <message>
+        <source>基本練習を進めると、使える単語が増えます。</source>
+        <translation>As you go on in basic practice, more words can be used.</translation>
+    </message>
+</context>
+<context>
+    <name>WeakKeyPractice</name>
+    <message>
+        <source>正解なし</source>
+        <translation>none right</translation>
+    </message>
+    <message>
+        <source>今回は入力なし</source>
+        <translation>not typed this time</translation>
+    </message>
+    <message>
+        <source>弱点練習【%1】</source>
+        <extracomment>%1: the keys aimed at, as &quot;ｆ・ｊ&quot;.</extracomment>
+        <translation>Weak-Key Practice 【%1】</translation>
+    </message>
+    <message>
+        <source>&#x3000;ねらったキーの正解率（直近%1日間 → 今回）：</source>
+        <translation>　Accuracy on the keys aimed at (last %1 days → this time):</translation>
+    </message>
+    <message>
+        <source>&#x3000;%1 %2 → %3</source>
+        <extracomment>%1 the key, %2 its accuracy before, %3 in this run.</extracomment>
+        <translation>　%1 %2 → %3</translation>
+    </message>
+</context>
+<context>
     <name>ZRSub</name>
     <message>
         <source>ローマ字入力コース</source>
@@ -781,6 +837,49 @@
     <message>
         <source>%1字/分</source>
         <translation>%1 cpm</translation>
+    </message>
+</context>
+<context>
+    <name>zr::HeatLegend</name>
+    <message>
+        <source>%1回未満（判定しません）</source>
+        <translation>Fewer than %1 presses (not judged)</translation>
+    </message>
+    <message>
+        <source>記録なし</source>
+        <translation>No record</translation>
+    </message>
+    <message>
+        <source>正解率 %1%</source>
+        <translation>Accuracy %1%</translation>
+    </message>
+    <message>
+        <source>%1%以下</source>
+        <translation>%1% or less</translation>
+    </message>
+    <message>
+        <source>キーの数字は、期間中の正解率（%）です。</source>
+        <translation>The figure on each key is its accuracy (%) over the period.</translation>
+    </message>
+    <message>
+        <source>平均 %1ミリ秒（最速）</source>
+        <translation>Average %1 ms (fastest)</translation>
+    </message>
+    <message>
+        <source>%1ミリ秒（最遅）</source>
+        <translation>%1 ms (slowest)</translation>
+    </message>
+    <message>
+        <source>平均時間：速い</source>
+        <translation>Average time: fast</translation>
+    </message>
+    <message>
+        <source>遅い</source>
+        <translation>slow</translation>
+    </message>
+    <message>
+        <source>キーの数字は、期間中に正しく打ったときの平均時間（ミリ秒）です。</source>
+        <translation>The figure on each key is its average time (ms) when typed correctly over the period.</translation>
     </message>
 </context>
 <context>
@@ -1000,7 +1099,7 @@
     </message>
     <message>
         <source>成績一覧(&amp;V)...</source>
-        <translation>&amp;Scores...</translation>
+        <translation>S&amp;cores...</translation>
     </message>
     <message>
         <source>ランキング(&amp;R)</source>
@@ -1146,6 +1245,22 @@
         <source>練習記録のエクスポート…</source>
         <translation>Export Practice Log…</translation>
     </message>
+    <message>
+        <source>上達グラフ(&amp;G)</source>
+        <translation>&amp;Progress</translation>
+    </message>
+    <message>
+        <source>弱点練習(&amp;W)</source>
+        <translation>&amp;Weak-Key Practice</translation>
+    </message>
+    <message>
+        <source>上達グラフ</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>弱点練習</source>
+        <translation>Weak Keys</translation>
+    </message>
 </context>
 <context>
     <name>zr::ProblemDialogFrm</name>
@@ -1206,6 +1321,212 @@
     <message>
         <source>短文練習問題</source>
         <translation>Sentence Practice</translation>
+    </message>
+</context>
+<context>
+    <name>zr::ProgressFrm</name>
+    <message>
+        <source>上達グラフ</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>速度と正解率の推移(&amp;1)</source>
+        <translation>Speed and Accuracy (&amp;1)</translation>
+    </message>
+    <message>
+        <source>キーごとの成績(&amp;2)</source>
+        <translation>Results by Key (&amp;2)</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>表示する練習(&amp;P)：</source>
+        <translation>&amp;Practice shown:</translation>
+    </message>
+    <message>
+        <source>自動</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>日ごと</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>週ごと</source>
+        <translation>Week</translation>
+    </message>
+    <message>
+        <source>月ごと</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>点の単位(&amp;U)：</source>
+        <translation>One point a&amp;n:</translation>
+    </message>
+    <message>
+        <source>入力速度（字/分）</source>
+        <translation>Speed (chars/min)</translation>
+    </message>
+    <message>
+        <source>正解率（%）</source>
+        <translation>Accuracy (%)</translation>
+    </message>
+    <message>
+        <source>目標速度 %1字/分</source>
+        <translation>Target %1 chars/min</translation>
+    </message>
+    <message>
+        <source>字/分</source>
+        <translation>chars/min</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>速度と正解率のグラフ（←→キーで点を選びます）</source>
+        <translation>Graph of speed and accuracy (the ← and → keys choose a point)</translation>
+    </message>
+    <message>
+        <source>正解率(&amp;A)</source>
+        <translation>&amp;Accuracy</translation>
+    </message>
+    <message>
+        <source>平均打鍵時間(&amp;T)</source>
+        <translation>Average key &amp;time</translation>
+    </message>
+    <message>
+        <source>直近7日間</source>
+        <translation>Last 7 days</translation>
+    </message>
+    <message>
+        <source>直近30日間</source>
+        <translation>Last 30 days</translation>
+    </message>
+    <message>
+        <source>すべての期間</source>
+        <translation>All time</translation>
+    </message>
+    <message>
+        <source>期間(&amp;D)：</source>
+        <translation>Perio&amp;d:</translation>
+    </message>
+    <message>
+        <source>苦手なキー</source>
+        <translation>Weak keys</translation>
+    </message>
+    <message>
+        <source>キー</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>回数</source>
+        <translation>Presses</translation>
+    </message>
+    <message>
+        <source>正解率</source>
+        <translation>Accuracy</translation>
+    </message>
+    <message>
+        <source>平均時間</source>
+        <translation>Average time</translation>
+    </message>
+    <message>
+        <source>色分け：</source>
+        <translation>Colours:</translation>
+    </message>
+    <message>
+        <source>使用者が選ばれていません。</source>
+        <translation>No learner is chosen.</translation>
+    </message>
+    <message>
+        <source>練習記録「%1」を読めません（%2）。</source>
+        <translation>The practice log “%1” cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>すべての練習</source>
+        <translation>All practice</translation>
+    </message>
+    <message>
+        <source>基本練習（すべての Chapter）</source>
+        <translation>Basic practice (all Chapters)</translation>
+    </message>
+    <message>
+        <source>単語練習問題（すべて）</source>
+        <translation>Word practice (all)</translation>
+    </message>
+    <message>
+        <source>短文練習問題（すべて）</source>
+        <translation>Sentence practice (all)</translation>
+    </message>
+    <message>
+        <source>弱点練習</source>
+        <translation>Weak-key practice</translation>
+    </message>
+    <message>
+        <source>単語：%1</source>
+        <translation>Words: %1</translation>
+    </message>
+    <message>
+        <source>短文：%1</source>
+        <translation>Sentences: %1</translation>
+    </message>
+    <message>
+        <source>まだ練習の記録がありません。
+基本練習や単語練習問題で練習すると、ここに入力速度と正解率の移り変わりが表示されます。</source>
+        <translation>There is no practice log yet.
+Once you practise in basic practice or word practice, your speed and accuracy over time are shown here.</translation>
+    </message>
+    <message>
+        <source>練習記録を読めません（%1）。</source>
+        <translation>The practice log cannot be read (%1).</translation>
+    </message>
+    <message>
+        <source>この練習の記録はまだありません。
+練習すると、ここに入力速度と正解率の移り変わりが表示されます。</source>
+        <translation>There is no record of this practice yet.
+Once you practise it, your speed and accuracy over time are shown here.</translation>
+    </message>
+    <message>
+        <source>自動（%1）</source>
+        <translation>Automatic (%1)</translation>
+    </message>
+    <message>
+        <source>yyyy/mm/dd(aaa)</source>
+        <extracomment>A date pattern: yyyy the year, m and mm the month, d and dd the day, aaa the weekday in Japanese; every other character is written as it is.</extracomment>
+        <translation>yyyy-mm-dd</translation>
+    </message>
+    <message>
+        <source>%1 からの週</source>
+        <translation>Week from %1</translation>
+    </message>
+    <message>
+        <source>yyyy年m月</source>
+        <extracomment>A month&apos;s pattern: yyyy the year, m and mm the month.</extracomment>
+        <translation>yyyy-mm</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;入力速度 %2字/分&#x3000;正解率 %3%&#x3000;練習時間 %4分</source>
+        <extracomment>%1 the day, week or month; %2 the speed; %3 the accuracy; %4 the practice time.</extracomment>
+        <translation>%1   Speed %2 chars/min   Accuracy %3%   Practice time %4 min</translation>
+    </message>
+    <message>
+        <source>正解なし</source>
+        <translation>none right</translation>
+    </message>
+    <message>
+        <source>%1ミリ秒</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>この期間に%1回以上打った、学習したキーのうち正解率の低い順です（同じ正解率なら平均時間の長い順）。弱点練習は直近%2日間の苦手なキーをねらいます。</source>
+        <translation>The keys you have learned and typed at least %1 times in this period, lowest accuracy first (at equal accuracy, longest average time first). Weak-key practice aims at the weak keys of the last %2 days.</translation>
+    </message>
+    <message>
+        <source>まだ判定できるキーがありません。</source>
+        <translation>No key can be judged yet.</translation>
     </message>
 </context>
 <context>
@@ -1669,11 +1990,11 @@
     </message>
     <message>
         <source>&#x3000;ユーザデータが古いバージョンの為、新しく変換します。</source>
-        <translation>　The learner data is from an older version and is converted now.</translation>
+        <translation>&#x3000;The learner data is from an older version and is converted now.</translation>
     </message>
     <message>
         <source>&#x3000;（その際、基本練習のデーターの一部が失われますが、レッスン１からやり直す必要はありません）</source>
-        <translation>　(Part of the basic practice data is lost in the conversion, but you do not need to start again from Chapter 1.)</translation>
+        <translation>&#x3000;(Part of the basic practice data is lost in the conversion, but you do not need to start again from Chapter 1.)</translation>
     </message>
 </context>
 <context>
@@ -2014,15 +2335,15 @@
     </message>
     <message>
         <source>&#x3000;ZORVEL LESSON は、「キーの位置を覚える」という初歩的なレベルではなく、「単語を指が覚える」というレベルでのタッチタイプをマスターできるように設計されています。</source>
-        <translation>　ZORVEL LESSON is designed to teach touch typing not at the beginner&apos;s level of “remembering where the keys are”, but at the level of “fingers that remember words”.</translation>
+        <translation>&#x3000;ZORVEL LESSON is designed to teach touch typing not at the beginner&apos;s level of “remembering where the keys are”, but at the level of “fingers that remember words”.</translation>
     </message>
     <message>
         <source>&#x3000;このレベルでのタッチタイプをマスターすると、キーの位置はうろ覚えでも指が自然と文章を入力できるようになってきます。</source>
-        <translation>　Once you master touch typing at this level, your fingers will type sentences naturally, even while you are not quite sure where each key is.</translation>
+        <translation>&#x3000;Once you master touch typing at this level, your fingers will type sentences naturally, even while you are not quite sure where each key is.</translation>
     </message>
     <message>
         <source>&#x3000;ZORVEL LESSON では日常よく使う単語を問題として出題します。カリキュラムの中で繰り返し練習することで「単語を指が覚える」ようになり、最終的には自然と文章を入力できるようになるはずです。</source>
-        <translation>　ZORVEL LESSON asks you to type words used every day. Practising them again and again through the course, your fingers come to remember the words, and in the end you will type sentences naturally.</translation>
+        <translation>&#x3000;ZORVEL LESSON asks you to type words used every day. Practising them again and again through the course, your fingers come to remember the words, and in the end you will type sentences naturally.</translation>
     </message>
     <message>
         <source>お名前を全角２～10文字以内で入力して下さい。</source>
@@ -2042,7 +2363,7 @@
     </message>
     <message>
         <source>&#x3000;ローマ字の読みを設定してください。なお、この操作は後から変更もできます。</source>
-        <translation>　Choose your romaji spellings. You can change them later, too.</translation>
+        <translation>&#x3000;Choose your romaji spellings. You can change them later, too.</translation>
     </message>
     <message>
         <source>清音・促音</source>
@@ -2058,7 +2379,7 @@
     </message>
     <message>
         <source>&#x3000;あなたのレベルに合わせた練習にするために、どの程度の速度でタイプできているか調査します。タッチタイピングができる、できないにかかわらず、どのぐらいの速さでタイプできるかを下から選んでください。</source>
-        <translation>　To fit the practice to your level, tell us how fast you type now. Whether or not you can touch-type, choose below the speed that suits you.</translation>
+        <translation>&#x3000;To fit the practice to your level, tell us how fast you type now. Whether or not you can touch-type, choose below the speed that suits you.</translation>
     </message>
     <message>
         <source>全くのパソコン初心者です。</source>
@@ -2078,7 +2399,7 @@
     </message>
     <message>
         <source>&#x3000;以下の情報で登録します。間違いが無ければ【完了】ボタンを押して下さい。【戻る】ボタンで設定をやり直せます。</source>
-        <translation>　You will be registered with the details below. If they are right, press 【Finish】. Press 【Back】 to change them.</translation>
+        <translation>&#x3000;You will be registered with the details below. If they are right, press 【Finish】. Press 【Back】 to change them.</translation>
     </message>
     <message>
         <source>氏名</source>

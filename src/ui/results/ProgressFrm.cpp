@@ -88,6 +88,7 @@ double roundedUp(double value)
 // The legend of the heat map: the colour scale with its two ends, and the keys drawn
 // apart from it.
 class HeatLegend : public QWidget {
+    Q_OBJECT   // for its texts' own translation context
 public:
     explicit HeatLegend(QWidget *parent) : QWidget(parent)
     {
@@ -778,3 +779,5 @@ bool ProgressFrm::eventFilter(QObject *watched, QEvent *event)
 }
 
 }  // namespace zr
+
+#include "ProgressFrm.moc"

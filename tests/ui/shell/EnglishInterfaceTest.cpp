@@ -11,7 +11,10 @@
 #include "ui/practice/ProblemDialogFrm.h"
 #include "ui/practice/ProblemPracticeFrm.h"
 #include "ui/results/ProblemScoreFrm.h"
+#include "ui/results/ProgressFrm.h"
 #include "ui/results/ScoreViewFrm.h"
+#include "ui/practice/WeakKeyLauncher.h"
+#include "practicelog/LearnerLog.h"
 #include "ui/results/TrScoreFrm.h"
 #include "ui/settings/IniSetFrm.h"
 #include "ui/settings/RmjCustFrm.h"
@@ -50,12 +53,13 @@ using namespace zr::test;
 
 namespace {
 
-// Kana and kanji; the full-width brackets and blanks the English texts share are not.
+// Kana and kanji; the full-width brackets, blanks and the middle dot that the English
+// texts share are not.
 bool hasJapanese(const QString &text)
 {
     for (QChar c : text) {
         const char16_t u = c.unicode();
-        if ((u >= 0x3041 && u <= 0x30FF) || (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xFF66 && u <= 0xFF9F))
+        if ((u >= 0x3041 && u <= 0x30FF && u != 0x30FB) || (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xFF66 && u <= 0xFF9F))
             return true;
     }
     return false;
@@ -291,6 +295,7 @@ private slots:
     void basicPracticeToTheResult();
     void wordPracticeToTheResult();
     void scoreList();
+    void progressAndWeakKeys();
 };
 
 void EnglishInterfaceTest::mainWindowHelpAndAbout()
@@ -480,6 +485,53 @@ void EnglishInterfaceTest::scoreList()
     QTest::qWait(20);
     QCOMPARE(frm.windowTitle(), QStringLiteral("Scores"));
     const QStringList problems = inspect(&frm, QStringLiteral("scores"), ownedByLearner());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+}
+
+// The progress window's two pages over a logged run, then weak-key practice: its window
+// and result, or the message that says what to practise first.
+void EnglishInterfaceTest::progressAndWeakKeys()
+{
+    Learner learner(RomajiCourse, 20);
+    RegisterDefaultProblemFiles(learner.state().CurUserDir);
+    OpenLearnerLog();
+    ModalScript run;
+    run.then("zr::WdDialogFrm", [](QWidget *w) { w->findChild<QPushButton *>(QStringLiteral("OKButton"))->click(); });
+    run.then("zr::WordFrm", [&](QWidget *w) {
+        auto *frm = static_cast<ProblemPracticeFrm *>(w);
+        typeRun(frm, frm->practice(), learner.clock(), 200, [](int i) { return i % 7 == 3; });
+    });
+    run.then("zr::WdScoreFrm", [](QWidget *w) { w->findChild<QPushButton *>(QStringLiteral("Command1"))->click(); });
+    run.start();
+    StartProblemPractice(nullptr, PracticeKind::Word, 1);
+    QVERIFY(run.finished());
+
+    QStringList problems;
+    {
+        ProgressFrm frm;
+        frm.show();
+        QTest::qWait(20);
+        QCOMPARE(frm.windowTitle(), QStringLiteral("Progress"));
+        problems += inspect(&frm, QStringLiteral("progress"), ownedByLearner());
+    }
+    ModalScript weak;
+    weak.then("zr::WordFrm", [&](QWidget *w) {
+        auto *frm = static_cast<ProblemPracticeFrm *>(w);
+        QVERIFY2(frm->windowTitle().startsWith(QStringLiteral("Weak-Key Practice")), qPrintable(frm->windowTitle()));
+        problems += inspect(w, QStringLiteral("weakkeys"));
+        typeRun(frm, frm->practice(), learner.clock(), 200);
+    });
+    weak.then("zr::WdScoreFrm", [&](QWidget *w) {
+        problems += inspect(w, QStringLiteral("weakkeysresult"), ownedByLearner());
+        w->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    });
+    weak.start();
+    StartWeakKeyPractice(nullptr);
+    for (const MessageRequest &m : learner.messages.shown) {
+        QCOMPARE(m.title, QStringLiteral("Weak-Key Practice"));
+        QVERIFY2(!hasJapanese(m.text), qPrintable(m.text));
+    }
+    QVERIFY2(weak.finished() || !learner.messages.shown.isEmpty(), qPrintable(weak.seen.join(u',')));
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
 
