@@ -5,6 +5,8 @@
 // Qt platform, offscreen included.
 //
 //   practice_bench              all figures (the cold starts in fresh processes)
+//   practice_bench --guide      the same with "読みを表示する" and "入力キーを表示する" on
+//                               (both switches may be given together)
 //   practice_bench --any-spelling
 //                               the same with "どの綴りでも正解にする" on, and one key press
 //                               in twenty (where a unit has one) the key of another
@@ -15,8 +17,9 @@
 //                               unless "bare" says the practice window is the process's
 //                               first window; "fresh" gives the learner a "user.ini"
 //                               with none of the settings yet (only the bench's problem
-//                               files), so the window writes every default it reads,
-//                               and times the window from its settings read
+//                               files), so the window writes every default it reads
+//                               (after its first paint, timed apart), and times the
+//                               window from its settings read
 
 #include "engine/RomajiTable.h"
 #include "userdata/LearnerSpellings.h"
@@ -58,6 +61,7 @@ namespace {
 
 constexpr int kPresses = 2000;
 bool anySpelling = false;
+bool guide = false;
 
 // A learner with the shipped romaji table in a temporary data folder; word slot 1 is the
 // 2000-word dictionary, sentence slot 1 a set of twelve copies of the longest shipped
@@ -73,7 +77,8 @@ struct Bench {
     {
         if (!setUpLearner(data, "practice_bench",
                           QByteArray(anySpelling ? "[General]\r\nAnySpelling=1\r\n" : "")
-                              + "[WordLsn]\r\nLessonTime=10:00:00\r\nLessonStep=1000\r\nL1=resource\\zr.zrd\r\nLT1=bench\r\n"
+                              + "[WordLsn]\r\n" + QByteArray(guide ? "ShowReading=1\r\nShowKeys=1\r\n" : "")
+                              + "LessonTime=10:00:00\r\nLessonStep=1000\r\nL1=resource\\zr.zrd\r\nLT1=bench\r\n"
                                 "[SSentLsn]\r\nL1=resource\\longest.zrw\r\nLT1=bench\r\n"))
             return false;
         SharedState &s = ZRSub();
@@ -176,7 +181,10 @@ Span firstRow(PracticeKind kind, bool withSettingsRead = false)
     std::optional<Stopwatch> t;
     if (withSettingsRead)
         t.emplace();
-    const ProblemPracticeSettings settings = ReadProblemPracticeSettings(kind, 1, CurUserIni());
+    // As the launcher reads them: a fresh learner's defaults are written once the window
+    // has painted.
+    const ProblemPracticeSettings settings =
+        ReadProblemPracticeSettings(kind, 1, CurUserIni(), DefaultsWrite::AfterFirstPaint);
     if (!t)
         t.emplace();
     const std::unique_ptr<ProblemPracticeFrm> frm = practiceWindow(kind, settings);
@@ -272,10 +280,11 @@ KeyFigures typeKeys(PracticeKind kind)
 void report(const char *what, const KeyFigures &f)
 {
     std::printf("%s: key event to end of repaint over %zu key presses (targets: median < 1 ms, 99th percentile "
-                "< 1 ms, max < 4 ms); %d window(s)%s\n",
+                "< 1 ms, max < 4 ms); %d window(s)%s%s\n",
                 what, f.times.size(), f.windows,
                 anySpelling ? qPrintable(QStringLiteral("; any spelling on, %1 presses of another spelling").arg(f.otherSpellings))
-                            : "");
+                            : "",
+                guide ? "; readings and keys shown" : "");
     std::printf("  wall clock: median %.3f ms, 99th percentile %.3f ms, max %.3f ms\n", percentile(f.times, 0.5),
                 percentile(f.times, 0.99), *std::max_element(f.times.begin(), f.times.end()));
     std::printf("  processor time of the thread: median %.3f ms, 99th percentile %.3f ms, max %.3f ms\n",
@@ -290,6 +299,7 @@ int main(int argc, char **argv)
     SetUpApplication(app);
     QStringList args = app.arguments();
     anySpelling = args.removeAll(QStringLiteral("--any-spelling")) > 0;
+    guide = args.removeAll(QStringLiteral("--guide")) > 0;
     const bool coldStart = args.size() >= 3 && args[1] == u"cold";
     const bool fresh = coldStart && args.contains(QStringLiteral("fresh"));
     Bench bench;
@@ -309,21 +319,28 @@ int main(int argc, char **argv)
         }
         const Span span = args[2] == u"drill" ? drillFirstScreen()
                                               : firstRow(args[2] == u"word" ? PracticeKind::Word : PracticeKind::Sentence, fresh);
+        // What the window left to do after its first paint: the defaults' rewrite.
+        const Stopwatch w;
+        WritePendingDefaults();
+        const Span written = w.elapsed();
         std::printf("%s\n", qUtf8Printable(spanText(span)));
         if (fresh && main)
-            std::printf("%s\n", qUtf8Printable(spanText(mainSpan)));
+            std::printf("%s\n%s\n", qUtf8Printable(spanText(mainSpan)), qUtf8Printable(spanText(written)));
         return 0;
     }
 
     // The first line a cold start prints; a fresh one prints the main window's time
     // after it (fresh: also the main window's own first showing, in mainWindow).
-    auto cold = [&](const char *kind, bool bare = false, bool freshLearner = false, QString *mainWindow = nullptr) {
+    auto cold = [&](const char *kind, bool bare = false, bool freshLearner = false, QString *mainWindow = nullptr,
+                    QString *defaultsWritten = nullptr) {
         QProcess p;
         QStringList arguments{QStringLiteral("cold"), QString::fromLatin1(kind)};
         if (bare)
             arguments.append(QStringLiteral("bare"));
         if (anySpelling)
             arguments.append(QStringLiteral("--any-spelling"));
+        if (guide)
+            arguments.append(QStringLiteral("--guide"));
         if (freshLearner)
             arguments.append(QStringLiteral("fresh"));
         p.start(app.applicationFilePath(), arguments);
@@ -331,6 +348,8 @@ int main(int argc, char **argv)
         const QStringList lines = QString::fromLatin1(p.readAllStandardOutput()).trimmed().split(u'\n');
         if (mainWindow)
             *mainWindow = lines.value(1).trimmed();
+        if (defaultsWritten)
+            *defaultsWritten = lines.value(2).trimmed();
         return lines.value(0).trimmed();
     };
     const QString coldWord = cold("word");
@@ -339,10 +358,10 @@ int main(int argc, char **argv)
     const QString bareWord = cold("word", true);
     const QString bareSentence = cold("sentence", true);
     const QString bareDrill = cold("drill", true);
-    QString freshMain;
-    const QString freshWord = cold("word", false, true, &freshMain);
-    const QString freshSentence = cold("sentence", false, true);
-    const QString freshDrill = cold("drill", false, true);
+    QString freshMain, wordDefaults, sentenceDefaults, drillDefaults;
+    const QString freshWord = cold("word", false, true, &freshMain, &wordDefaults);
+    const QString freshSentence = cold("sentence", false, true, nullptr, &sentenceDefaults);
+    const QString freshDrill = cold("drill", false, true, nullptr, &drillDefaults);
     // A first window of each kind, then the ones a session opens later.
     firstRow(PracticeKind::Word);
     firstRow(PracticeKind::Sentence);
@@ -359,10 +378,12 @@ int main(int argc, char **argv)
                 qUtf8Printable(bareSentence), qUtf8Printable(warmSentence), qUtf8Printable(coldDrill),
                 qUtf8Printable(bareDrill));
     std::printf("first practice window of a learner whose \"user.ini\" has none of the settings yet (target < 30 ms), "
-                "cold, from the settings read (which writes the defaults) to the first row shown:\n"
-                "  WordFrm %s, SentFrm %s, drill window %s; the main window's first showing before it: %s\n",
+                "cold, from the settings read to the first row shown:\n"
+                "  WordFrm %s, SentFrm %s, drill window %s; the main window's first showing before it: %s\n"
+                "  the defaults' rewrite left after the first paint: WordFrm %s, SentFrm %s, drill window %s\n",
                 qUtf8Printable(freshWord), qUtf8Printable(freshSentence), qUtf8Printable(freshDrill),
-                qUtf8Printable(freshMain));
+                qUtf8Printable(freshMain), qUtf8Printable(wordDefaults), qUtf8Printable(sentenceDefaults),
+                qUtf8Printable(drillDefaults));
     report("WordFrm", typeKeys(PracticeKind::Word));
     std::printf("longest shipped passage (%d keys): %s\n", bench.longestKeys, qUtf8Printable(bench.longestPassage));
     report("SentFrm", typeKeys(PracticeKind::Sentence));

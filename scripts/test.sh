@@ -29,10 +29,14 @@ children_cpu() {
   cpu=$(awk 'NR == 2 { split($1, u, /[ms]/); split($2, s, /[ms]/); print u[1] * 60 + u[2] + s[1] * 60 + s[2] }' "$times_file")
 }
 
+# ccache makes a second run quick. Paths are hashed relative to this clone, so a fresh
+# clone anywhere on the machine finds what an earlier one compiled with the same flags.
+step "set-up" scripts/deps.sh ccache
 launcher=()
-command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-
-step "set-up" scripts/deps.sh
+if command -v ccache >/dev/null 2>&1; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR=$PWD
+fi
 # Line tables are all a sanitizer's report needs; full debug information would make
 # every object and every link several times larger.
 step "configure" cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \

@@ -73,6 +73,10 @@
         <source>キー名「%1」は設定ファイルに書けません。</source>
         <translation>The key name “%1” cannot be written to a settings file.</translation>
     </message>
+    <message>
+        <source>書き込む設定ファイルがありません。</source>
+        <translation>There is no settings file to write to.</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardModel</name>
@@ -783,12 +787,12 @@
     </message>
     <message>
         <source>&#x3000;ねらったキーの正解率（直近%1日間 → 今回）：</source>
-        <translation>　Accuracy on the keys aimed at (last %1 days → this time):</translation>
+        <translation>&#x3000;Accuracy on the keys aimed at (last %1 days → this time):</translation>
     </message>
     <message>
         <source>&#x3000;%1 %2 → %3</source>
         <extracomment>%1 the key, %2 its accuracy before, %3 in this run.</extracomment>
-        <translation>　%1 %2 → %3</translation>
+        <translation>&#x3000;%1 %2 → %3</translation>
     </message>
 </context>
 <context>
@@ -837,6 +841,17 @@
     <message>
         <source>%1字/分</source>
         <translation>%1 cpm</translation>
+    </message>
+</context>
+<context>
+    <name>zr::GuideLine</name>
+    <message>
+        <source>読み</source>
+        <translation>Reading</translation>
+    </message>
+    <message>
+        <source>入力キー</source>
+        <translation>Keys to type</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1321,14 @@
     <message>
         <source>エラー &apos;%1&apos;キー</source>
         <translation>Error: &apos;%1&apos; key</translation>
+    </message>
+    <message>
+        <source>問題文</source>
+        <translation>Problem text</translation>
+    </message>
+    <message>
+        <source>入力した文字</source>
+        <translation>Typed text</translation>
     </message>
 </context>
 <context>
@@ -2301,6 +2324,22 @@ Once you practise it, your speed and accuracy over time are shown here.</transla
     <message>
         <source>設定ファイル「%1」に書き込めません。</source>
         <translation>The settings file “%1” cannot be written.</translation>
+    </message>
+    <message>
+        <source>読みを表示する</source>
+        <translation>Show the reading</translation>
+    </message>
+    <message>
+        <source>入力キーを表示する</source>
+        <translation>Show the keys to type</translation>
+    </message>
+    <message>
+        <source>※単語や文の下に、ひらがなの読みと、打つキーを表示します。短文練習問題でも表示されます。</source>
+        <translation>Note: shows the reading in hiragana and the keys to type under the words and sentences. Sentence practice shows them too.</translation>
+    </message>
+    <message>
+        <source>読みと入力キーの表示</source>
+        <translation>Reading and Keys</translation>
     </message>
 </context>
 <context>

@@ -144,6 +144,22 @@ void BinaryWriter::writeDouble(double value)
     data_.append(b, 8);
 }
 
+void BinaryWriter::writeDoubles(const double *values, qsizetype count)
+{
+    const qsizetype at = data_.size();
+    data_.resize(at + count * 8);
+    char *bytes = data_.data() + at;
+    if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+        std::memcpy(bytes, values, size_t(count) * 8);
+    } else {
+        for (qsizetype i = 0; i < count; ++i) {
+            quint64 bits;
+            std::memcpy(&bits, &values[i], sizeof bits);
+            qToLittleEndian(bits, bytes + 8 * i);
+        }
+    }
+}
+
 void BinaryWriter::writeString(QStringView text)
 {
     QByteArray bytes = toAnsi(text);

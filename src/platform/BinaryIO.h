@@ -29,6 +29,8 @@ public:
     void skip(qint64 bytes);
 
     bool truncated() const { return truncated_; }
+    // Nothing left to read: every read from here on yields zeros and empty strings.
+    bool atEnd() const { return remaining_ <= 0; }
 
 private:
     QByteArray take(qint64 bytes);
@@ -45,10 +47,14 @@ class BinaryWriter {
 public:
     void writeInt16(qint16 value);
     void writeDouble(double value);
+    // count numbers in a row, as many writeDouble calls would write them.
+    void writeDoubles(const double *values, qsizetype count);
     // Strings longer than 65535 bytes cannot be stored; the count field would overflow.
     // They are cut at the last whole character that fits.
     void writeString(QStringView text);
     void writeBytes(const QByteArray &bytes) { data_.append(bytes); }
+    // Room for a record of known size, written without growing the buffer on the way.
+    void reserve(qsizetype bytes) { data_.reserve(bytes); }
 
     const QByteArray &data() const { return data_; }
 

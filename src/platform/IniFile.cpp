@@ -18,12 +18,6 @@ struct Line {
     QString text;        // decoded, for matching names
 };
 
-struct ParsedLine {
-    enum Kind { Other, Section, Key } kind = Other;
-    QString name;   // section or key name
-    QString value;  // key value
-};
-
 // The bytes of a settings file; a missing file has none. Nothing when the file exists
 // but could not be read whole (no permission, a folder, a device, over the size limit):
 // such a file must not be taken for an empty one, or a write would replace it.
@@ -67,20 +61,28 @@ QList<Line> splitLines(QByteArrayView data)
     return lines;
 }
 
-ParsedLine parse(const QString &text)
+// A line's parts as views into its text, so that reading a key copies nothing but the
+// value found.
+struct LineParts {
+    enum Kind { Other, Section, Key } kind = Other;
+    QStringView name;    // section or key name
+    QStringView value;   // key value
+};
+
+LineParts split(QStringView text)
 {
-    const QString t = text.trimmed();
+    const QStringView t = text.trimmed();
     if (t.startsWith(u'[')) {
         const qsizetype close = t.indexOf(u']');
         if (close > 0)
-            return {ParsedLine::Section, t.mid(1, close - 1).trimmed(), {}};
+            return {LineParts::Section, t.mid(1, close - 1).trimmed(), {}};
     }
     const qsizetype eq = t.indexOf(u'=');
     if (eq > 0) {
-        QString value = t.mid(eq + 1).trimmed();
+        QStringView value = t.mid(eq + 1).trimmed();
         if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
             value = value.mid(1, value.size() - 2);
-        return {ParsedLine::Key, t.left(eq).trimmed(), value};
+        return {LineParts::Key, t.left(eq).trimmed(), value};
     }
     return {};
 }
@@ -118,7 +120,7 @@ QString oneLine(const QString &value)
     return clean;
 }
 
-bool sameName(const QString &a, const QString &b)
+bool sameName(QStringView a, QStringView b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
@@ -155,15 +157,20 @@ int GetIniStringInData(const QString &section, const QString &key, const QString
 {
     std::optional<QString> found;
     bool inSection = false;
-    // Lines are decoded one at a time, up to the one that answers.
+    // Lines are decoded one at a time, up to the one that answers. Only a line holding a
+    // '[' can start a section and only one holding a '=' can set a key; no other byte
+    // of the code page decodes to either, so the other lines need no decoding.
     forEachLine(data, [&](QByteArrayView raw) {
-        const ParsedLine p = parse(fromAnsi(raw));
-        if (p.kind == ParsedLine::Section) {
+        if (!raw.contains('[') && (!inSection || !raw.contains('=')))
+            return true;
+        const QString text = fromAnsi(raw);
+        const LineParts p = split(text);
+        if (p.kind == LineParts::Section) {
             if (inSection)
                 return false;
             inSection = sameName(p.name, section);
-        } else if (inSection && p.kind == ParsedLine::Key && sameName(p.name, key)) {
-            found = p.value;
+        } else if (inSection && p.kind == LineParts::Key && sameName(p.name, key)) {
+            found = p.value.toString();
             return false;
         }
         return true;
@@ -183,8 +190,8 @@ bool applyEntry(QList<Line> &lines, const IniEntry &entry)
     qsizetype keyAt = -1;
     QString keySpelling = entry.key;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const ParsedLine p = parse(lines[i].text);
-        if (p.kind == ParsedLine::Section) {
+        const LineParts p = split(lines[i].text);
+        if (p.kind == LineParts::Section) {
             if (sectionAt >= 0)
                 break;
             if (sameName(p.name, entry.section)) {
@@ -192,17 +199,17 @@ bool applyEntry(QList<Line> &lines, const IniEntry &entry)
                 insertAt = i + 1;
             }
         } else if (sectionAt >= 0) {
-            if (p.kind == ParsedLine::Key && sameName(p.name, entry.key)) {
+            if (p.kind == LineParts::Key && sameName(p.name, entry.key)) {
                 keyAt = i;
-                keySpelling = p.name;
+                keySpelling = p.name.toString();
                 break;
             }
-            if (!lines[i].text.trimmed().isEmpty())
+            if (!QStringView(lines[i].text).trimmed().isEmpty())
                 insertAt = i + 1;
         }
     }
 
-    if (keyAt >= 0 && parse(lines[keyAt].text).value == value)
+    if (keyAt >= 0 && split(lines[keyAt].text).value == value)
         return false;
 
     const QString text = keySpelling + u'=' + value;
@@ -253,6 +260,11 @@ std::optional<QByteArray> SetIniStringInData(const QString &section, const QStri
 
 bool SetIniStrings(const QList<IniEntry> &entries, const QString &file, QString *error)
 {
+    if (file.isEmpty()) {
+        if (error)
+            *error = QCoreApplication::translate("IniFile", "書き込む設定ファイルがありません。");
+        return false;
+    }
     for (const IniEntry &entry : entries) {
         if (const QString why = badName(entry.section, entry.key); !why.isEmpty()) {
             if (error)

@@ -179,6 +179,14 @@ TypedText ProblemPractice::completedText(int row) const
     return TypedTextAt(r.positions, int(r.positions.size()) - 1, options_.kind);
 }
 
+RowGuide ProblemPractice::guide(int row) const
+{
+    const PracticeRow &r = rows_.at(size_t(row));
+    if (row == rowFlag_)
+        return GuideOf(r.items, protocol_.positions(), protocol_.cursor(), !finished_);
+    return GuideOf(r.items, r.positions, row < rowFlag_ ? int(r.positions.size()) : 0, false);
+}
+
 double ProblemPractice::TTime(double now) const
 {
     return protocol_.running() ? now - protocol_.startTime() : 0.0;
@@ -193,12 +201,11 @@ void ProblemPractice::appendEntry(PracticeRow &row, int index)
         // The last key of a word or line brings its written form onto the typed line.
         row.positions.last().written = word && options_.mode == ShowKeys ? item.keys.Rmj : item.display;
         row.positions.append({QString(), QString(), QChar(u' '), 0, index, QString()});
-        if (!word)
-            row.text += item.display;
-        else if (options_.mode == ShowKeys)
-            row.text += item.keys.Rmj + u' ';
-        else
-            row.text += item.display + kWideBlank;
+        const QString &shown = word && options_.mode == ShowKeys ? item.keys.Rmj : item.display;
+        row.items.append({int(row.text.size()), int(shown.size()), item.reading});
+        row.text += shown;
+        if (word)
+            row.text += options_.mode == ShowKeys ? QStringLiteral(" ") : kWideBlank;
     }
 }
 

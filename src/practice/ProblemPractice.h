@@ -2,6 +2,7 @@
 
 #include "engine/KeystrokeProtocol.h"
 #include "engine/RomajiTable.h"
+#include "practice/PracticeGuide.h"
 #include "practice/TrainingDrill.h"
 #include "userdata/ProblemFile.h"
 
@@ -44,11 +45,13 @@ QList<PracticeEntry> BuildPassageEntries(const SentenceSet &set, int course, con
 QString WordDialogText(const WordDictionary &dictionary);
 QString SentenceDialogText(const SentenceSet &set);
 
-// One row of a step: a position per key with a separator after each word or line, and
-// the text the row label shows (after its leading blank).
+// One row of a step: a position per key with a separator after each word or line, the
+// text the row label shows (after its leading blank), and where each word or line
+// stands in that text.
 struct PracticeRow {
     QList<PositionRecord> positions;
     QString text;
+    QList<RowItem> items;
 };
 
 // What the typed-text line shows after the key at position c: the written form of
@@ -110,6 +113,9 @@ public:
     // The typed text of the current row after the last key, and of a finished row 0.
     TypedText typedText() const;
     TypedText completedText(int row) const;
+    // The readings and keys under a row: the current row's as typed so far, row 0 all
+    // typed once row 1 is current, row 1 not begun while row 0 is.
+    RowGuide guide(int row) const;
 
     double CCh() const { return protocol_.unitsTyped(); }
     double TTime(double now) const;

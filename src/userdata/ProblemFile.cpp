@@ -45,10 +45,15 @@ void writeHeader(BinaryWriter &w, const QString &title, const QString &descripti
 void readWords(BinaryReader &r, WordDictionary &d)
 {
     d.entries.clear();
-    d.entries.reserve(WordDictionary::kEntries);
-    for (int i = 0; i < WordDictionary::kEntries; ++i) {
-        QString display = r.readString();
-        d.entries.append({std::move(display), r.readString()});
+    d.entries.resize(WordDictionary::kEntries);
+    for (ProblemItem &item : d.entries) {
+        if (r.atEnd()) {
+            // A cut file: the rest reads as empty, as each read past the end would.
+            r.skip(1);
+            return;
+        }
+        item.display = r.readString();
+        item.reading = r.readString();
     }
 }
 
@@ -149,7 +154,12 @@ QString CleanProblemTitle(const QString &title)
     // Every character takes at least one byte, so the cut starts at most that many in.
     if (out.size() > kMaxSettingBytes)
         out.truncate(kMaxSettingBytes);
-    while (AnsiByteLength(out) > kMaxSettingBytes || (!out.isEmpty() && out.back().isHighSurrogate()))
+    // No character takes more than two bytes, so cutting half the excess in characters
+    // never cuts more than needed; a few rounds reach the longest text that fits.
+    for (int excess = AnsiByteLength(out) - kMaxSettingBytes; excess > 0;
+         excess = AnsiByteLength(out) - kMaxSettingBytes)
+        out.chop((excess + 1) / 2);
+    while (!out.isEmpty() && out.back().isHighSurrogate())
         out.chop(1);
     return out;
 }

@@ -11,41 +11,31 @@ void writeScore(BinaryWriter &w, const ScoreRecord &r)
 {
     w.writeDouble(r.TotalTime);
     w.writeDouble(r.PracticeCount);
-    for (const auto *day : {&r.DayChars, &r.DayKeys, &r.DayMisses, &r.DayTime, &r.DayDate}) {
-        for (double v : *day)
-            w.writeDouble(v);
-    }
+    for (const auto *day : {&r.DayChars, &r.DayKeys, &r.DayMisses, &r.DayTime, &r.DayDate})
+        w.writeDoubles(day->data(), qsizetype(day->size()));
 }
 
-ScoreRecord readScore(BinaryReader &r)
+// Read in place: a record holds a hundred of them, and each copy is 616 bytes.
+void readScore(BinaryReader &r, ScoreRecord &s)
 {
-    constexpr int kDays = ScoreRecord::kDays;
-    double v[2 + 5 * kDays];
-    r.readDoubles(v, std::size(v));
-    ScoreRecord s;
-    s.TotalTime = v[0];
-    s.PracticeCount = v[1];
-    const double *day = v + 2;
-    for (auto *field : {&s.DayChars, &s.DayKeys, &s.DayMisses, &s.DayTime, &s.DayDate}) {
-        std::copy(day, day + kDays, field->begin());
-        day += kDays;
-    }
-    return s;
+    s.TotalTime = r.readDouble();
+    s.PracticeCount = r.readDouble();
+    for (auto *field : {&s.DayChars, &s.DayKeys, &s.DayMisses, &s.DayTime, &s.DayDate})
+        r.readDoubles(field->data(), qsizetype(field->size()));
 }
 
 template <size_t N>
 void readBlock(BinaryReader &r, std::array<ScoreRecord, N> &block)
 {
     for (ScoreRecord &s : block)
-        s = readScore(r);
+        readScore(r, s);
 }
 
 QList<ScoreRecord> readScores(BinaryReader &r, int count)
 {
-    QList<ScoreRecord> list;
-    list.reserve(count);
-    for (int i = 0; i < count; ++i)
-        list.append(readScore(r));
+    QList<ScoreRecord> list(count);
+    for (ScoreRecord &s : list)
+        readScore(r, s);
     return list;
 }
 
@@ -88,7 +78,9 @@ QByteArray SerializeScoreRecord(const ScoreRecord &record)
 ScoreRecord ReadScoreRecord(QIODevice &device)
 {
     BinaryReader r(device);
-    return readScore(r);
+    ScoreRecord s;
+    readScore(r, s);
+    return s;
 }
 
 ScoreRecord *UserRecord::score(ScoreBlock block, int n)
@@ -113,6 +105,9 @@ const ScoreRecord *UserRecord::score(ScoreBlock block, int n) const
 QByteArray SerializeUserRecord(const UserRecord &rec)
 {
     BinaryWriter w;
+    // The numbers, and room for the header and the table's strings of most records.
+    constexpr int kScores = UserRecord::kChapters + 3 * UserRecord::kSlots;
+    w.reserve(kScores * (2 + 5 * ScoreRecord::kDays) * 8 + 4096);
     w.writeInt16(rec.FormatVersion);
     w.writeString(rec.UserName);
     w.writeInt16(rec.Course);

@@ -14,8 +14,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTimer>
 
 namespace zr {
 namespace {
@@ -53,6 +55,9 @@ constexpr SettingDeclaration kDeclarations[] = {
     // With the other switches that hold for every practice (KanaLock, MoveMouse): the
     // drill, word and sentence practice all follow it.
     {Setting::AnySpelling, u"General", u"AnySpelling", T::Flag, u"0"},
+    // In the section of word practice, whose window sentence practice shares.
+    {Setting::ShowReading, u"WordLsn", u"ShowReading", T::Flag, u"0"},
+    {Setting::ShowKeys, u"WordLsn", u"ShowKeys", T::Flag, u"0"},
 };
 
 struct DefaultFile {
@@ -93,10 +98,10 @@ QString defaultText(const SettingDeclaration &d)
 
 // The stored text of a key as the program has always seen it: cut at a NUL, at most
 // 254 bytes, empty when missing.
-QString storedText(const QString &section, const QString &key, const QString &file)
+QString storedTextIn(const QString &section, const QString &key, QByteArrayView data)
 {
     QString value;
-    if (GetIniString(section, key, QString(), value, 255, file) == 0)
+    if (GetIniStringInData(section, key, QString(), value, 255, data) == 0)
         return {};
     const qsizetype nul = value.indexOf(QChar(u'\0'));
     if (nul >= 0)
@@ -120,8 +125,14 @@ constexpr Setting kSaveOrder[] = {
     Setting::Level,              Setting::FontUpper,          Setting::Font,           Setting::FontSize,
     Setting::FontItalic,         Setting::FontBold,           Setting::FontColor1,     Setting::FontColor2,
     Setting::FontColor3,         Setting::FontColor4,         Setting::BackColor,      Setting::AnySpelling,
+    Setting::ShowReading,        Setting::ShowKeys,
 };
 static_assert(std::size(kSaveOrder) == std::size(kDeclarations));
+
+bool laterSwitch(Setting setting)
+{
+    return setting == Setting::AnySpelling || setting == Setting::ShowReading || setting == Setting::ShowKeys;
+}
 
 }  // namespace
 
@@ -142,14 +153,36 @@ UserSettings DefaultUserSettings()
     return u;
 }
 
-UserSettings LoadUserSettings(const QString &file)
+namespace {
+
+// The bytes of a settings file; a file that is missing or cannot be read has none, and
+// reads as all defaults. Bounded like every settings read, so a device or a huge file
+// in the learner's folder costs nothing.
+QByteArray fileBytes(const QString &file)
+{
+    return readFileBounded(file, kMaxIniFileBytes, nullptr).value_or(QByteArray());
+}
+
+QString storedText(const QString &section, const QString &key, const QString &file)
+{
+    return storedTextIn(section, key, fileBytes(file));
+}
+
+UserSettings settingsIn(QByteArrayView data)
 {
     UserSettings u = DefaultUserSettings();
     for (const SettingDeclaration &d : kDeclarations) {
-        const QString text = storedText(QString::fromUtf16(d.section), QString::fromUtf16(d.key), file);
+        const QString text = storedTextIn(QString::fromUtf16(d.section), QString::fromUtf16(d.key), data);
         SetSettingText(u, d.id, text.isEmpty() ? defaultText(d) : text);
     }
     return u;
+}
+
+}  // namespace
+
+UserSettings LoadUserSettings(const QString &file)
+{
+    return settingsIn(fileBytes(file));
 }
 
 void SetSettingText(UserSettings &u, Setting setting, const QString &text)
@@ -218,6 +251,8 @@ void SetSettingText(UserSettings &u, Setting setting, const QString &text)
     case Setting::WordLessonTime: time(u.word); break;
     case Setting::WordLessonStep: steps(u.word); break;
     case Setting::AnySpelling: u.AnySpelling = flag(); break;
+    case Setting::ShowReading: u.ShowReading = flag(); break;
+    case Setting::ShowKeys: u.ShowKeys = flag(); break;
     }
 }
 
@@ -257,12 +292,15 @@ QString SettingText(const UserSettings &u, Setting setting)
     case Setting::WordLessonTime: return limitText(u.word.LessonTime);
     case Setting::WordLessonStep: return QString::number(u.word.LessonStep);
     case Setting::AnySpelling: return flag(u.AnySpelling);
+    case Setting::ShowReading: return flag(u.ShowReading);
+    case Setting::ShowKeys: return flag(u.ShowKeys);
     }
     return {};
 }
 
 bool SaveUserSettings(const UserSettings &settings, const QString &file)
 {
+    WritePendingDefaults();
     bool ok = true;
     for (Setting setting : kSaveOrder) {
         const SettingDeclaration &d = Declaration(setting);
@@ -271,7 +309,8 @@ bool SaveUserSettings(const UserSettings &settings, const QString &file)
             if (type != 0 && type != 2)
                 continue;
         }
-        if (setting == Setting::AnySpelling && !settings.AnySpelling
+        // The switches added later are written once a learner has turned them on.
+        if (laterSwitch(setting) && SettingText(settings, setting) != u"1"
             && storedText(QString::fromUtf16(d.section), QString::fromUtf16(d.key), file).isEmpty())
             continue;
         const QString key = setting == Setting::FontBold ? QStringLiteral("Fontbold") : QString::fromUtf16(d.key);
@@ -280,8 +319,54 @@ bool SaveUserSettings(const UserSettings &settings, const QString &file)
     return ok;
 }
 
+namespace {
+
+struct PendingDefaults {
+    QString file;
+    QList<Setting> settings;
+};
+
+QList<PendingDefaults> &pendingDefaults()
+{
+    static QList<PendingDefaults> pending;
+    return pending;
+}
+
+}  // namespace
+
+void WriteMissingDefaultsSoon(const QList<Setting> &settings, const QString &file)
+{
+    QList<PendingDefaults> &pending = pendingDefaults();
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app) {
+        WriteMissingDefaults(settings, file);
+        return;
+    }
+    if (pending.isEmpty()) {
+        constexpr int kLatestMs = 250;
+        QTimer::singleShot(kLatestMs, app, &WritePendingDefaults);
+        static QPointer<QCoreApplication> connected;
+        if (connected != app) {
+            QObject::connect(app, &QCoreApplication::aboutToQuit, app, &WritePendingDefaults);
+            connected = app;
+        }
+    }
+    if (!pending.isEmpty() && pending.back().file == file)
+        pending.back().settings += settings;
+    else
+        pending.append({file, settings});
+}
+
+void WritePendingDefaults()
+{
+    const QList<PendingDefaults> pending = std::exchange(pendingDefaults(), {});
+    for (const PendingDefaults &p : pending)
+        WriteMissingDefaults(p.settings, p.file);
+}
+
 void WriteMissingDefaults(const QList<Setting> &settings, const QString &file)
 {
+    WritePendingDefaults();
     QList<SettingKey> keys;
     keys.reserve(settings.size());
     for (Setting setting : settings) {
@@ -293,19 +378,13 @@ void WriteMissingDefaults(const QList<Setting> &settings, const QString &file)
 
 namespace {
 
-// The file's bytes, only to notice a change since the last load; bounded like every
-// settings read, so a device or a huge file in the learner's folder costs nothing.
-QByteArray fileBytes(const QString &file)
-{
-    return readFileBounded(file, kMaxIniFileBytes, nullptr).value_or(QByteArray());
-}
-
+// The settings and the bytes they were read from, to notice a change since.
 void loadCurrent()
 {
     LoadedUserSettings &l = ZRSub().loadedSettings;
     l.file = CurUserIni();
     l.bytes = fileBytes(l.file);
-    l.settings = LoadUserSettings(l.file);
+    l.settings = settingsIn(l.bytes);
     l.loaded = true;
 }
 
@@ -362,6 +441,7 @@ void writeDefaults(const QList<IniEntry> &defaults, const QString &file)
 
 QString DefaultUserSetting(const QString &section, const QString &key, const QString &file)
 {
+    WritePendingDefaults();
     const QString value = DefaultSettingValue(section, key);
     writeDefaults({{section, key, value}}, file);
     return value;
@@ -369,13 +449,16 @@ QString DefaultUserSetting(const QString &section, const QString &key, const QSt
 
 QStringList ReadUserSettings(const QList<SettingKey> &keys, const QString &file)
 {
+    WritePendingDefaults();
+    // One read of the file for all the keys.
+    const QByteArray data = fileBytes(file);
     QStringList values;
     values.reserve(keys.size());
     QList<IniEntry> defaults;
     const bool current = file == CurUserIni();
     for (const SettingKey &k : keys) {
         QString value;
-        if (GetIniString(k.section, k.key, QString(), value, 255, file) != 0) {
+        if (GetIniStringInData(k.section, k.key, QString(), value, 255, data) != 0) {
             const qsizetype nul = value.indexOf(QChar(u'\0'));
             if (nul >= 0)
                 value.truncate(nul);
@@ -469,11 +552,13 @@ QList<IniEntry> slotEntries(const QString &section, int slot, const QString &pat
 bool RegisterProblemFile(const QString &section, int slot, const QString &path,
                          const QString &userFolder)
 {
+    WritePendingDefaults();
     return SetIniStrings(slotEntries(section, slot, path), UserIniPath(userFolder));
 }
 
 bool RegisterDefaultProblemFiles(const QString &userFolder)
 {
+    WritePendingDefaults();
     QList<IniEntry> entries;
     for (const DefaultFile &f : kDefaultFiles)
         entries += slotEntries(QString::fromUtf16(f.section), f.slot, QString::fromUtf16(f.path));

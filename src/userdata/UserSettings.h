@@ -50,6 +50,10 @@ enum class Setting {
     WordLessonStep,
     // [General], later than the keys above: every standard spelling of a kana counts
     AnySpelling,
+    // [WordLsn], later still: the readings and the keys under the words of word and
+    // sentence practice
+    ShowReading,
+    ShowKeys,
 };
 
 enum class SettingType {
@@ -127,6 +131,10 @@ struct UserSettings {
     PracticeLimit word;
     // [General]: in the romaji course, any standard spelling of a kana is a hit
     bool AnySpelling = false;
+    // [WordLsn]: under the words of word and sentence practice, their readings and the
+    // keys to type
+    bool ShowReading = false;
+    bool ShowKeys = false;
 
     bool operator==(const UserSettings &) const = default;
 };
@@ -159,11 +167,12 @@ QString SettingText(const UserSettings &settings, Setting setting);
 // Writes the settings into file in the order the settings dialog saves them:
 // [General] sounds and MoveMouse, the [Training] and [WordLsn] limits, TargetTime,
 // LessonSize, RmjGuide, KanaLock, Addition, Level, then FontUpper, the font and the
-// colours, and last AnySpelling. A sound type that is neither 0 nor 2 is not written
-// (the dialog has no option for it), AnySpelling only when it is on or the file holds
-// it already (a learner who never turns it on keeps the file the program has always
-// written), and the bold flag goes under "Fontbold", the spelling the dialog has
-// always used. Returns false when the file could not be written.
+// colours, and last AnySpelling, ShowReading and ShowKeys. A sound type that is neither
+// 0 nor 2 is not written (the dialog has no option for it), the last three only when
+// they are on or the file holds them already (a learner who never turns them on keeps
+// the file the program has always written), and the bold flag goes under "Fontbold",
+// the spelling the dialog has always used. Returns false when the file could not be
+// written.
 bool SaveUserSettings(const UserSettings &settings, const QString &file);
 
 // A learner's file fills in the order the program first needs its keys: the first use
@@ -171,6 +180,17 @@ bool SaveUserSettings(const UserSettings &settings, const QString &file);
 // keys names them here, all at once and in the order it reads them; the defaults found
 // missing are written in one rewrite of the file.
 void WriteMissingDefaults(const QList<Setting> &settings, const QString &file);
+
+// The same for a window about to open, which should not wait for the write to reach the
+// disk: the window takes the defaults from CurrentUserSettings at once (a missing key
+// reads as its default), and the one rewrite waits until a practice window has painted
+// (WritePendingDefaults). Whatever happens first writes it before anything else: any
+// other read or write of settings here, the end of the event loop, or a quarter second
+// passing without a practice window to paint.
+void WriteMissingDefaultsSoon(const QList<Setting> &settings, const QString &file);
+// Writes what WriteMissingDefaultsSoon holds back, in the order it was asked for: one
+// rewrite per file, a failure reported as WriteMissingDefaults reports it.
+void WritePendingDefaults();
 
 // The current learner's settings. Read again whenever the current learner's file no
 // longer holds what they were read from (the settings dialog saved, a key's default

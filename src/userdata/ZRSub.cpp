@@ -64,7 +64,9 @@ QString UserLockPath(const QString &folder)
 
 QString CurUserIni()
 {
-    return UserIniPath(ZRSub().CurUserDir);
+    // No learner, no file: never a "user.ini" at the root of the file system.
+    const QString &folder = ZRSub().CurUserDir;
+    return folder.isEmpty() ? QString() : UserIniPath(folder);
 }
 
 int CountUsers()

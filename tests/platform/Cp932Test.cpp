@@ -42,6 +42,26 @@ TEST(Cp932, DecodingNeverFails)
     EXPECT_TRUE(fromAnsi(QByteArray()).isEmpty());
 }
 
+TEST(Cp932, UnitsWithoutACharacterEncodeTheSameWhereverTheyStand)
+{
+    // A lone surrogate is one mark, a high one takes the unit after it along, and the
+    // language tags (U+E0000..U+E007F) are dropped, as iconv has them.
+    const struct {
+        std::u16string text;
+        QByteArray bytes;
+    } rows[] = {
+        {u"\xD800", "?"},           {u"\xDC00" u"a", "?a"}, {u"\xD800" u"a", "?"},
+        {u"\xD800\xD800" u"a", "?a"}, {u"\xDB40\xDC41" u"a", "a"}, {u"\xD83D\xDE00" u"\x3057", "?\x82\xb5"},
+    };
+    for (const auto &row : rows) {
+        for (int at : {0, 198, 398}) {
+            const QString text = QString(at, u'x') + QString::fromStdU16String(row.text);
+            EXPECT_EQ(toAnsi(text), QByteArray(at, 'x') + row.bytes) << at;
+            EXPECT_EQ(AnsiByteLength(text), at + row.bytes.size()) << at;
+        }
+    }
+}
+
 TEST(Cp932, LongTextSurvivesChunking)
 {
     QString text;

@@ -151,10 +151,13 @@ TEST(IniFile, BytesInMemoryReadAndWriteAsTheFileDoes)
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(IniFile, WritingIntoAMissingFolderFails)
+TEST(IniFile, WritingIntoAMissingFolderOrNoFileFails)
 {
     TempDir dir;
     EXPECT_FALSE(SetIniString("A", "b", "c", dir.file("no/such/folder/user.ini")));
+    QString error;
+    EXPECT_FALSE(SetIniString("A", "b", "c", QString(), &error));
+    EXPECT_FALSE(error.isEmpty());
 }
 
 TEST(IniFile, NamesAndValuesNeverAddLines)

@@ -78,6 +78,9 @@ TEST(ProblemRegistration, TitlesAreCleanedForTheSettingsFile)
         {u"\ttab\x01\x7f"_qs, u"tab"_qs},
         {u"a\u2028b"_qs, u"a b"_qs},
         {QString(300, u'あ'), QString(127, u'あ')},   // 254 bytes
+        {u'a' + QString(200, u'あ'), u'a' + QString(126, u'あ')},   // 253: one more is 255
+        {QString(60000, u'漢'), QString(127, u'漢')},
+        {QString(254, u'a') + u"\U0001F600"_qs, QString(254, u'a')},   // no half of a pair
     };
     for (const auto &c : cases)
         EXPECT_EQ(CleanProblemTitle(c.title), c.cleaned) << c.title.toStdString();

@@ -6,6 +6,8 @@
 #include "userdata/ProblemFile.h"
 #include "userdata/ZRSub.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 
@@ -33,6 +35,14 @@ struct CurrentUser : SharedStateScope {
 };
 
 }  // namespace
+
+TEST(ReadUserSetting, WithoutACurrentLearnerNothingIsWritten)
+{
+    SharedStateScope none;
+    EXPECT_EQ(CurUserIni(), QString());
+    EXPECT_EQ(ReadUserSetting("Training", "LessonTime", CurUserIni()), QString("00:02:30"));
+    EXPECT_FALSE(QFileInfo::exists("/user.ini"));
+}
 
 TEST(ReadUserSetting, MissingValuesAreFilledWithTheirDefaults)
 {
@@ -90,7 +100,8 @@ TEST(DefaultUserSetting, TheWholeTable)
         {"Training", "RmjGuide", u"2"},       {"Training", "Addition", u"1"},
         {"Training", "Level", u"2"},          {"Training", "TargetTime", u"40"},
         {"WordLsn", "LessonTime", u"00:02:30"}, {"WordLsn", "LessonStep", u"8"},
-        {"General", "AnySpelling", u"0"},
+        {"General", "AnySpelling", u"0"},   {"WordLsn", "ShowReading", u"0"},
+        {"WordLsn", "ShowKeys", u"0"},
         {"WordLsn", "L1", u""},               {"SSentLsn", "LT10", u""},
         {"Other", "Key", u""},
     };
@@ -127,6 +138,7 @@ TEST(UserSettings, StoredTextAndWhatTheProgramMakesOfIt)
         {Setting::TargetTime, u" 55 ", u"55"},      {Setting::TargetTime, u"fast", u"40"},
         {Setting::WordLessonStep, u"20", u"20"},    {Setting::Addition, u"0", u"0"},
         {Setting::AnySpelling, u"1", u"1"},         {Setting::AnySpelling, u"yes", u"0"},
+        {Setting::ShowReading, u"1", u"1"},         {Setting::ShowKeys, u"-1", u"0"},
     };
     SharedStateScope scope;
     for (const auto &row : rows) {
@@ -183,7 +195,7 @@ TEST(UserSettings, SavedInTheOrderOfTheSettingsDialog)
     u.Addition = false;
     u.Level = PassLevel::Strict;
     u.TargetTime = 400;
-    u.AnySpelling = true;
+    u.AnySpelling = u.ShowReading = u.ShowKeys = true;
     ASSERT_TRUE(SaveUserSettings(u, ini));
     const UserSettings back = LoadUserSettings(ini);
     for (const SettingDeclaration &d : SettingDeclarations())
@@ -192,10 +204,13 @@ TEST(UserSettings, SavedInTheOrderOfTheSettingsDialog)
     EXPECT_FALSE(readBytes(ini).contains("FontBold"));
     // A key the file lacked goes to the end of its section, as the dialog's writes do.
     EXPECT_TRUE(readBytes(ini).contains("\r\nAnySpelling=1\r\n[Training]\r\n"));
-    // Turned off again, it is written off; a file that never had it stays without it.
-    u.AnySpelling = false;
+    EXPECT_TRUE(readBytes(ini).contains("[WordLsn]\r\nLessonTime=00:10:55\r\nLessonStep=20\r\nShowReading=1\r\nShowKeys=1\r\n"));
+    // Turned off again, they are written off; a file that never had them stays without
+    // them (the default file above).
+    u.AnySpelling = u.ShowReading = u.ShowKeys = false;
     ASSERT_TRUE(SaveUserSettings(u, ini));
     EXPECT_TRUE(readBytes(ini).contains("\r\nAnySpelling=0\r\n"));
+    EXPECT_TRUE(readBytes(ini).contains("\r\nShowReading=0\r\nShowKeys=0\r\n"));
 }
 
 TEST(UserSettings, TheCurrentLearnersFollowTheFile)
@@ -331,6 +346,49 @@ TEST(WriteMissingDefaults, AWriteThatFailsIsReportedOnce)
     ASSERT_EQ(gateway.shown.size(), 1);
     EXPECT_EQ(gateway.shown[0].title, u"設定ファイルエラー"_qs);
     EXPECT_TRUE(gateway.shown[0].text.contains("user.ini")) << gateway.shown[0].text.toStdString();
+}
+
+TEST(WriteMissingDefaultsSoon, TheDefaultsAreReadAtOnceAndWrittenInOneRewriteBeforeAnythingElse)
+{
+    CurrentUser user;
+    int argc = 1;
+    char name[] = "core_tests";
+    char *argv[] = {name};
+    QCoreApplication app(argc, argv);
+    const QList<Setting> window{Setting::Font, Setting::FontSize, Setting::KanaLock};
+    const QList<Setting> another{Setting::KanaLock, Setting::Addition};
+    const QString oneByOne = user.data().file("one.ini");
+    writeBytes(user.ini(), "[Training]\r\nLevel=3\r\n");
+    writeBytes(oneByOne, readBytes(user.ini()));
+    for (Setting setting : window + another)
+        WriteMissingDefaults({setting}, oneByOne);
+
+    RewriteCounter rewrites(user.ini());
+    WriteMissingDefaultsSoon(window, user.ini());
+    WriteMissingDefaultsSoon(another, user.ini());
+    EXPECT_EQ(rewrites.count(), 0);
+    UserSettings expected = DefaultUserSettings();
+    expected.Level = PassLevel::Strict;
+    EXPECT_TRUE(CurrentUserSettings() == expected);
+    WritePendingDefaults();
+    EXPECT_EQ(rewrites.count(), 1);
+    EXPECT_EQ(readBytes(user.ini()), readBytes(oneByOne));
+
+    // Held back, then another read that writes: the held-back defaults go first.
+    WriteMissingDefaultsSoon({Setting::RmjGuide}, user.ini());
+    WriteMissingDefaults({Setting::RmjGuide}, oneByOne);
+    EXPECT_EQ(ReadUserSetting("Training", "TargetTime", user.ini()), QString("40"));
+    EXPECT_EQ(ReadUserSetting("Training", "TargetTime", oneByOne), QString("40"));
+    EXPECT_EQ(rewrites.count(), 3);
+    EXPECT_EQ(readBytes(user.ini()), readBytes(oneByOne));
+
+    // Held back with no window to paint: the event loop writes them soon.
+    WriteMissingDefaultsSoon({Setting::TrainingLessonStep}, user.ini());
+    QDeadlineTimer deadline(5000);
+    while (rewrites.count() < 4 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(rewrites.count(), 4);
+    EXPECT_FALSE(iniValue("Training", "LessonStep", user.ini()).isEmpty());
 }
 
 TEST(UserSettings, TheShippedChordFollowsTheInstallation)

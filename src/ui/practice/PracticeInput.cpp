@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -141,13 +142,17 @@ QPushButton *CreateNextButton(QWidget *dialog)
     return ok;
 }
 
-ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot, const QString &ini)
+ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot, const QString &ini,
+                                                    DefaultsWrite when)
 {
     const QString section = kind == PracticeKind::Word ? QStringLiteral("WordLsn") : QStringLiteral("SSentLsn");
     QList<Setting> used = AppearanceSettings() + QList<Setting>{Setting::KanaLock, Setting::MoveMouse};
     if (kind == PracticeKind::Word)
         used += {Setting::WordLessonTime, Setting::WordLessonStep};
-    WriteMissingDefaults(used, ini);
+    if (when == DefaultsWrite::Now)
+        WriteMissingDefaults(used, ini);
+    else
+        WriteMissingDefaultsSoon(used, ini);
     const UserSettings user = ini == CurUserIni() ? CurrentUserSettings() : LoadUserSettings(ini);
     ProblemPracticeSettings s;
     s.kind = kind;
@@ -160,6 +165,8 @@ ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot,
     s.KanaLock = user.KanaLock;
     s.MoveMouse = user.MoveMouse;
     s.AnySpelling = user.AnySpelling;
+    s.ShowReading = user.ShowReading;
+    s.ShowKeys = user.ShowKeys;
     s.typeSound = {user.TypeSound, user.TypeSoundType, user.TypeSoundFile};
     s.errorSound = {user.ErrorSound, user.ErrorSoundType, user.ErrorSoundFile};
     if (kind == PracticeKind::Word)
@@ -175,6 +182,11 @@ PracticeDialog::PracticeDialog(QWidget *parent) : QDialog(parent)
 
 bool PracticeDialog::event(QEvent *e)
 {
+    if (e->type() == QEvent::Paint && !painted_) {
+        // Once the whole window is painted and on the screen.
+        painted_ = true;
+        QTimer::singleShot(0, this, [] { WritePendingDefaults(); });
+    }
     if (e->type() == QEvent::ShortcutOverride) {
         e->accept();
         return true;

@@ -51,13 +51,19 @@ struct ProblemPracticeSettings {
     bool KanaLock = false;
     bool MoveMouse = false;
     bool AnySpelling = false;
+    bool ShowReading = false;   // the readings under the words
+    bool ShowKeys = false;      // the keys to type under the readings
     SoundSetting typeSound;
     SoundSetting errorSound;
     PracticeLimit limit;   // [WordLsn]
 };
 // The settings of a slot of the current learner, whose file is iniFile. The defaults
-// of the keys the practice windows read are written first when the file lacks them.
-ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot, const QString &iniFile);
+// of the keys the practice windows read are written first when the file lacks them, or,
+// for a launcher about to open its windows, once the first practice window has painted
+// (WriteMissingDefaultsSoon).
+enum class DefaultsWrite { Now, AfterFirstPaint };
+ProblemPracticeSettings ReadProblemPracticeSettings(PracticeKind kind, int slot, const QString &iniFile,
+                                                    DefaultsWrite when = DefaultsWrite::Now);
 
 // The room a window has for its own area on its screen: the screen's available area
 // less what a window manager's frame and title bar take around it.
@@ -84,7 +90,8 @@ QPlainTextEdit *CreateDialogText(QWidget *dialog, int minWidthTwips, int minHeig
 QPushButton *CreateNextButton(QWidget *dialog);
 
 // A practice window: input methods off, and every key press taken by the window
-// itself (Tab and Esc included) before any control sees it.
+// itself (Tab and Esc included) before any control sees it. Once it has painted, the
+// settings defaults held back for it are written (WritePendingDefaults).
 class PracticeDialog : public QDialog {
     Q_OBJECT
 public:
@@ -98,6 +105,9 @@ protected:
     virtual void matchKanaMode() {}
     // A key press that types a character (control characters included).
     virtual void typed(QChar c) = 0;
+
+private:
+    bool painted_ = false;
 };
 
 }  // namespace zr

@@ -93,7 +93,7 @@ void StartProblemPractice(QWidget *parent, PracticeKind kind, int slot)
     else
         dialog = std::make_unique<SentDialogFrm>(parent);
     dialog->lesson = qint16(slot);
-    dialog->settings = ReadProblemPracticeSettings(kind, slot, CurUserIni());
+    dialog->settings = ReadProblemPracticeSettings(kind, slot, CurUserIni(), DefaultsWrite::AfterFirstPaint);
     dialog->exec();
 }
 

@@ -8,6 +8,7 @@
 #include "ui/common/Application.h"
 #include "ui/common/WindowPlacement.h"
 #include "ui/keyboard/Shapes.h"
+#include "ui/practice/GuideLine.h"
 #include "ui/results/ProblemScoreFrm.h"
 #include "userdata/LearnerSpellings.h"
 #include "userdata/ZRSub.h"
@@ -19,6 +20,7 @@
 #include <QStatusBar>
 
 #include <cmath>
+#include <tuple>
 
 namespace zr {
 namespace {
@@ -26,6 +28,11 @@ namespace {
 constexpr int kMargin = 16;
 constexpr int kPadding = 6;
 const QColor kGreyed(150, 150, 150);
+// The guide under the words is shown at this share of the practice font's size, and
+// leaves this many pixels under its last line before the next line of the row.
+constexpr double kGuideScale = 0.6;
+constexpr int kGuideBottom = 2;
+constexpr int kTitleBarRoom = 24;
 
 QString practiceName(PracticeKind kind)
 {
@@ -38,6 +45,43 @@ QTextOption wrapOption()
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     return option;
+}
+
+QFont guideFontOf(const QFont &font)
+{
+    QFont guide = font;
+    guide.setPointSizeF(std::max(double(Declaration(Setting::FontSize).minimum),
+                                 std::round(font.pointSizeF() * kGuideScale)));
+    return guide;
+}
+
+// The lines of a row its guide needs at a font and width, the row's own lines
+// included: a passage's readings and keys (in the learner's spellings) under its lines.
+int guidedLines(const QString &rowText, const PracticeEntry &passage, const QFont &font, const QFont &guideFont,
+                int width, bool readings, bool keys, bool fontUpper)
+{
+    QTextLayout layout(rowText, font);
+    layout.setTextOption(wrapOption());
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(width);
+    layout.endLayout();
+    QList<int> anchors;
+    QStringList readingTexts;
+    QStringList keyTexts;
+    int start = 1;   // after the label's leading blank
+    for (const PracticeItem &line : passage) {
+        anchors.append(start);
+        readingTexts.append(line.reading);
+        keyTexts.append(GuideKeysText(line.keys.Rmj, fontUpper));
+        start += int(line.display.size());
+    }
+    int lines = std::max(1, layout.lineCount());
+    if (readings)
+        lines = std::max(lines, FlowGuide(layout, anchors, readingTexts, guideFont, width).lines);
+    if (keys)
+        lines = std::max(lines, FlowGuide(layout, anchors, keyTexts, guideFont, width).lines);
+    return lines;
 }
 
 }  // namespace
@@ -70,6 +114,8 @@ void TextFlow::setText(const QString &text)
     if (text == text_)
         return;
     text_ = text;
+    // A screen reader reads what is shown, without the leading blank.
+    setAccessibleName(text.trimmed());
     relayout();
     update();
 }
@@ -95,6 +141,15 @@ void TextFlow::setWrapWidth(int width)
     relayout();
 }
 
+void TextFlow::setLineSpacing(int extra)
+{
+    if (spacing_ == extra)
+        return;
+    spacing_ = extra;
+    relayout();
+    update();
+}
+
 int TextFlow::lineHeight() const
 {
     return QFontMetrics(font_).height();
@@ -115,7 +170,7 @@ void TextFlow::relayout()
     for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
         line.setLineWidth(wrapWidth_);
         line.setPosition(QPointF(0, y));
-        y += height;
+        y += height + spacing_;
     }
     layout_.endLayout();
 }
@@ -149,6 +204,7 @@ ProblemPracticeFrm::ProblemPracticeFrm(PracticeKind kind, QWidget *parent) : Pra
     prompt_->setObjectName(QStringLiteral("Label3"));
     prompt_->setFont(QFont(QString::fromUtf16(kProportionalGothic), 11));
 
+    InstallPracticeTextAccessibility();
     for (int i = 0; i < 2; ++i) {
         Row &row = rows_[size_t(i)];
         row.questionFrame = new QFrame(this);
@@ -156,6 +212,7 @@ ProblemPracticeFrm::ProblemPracticeFrm(PracticeKind kind, QWidget *parent) : Pra
         row.questionFrame->setFrameShape(QFrame::Box);
         row.problem = new TextFlow(row.questionFrame);
         row.problem->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        row.problem->setAccessibleDescription(tr("問題文"));
         row.inputFrame = new QFrame(this);
         row.inputFrame->setObjectName(QStringLiteral("LblInputFrame_%1").arg(i));
         row.inputFrame->setFrameShape(QFrame::Box);
@@ -164,6 +221,7 @@ ProblemPracticeFrm::ProblemPracticeFrm(PracticeKind kind, QWidget *parent) : Pra
         row.inputFrame->setPalette(framePal);
         row.typed = new TextFlow(row.inputFrame);
         row.typed->setObjectName(QStringLiteral("Label2_%1").arg(i));
+        row.typed->setAccessibleDescription(tr("入力した文字"));
         row.miss = new QLabel(row.inputFrame);
         row.miss->setObjectName(QStringLiteral("LblMissLine_%1").arg(i));
         SetLabelColour(row.miss, QColor(220, 0, 0));
@@ -276,11 +334,17 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
     setPalette(pal);
     SetLabelColour(prompt_, look.background.lightness() < 110 ? Qt::white : Qt::black);
 
-    const QSize room = RoomOnScreen(this);
+    QSize room = RoomOnScreen(this);
+    // The guide makes passage windows as tall as the screen allows. Such a window is
+    // centred before its title bar is known, and would leave half of it above the
+    // screen: keep room for a whole one.
+    if (guided())
+        room.setHeight(std::max(1, room.height() - kTitleBarRoom));
     const int statusHeight = statusBar_->sizeHint().height();
     // The rows and the window in a font.
     struct Rows {
         int lineHeight = 0;
+        int guideSpacing = 0;   // room under each line of a row for its guide
         int textWidth = 0;
         int problemLines = 1;
         int typedLines = 1;
@@ -297,6 +361,11 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
         Rows r;
         const QFontMetrics fm(font);
         r.lineHeight = fm.height();
+        const QFont guideFont = guideFontOf(font);
+        if (guided()) {
+            const int guideLine = QFontMetrics(guideFont).height();
+            r.guideSpacing = (settings.ShowReading ? guideLine : 0) + (settings.ShowKeys ? guideLine : 0) + kGuideBottom;
+        }
         // A word row holds 62 bytes, that is 31 full-width characters and the leading
         // blank; passages wrap at the same width.
         // In a proportional font some full-width characters are wider than others: the
@@ -322,9 +391,14 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
                 const int lines = WrappedLineCount(upper(shown), font, r.textWidth);
                 r.problemLines = std::max(r.problemLines, lines);
                 r.typedLines = std::max(r.typedLines, lines);
+                // A passage's guide may run on under a line of its own after the text.
+                if (guided())
+                    r.problemLines = std::max(r.problemLines,
+                                              guidedLines(upper(shown), passage, font, guideFont, r.textWidth,
+                                                          settings.ShowReading, settings.ShowKeys, settings.FontUpper));
             }
         }
-        const int rowHeight = (r.problemLines * r.lineHeight + 2 * kPadding + 4)
+        const int rowHeight = (r.problemLines * (r.lineHeight + r.guideSpacing) + 2 * kPadding + 4)
                               + (r.typedLines * r.lineHeight + 2 * kPadding + 4 + 14);
         r.height = 42 + 2 * rowHeight + 34 + statusHeight;
         return r;
@@ -353,10 +427,35 @@ void ProblemPracticeFrm::layoutWindow(const QList<PracticeEntry> &entries)
 
     prompt_->setGeometry(kMargin, 10, r.width - 2 * kMargin, 24);
     int y = 42;
+    const int block = r.lineHeight + r.guideSpacing;
     for (Row &row : rows_) {
-        const int problemHeight = r.problemLines * r.lineHeight + 2 * kPadding;
+        const int problemHeight = r.problemLines * block + 2 * kPadding;
         row.questionFrame->setGeometry(kMargin, y, frameWidth, problemHeight);
-        row.problem->setGeometry(kPadding, kPadding, r.textWidth, r.problemLines * r.lineHeight);
+        row.problem->setGeometry(kPadding, kPadding, r.textWidth, r.problemLines * block);
+        if (guided()) {
+            row.problem->setLineSpacing(r.guideSpacing);
+            GuideLine::Look look;
+            look.font = guideFontOf(font_);
+            look.text = settings.look.problemText;
+            look.typed = settings.look.typedText;
+            look.mark = settings.look.guideText;
+            look.greyed = kGreyed;
+            look.fontUpper = settings.FontUpper;
+            look.top = r.lineHeight;
+            look.block = block;
+            look.lines = r.problemLines;
+            const int guideLine = QFontMetrics(look.font).height();
+            for (auto [line, kind, on] : {std::tuple{&row.readings, GuideLine::Readings, settings.ShowReading},
+                                          std::tuple{&row.keys, GuideLine::Keys, settings.ShowKeys}}) {
+                if (!on)
+                    continue;
+                if (!*line)
+                    *line = new GuideLine(kind, row.questionFrame);
+                (*line)->setGeometry(row.problem->geometry());
+                (*line)->setLook(look);
+                look.top += guideLine;
+            }
+        }
         y += problemHeight + 4;
         // Room below the last typed line for the cursor.
         const int typedHeight = r.typedLines * r.lineHeight + 2 * kPadding + 4;
@@ -399,6 +498,17 @@ void ProblemPracticeFrm::showStep()
     startRow(0);
 }
 
+void ProblemPracticeFrm::showGuide(int row)
+{
+    const Row &r = rows_.at(size_t(row));
+    const GuideLineContent content{practice_->guide(row), &r.problem->textLayout(), 1,
+                                   row == practice_->rowFlag() && !practice_->finished()};
+    for (GuideLine *line : {r.readings, r.keys}) {
+        if (line)
+            line->setContent(content);
+    }
+}
+
 void ProblemPracticeFrm::startRow(int row)
 {
     const PracticeAppearance &look = settings.look;
@@ -415,6 +525,10 @@ void ProblemPracticeFrm::startRow(int row)
     prompt_->show();
     setWindowTitle(practice_->caption());
     clearError();
+    // The row left behind shows its guide greyed, and the new one is marked from its
+    // first key.
+    if (guided())
+        showGuide(1 - row);
     showTyped();
 }
 
@@ -441,6 +555,8 @@ void ProblemPracticeFrm::showTyped()
     }
     cursor_->move(origin.x() + pendingWidth, origin.y() + fm.height() + 1);
     cursor_->show();
+    if (guided())
+        showGuide(row);
 }
 
 void ProblemPracticeFrm::showMiss(QChar expected, QChar typed)

@@ -16,6 +16,7 @@ class QStatusBar;
 
 namespace zr {
 
+class GuideLine;
 class ShapeWidget;
 
 // How many lines a text takes when it wraps at a width, as TextFlow wraps it.
@@ -37,8 +38,14 @@ public:
     // How many lines a text takes at the wrap width.
     int lineCount(const QString &text) const;
     int lineHeight() const;
+    // Room left under each line (for the guide under a row); 0 sets the lines one under
+    // the other.
+    void setLineSpacing(int extra);
+    int lineSpacing() const { return spacing_; }
     // The end of the last character: x after it, y the top of its line.
     QPoint endPoint() const;
+    // The text as laid out at the wrap width.
+    const QTextLayout &textLayout() const { return layout_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -50,6 +57,7 @@ private:
     QFont font_;
     QColor colour_ = Qt::black;
     int wrapWidth_ = 100;
+    int spacing_ = 0;
     QTextLayout layout_;
 };
 
@@ -90,6 +98,9 @@ public:
     // The practice font as shown: the learner's, made smaller where the window would
     // not fit the screen in it.
     const QFont &textFont() const { return font_; }
+    // The readings and the keys under row i; null when the learner has them off.
+    GuideLine *readingLine(int i) const { return rows_.at(size_t(i)).readings; }
+    GuideLine *keysLine(int i) const { return rows_.at(size_t(i)).keys; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -105,12 +116,16 @@ private:
         TextFlow *problem = nullptr;
         TextFlow *typed = nullptr;
         QLabel *miss = nullptr;
+        GuideLine *readings = nullptr;
+        GuideLine *keys = nullptr;
     };
 
     QString section() const;
     void layoutWindow(const QList<PracticeEntry> &entries);
     void showStep();
     void startRow(int row);
+    bool guided() const { return settings.ShowReading || settings.ShowKeys; }
+    void showGuide(int row);
     void showTyped();
     void showMiss(QChar expected, QChar typed);
     void clearError();

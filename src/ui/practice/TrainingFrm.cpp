@@ -80,10 +80,10 @@ bool TrainingFrm::prepare()
     setWindowTitle(tr("問題文を作成中です..."));
 
     const QString ini = CurUserIni();
-    WriteMissingDefaults(AppearanceSettings()
-                             + QList<Setting>{Setting::KanaLock, Setting::TrainingLessonTime,
-                                              Setting::TrainingLessonStep, Setting::RmjGuide, Setting::Addition},
-                         ini);
+    WriteMissingDefaultsSoon(AppearanceSettings()
+                                 + QList<Setting>{Setting::KanaLock, Setting::TrainingLessonTime,
+                                                  Setting::TrainingLessonStep, Setting::RmjGuide, Setting::Addition},
+                             ini);
     settings_ = CurrentUserSettings();
     look_ = PracticeAppearanceOf(settings_);
     kanaLock_ = settings_.KanaLock ? QStringLiteral("ON") : QString();

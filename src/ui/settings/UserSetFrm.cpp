@@ -395,8 +395,17 @@ QWidget *UserSetFrm::wordTab()
     std::tie(Text4, Text3) = timeBoxes("Text4", "Text3", Setting::WordLessonTime);
     Text6 = spin("Text6", Setting::WordLessonStep);
     QLayout *time = limitRow(Text4, Text3, Text6);
+    CheckShowReading = new QCheckBox(tr("読みを表示する"));
+    CheckShowReading->setObjectName(QStringLiteral("CheckShowReading"));
+    CheckShowKeys = new QCheckBox(tr("入力キーを表示する"));
+    CheckShowKeys->setObjectName(QStringLiteral("CheckShowKeys"));
+    auto *guide = new QVBoxLayout;
+    guide->addWidget(CheckShowReading);
+    guide->addWidget(CheckShowKeys);
+    guide->addWidget(note(tr("※単語や文の下に、ひらがなの読みと、打つキーを表示します。短文練習問題でも表示されます。")));
     auto *layout = new QVBoxLayout;
     layout->addWidget(group(tr("練習時間"), time));
+    layout->addWidget(group(tr("読みと入力キーの表示"), guide));
     layout->addStretch(1);
     auto *page = new QWidget;
     page->setLayout(layout);
@@ -589,6 +598,8 @@ void UserSetFrm::load()
     Text3->setValue(wordSeconds);
     Text5->setValue(u.training.LessonStep);
     Text6->setValue(u.word.LessonStep);
+    CheckShowReading->setChecked(u.ShowReading);
+    CheckShowKeys->setChecked(u.ShowKeys);
     Text7->setValue(u.TargetTime);
 
     Option[u.KeyLessonSize == LessonSize::Short ? 1 : u.KeyLessonSize == LessonSize::Mid ? 2 : 3]->setChecked(true);
@@ -655,6 +666,8 @@ bool UserSetFrm::save()
     u.training.LessonStep = Text5->value();
     u.word.LessonTime = lessonTime(Text4, Text3);
     u.word.LessonStep = Text6->value();
+    u.ShowReading = CheckShowReading->isChecked();
+    u.ShowKeys = CheckShowKeys->isChecked();
     u.TargetTime = Text7->value();
     u.KeyLessonSize = Option[1]->isChecked() ? LessonSize::Short : Option[2]->isChecked() ? LessonSize::Mid : LessonSize::Long;
     u.RmjGuide = Option[4]->isChecked()   ? RmjGuideMode::Never

@@ -70,6 +70,9 @@ private:
     QCheckBox *Check3 = nullptr;   // automatic kana lock
     QCheckBox *Check4 = nullptr;   // keystroke sound
     QCheckBox *CheckAnySpelling = nullptr;   // any standard spelling counts (romaji course)
+    // 単語練習問題: the readings and the keys under the words (sentence practice too)
+    QCheckBox *CheckShowReading = nullptr;
+    QCheckBox *CheckShowKeys = nullptr;
     QButtonGroup *Option14 = nullptr;   // mistype sound kind, ids 0 and 2
     QButtonGroup *Option15 = nullptr;   // keystroke sound kind, ids 0 and 2
     QLineEdit *Text8 = nullptr;

@@ -12,6 +12,7 @@
 #include "platform/KanaMode.h"
 #include "platform/Random.h"
 #include "platform/WindowPositions.h"
+#include "practice/ProblemPractice.h"
 #include "userdata/ProblemFile.h"
 #include "ui/practice/TrainingFrm.h"
 #include "userdata/UserRecord.h"
@@ -88,6 +89,48 @@ private:
     SharedStateScope state_;
     ClockScope clock_;
 };
+
+// A problem file of the test's own in slot 1, in a resource folder beside the shipped
+// ones.
+inline void useProblemFile(Learner &learner, PracticeKind kind, const std::function<void(const QString &)> &write)
+{
+    const QString dir = learner.state().DataDir + QStringLiteral("app/resource");
+    QDir().mkpath(dir);
+    const bool word = kind == PracticeKind::Word;
+    const QString name = word ? QStringLiteral("test.zrd") : QStringLiteral("test.zrw");
+    write(dir + u'/' + name);
+    learner.state().AppDir = learner.state().DataDir + QStringLiteral("app/");
+    const QString section = word ? QStringLiteral("WordLsn") : QStringLiteral("SSentLsn");
+    learner.set(section, QStringLiteral("L1"), QStringLiteral("resource\\") + name);
+    learner.set(section, QStringLiteral("LT1"), QStringLiteral(u"テスト問題"));
+}
+
+inline void useWords(Learner &learner, const QList<ProblemItem> &words)
+{
+    useProblemFile(learner, PracticeKind::Word, [&](const QString &path) {
+        WordDictionary d;
+        d.title = QStringLiteral(u"テスト問題");
+        d.entries.resize(WordDictionary::kEntries);
+        for (int i = 0; i < words.size(); ++i)
+            d.entries[i] = words[i];
+        QString error;
+        WriteWordDictionary(path, d, &error);
+    });
+}
+
+inline void usePassages(Learner &learner, const QList<QList<ProblemItem>> &problems)
+{
+    useProblemFile(learner, PracticeKind::Sentence, [&](const QString &path) {
+        SentenceSet s;
+        s.title = QStringLiteral(u"テスト問題");
+        for (int p = 0; p < problems.size(); ++p) {
+            for (int j = 0; j < problems[p].size(); ++j)
+                s.problems[size_t(p)][size_t(j)] = problems[p][j];
+        }
+        QString error;
+        WriteSentenceSet(path, s, &error);
+    });
+}
 
 // One key press and release as the keyboard sends it.
 inline void sendChar(QWidget *w, QChar c, Qt::KeyboardModifiers modifiers = Qt::NoModifier)

@@ -48,46 +48,6 @@ int typePractice(ProblemPracticeFrm *frm, ManualClock &clock, qint64 msPerKey,
     return typeRun(frm, frm->practice(), clock, msPerKey, wrongAt);
 }
 
-// A problem file of the test's own in slot 1, in a resource folder beside the shipped
-// ones.
-void useProblemFile(Learner &learner, PracticeKind kind, const std::function<void(const QString &)> &write)
-{
-    const QString dir = learner.state().DataDir + QStringLiteral("app/resource");
-    QDir().mkpath(dir);
-    const QString name = kind == PracticeKind::Word ? QStringLiteral("test.zrd") : QStringLiteral("test.zrw");
-    write(dir + u'/' + name);
-    learner.state().AppDir = learner.state().DataDir + QStringLiteral("app/");
-    learner.set(section(kind), QStringLiteral("L1"), QStringLiteral("resource\\") + name);
-    learner.set(section(kind), QStringLiteral("LT1"), QStringLiteral(u"テスト問題"));
-}
-
-void useWords(Learner &learner, const QList<ProblemItem> &words)
-{
-    useProblemFile(learner, PracticeKind::Word, [&](const QString &path) {
-        WordDictionary d;
-        d.title = QStringLiteral(u"テスト問題");
-        d.entries.resize(WordDictionary::kEntries);
-        for (int i = 0; i < words.size(); ++i)
-            d.entries[i] = words[i];
-        QString error;
-        WriteWordDictionary(path, d, &error);
-    });
-}
-
-void usePassages(Learner &learner, const QList<QList<ProblemItem>> &problems)
-{
-    useProblemFile(learner, PracticeKind::Sentence, [&](const QString &path) {
-        SentenceSet s;
-        s.title = QStringLiteral(u"テスト問題");
-        for (int p = 0; p < problems.size(); ++p) {
-            for (int j = 0; j < problems[p].size(); ++j)
-                s.problems[size_t(p)][size_t(j)] = problems[p][j];
-        }
-        QString error;
-        WriteSentenceSet(path, s, &error);
-    });
-}
-
 struct Practised {
     QString dialogCaption;
     QString dialogText;
@@ -175,6 +135,7 @@ private slots:
     void anySpellingInWordsAndSentences_data();
     void anySpellingInWordsAndSentences();
     void aFreshLearnersSettingsAreWrittenInOneRewrite();
+    void aFreshLearnersDefaultsWaitForTheFirstPaint();
 };
 
 // Rows of both kinds of practice in both courses, or only the diagonal.
@@ -556,6 +517,28 @@ void ProblemPracticeFrmTest::aFreshLearnersSettingsAreWrittenInOneRewrite()
     for (Setting setting : AppearanceSettings() + QList<Setting>{Setting::KanaLock, Setting::MoveMouse,
                                                                   Setting::WordLessonTime, Setting::WordLessonStep})
         WriteMissingDefaults({setting}, oneByOne);
+    QCOMPARE(readBytes(ini), readBytes(oneByOne));
+}
+
+// From the launcher the window opens on the defaults, and the file gets them, in the
+// same one rewrite, once the window is on the screen.
+void ProblemPracticeFrmTest::aFreshLearnersDefaultsWaitForTheFirstPaint()
+{
+    Learner learner(RomajiCourse, 1);
+    const QString ini = CurUserIni();
+    const QString oneByOne = learner.state().CurUserDir + QStringLiteral("/one.ini");
+    writeBytes(ini, "[WordLsn]\r\nL1=resource\\zr.zrd\r\n");
+    writeBytes(oneByOne, readBytes(ini));
+    ReadProblemPracticeSettings(PracticeKind::Word, 1, oneByOne);
+    RewriteCounter rewrites(ini);
+    WordFrm frm;
+    frm.lesson = 1;
+    frm.settings = ReadProblemPracticeSettings(PracticeKind::Word, 1, ini, DefaultsWrite::AfterFirstPaint);
+    QCOMPARE(rewrites.count(), 0);
+    QCOMPARE(frm.settings.look.font, PracticeAppearanceOf(DefaultUserSettings()).font);
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frm));
+    QTRY_COMPARE(rewrites.count(), 1);
     QCOMPARE(readBytes(ini), readBytes(oneByOne));
 }
 

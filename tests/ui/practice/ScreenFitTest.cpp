@@ -70,7 +70,7 @@ class ScreenFitTest : public QObject {
 private slots:
     void drillWindow_data() { fontSizeRows(); }
     void drillWindow();
-    void problemPracticeWindows_data() { fontSizeRows(); }
+    void problemPracticeWindows_data();
     void problemPracticeWindows();
     void settingsDialog_data() { fontSizeRows(); }
     void settingsDialog();
@@ -98,39 +98,69 @@ void ScreenFitTest::drillWindow()
     frm.close();
 }
 
+void ScreenFitTest::problemPracticeWindows_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("guide");
+    for (bool guide : {false, true}) {
+        for (int size : {20, 36, 72})
+            QTest::newRow(qPrintable(QStringLiteral("%1 pt%2").arg(size).arg(guide ? ", readings and keys" : "")))
+                << size << guide;
+    }
+}
+
 void ScreenFitTest::problemPracticeWindows()
 {
     QFETCH(int, size);
+    QFETCH(bool, guide);
     Learner learner(RomajiCourse, 20);
     RegisterDefaultProblemFiles(learner.state().CurUserDir);
     learner.set(QStringLiteral("General"), QStringLiteral("FontSize"), QString::number(size));
-    for (PracticeKind kind : {PracticeKind::Word, PracticeKind::Sentence}) {
-        std::unique_ptr<ProblemPracticeFrm> frm;
-        if (kind == PracticeKind::Word)
-            frm = std::make_unique<WordFrm>();
-        else
-            frm = std::make_unique<SentFrm>();
-        frm->lesson = 1;
-        frm->settings = ReadProblemPracticeSettings(kind, 1, CurUserIni());
-        QVERIFY(frm->prepare());
-        expectOnScreen(frm.get(), QStringLiteral("fit-%1-%2pt").arg(kind == PracticeKind::Word ? "word" : "sentence").arg(size));
-        // The learner's size where it fits, and only as much smaller as the screen needs.
-        const double shown = frm->textFont().pointSizeF();
-        if (size == 20)
-            QCOMPARE(shown, 20.0);
-        else
-            QVERIFY(shown < size && shown >= 24);
-        for (int row = 0; row < 2; ++row) {
-            TextFlow *problem = frm->rowLabel(row);
-            QVERIFY(problem->mapTo(frm.get(), QPoint(problem->width(), 0)).x() <= frm->width());
-            // A word row is built to fit one line, and still does.
+    if (guide) {
+        learner.set(QStringLiteral("WordLsn"), QStringLiteral("ShowReading"), QStringLiteral("1"));
+        learner.set(QStringLiteral("WordLsn"), QStringLiteral("ShowKeys"), QStringLiteral("1"));
+    }
+    // With the guide, every shipped sentence set: their passages differ most in height.
+    for (int slot = 1; slot <= (guide ? 10 : 1); ++slot) {
+        for (PracticeKind kind : {PracticeKind::Word, PracticeKind::Sentence}) {
+            if (kind == PracticeKind::Word && slot > 1)
+                continue;
+            std::unique_ptr<ProblemPracticeFrm> frm;
             if (kind == PracticeKind::Word)
-                QCOMPARE(problem->lineCount(problem->text()), 1);
-            // A passage is shown whole.
+                frm = std::make_unique<WordFrm>();
             else
-                QVERIFY(problem->lineCount(problem->text()) * problem->lineHeight() <= problem->height());
+                frm = std::make_unique<SentFrm>();
+            frm->lesson = qint16(slot);
+            frm->settings = ReadProblemPracticeSettings(kind, slot, CurUserIni());
+            QVERIFY(frm->prepare());
+            expectOnScreen(frm.get(), QStringLiteral("fit-%1%2-%3pt%4")
+                                          .arg(kind == PracticeKind::Word ? "word" : "sentence")
+                                          .arg(slot)
+                                          .arg(size)
+                                          .arg(guide ? "-guide" : ""));
+            // The learner's size where it fits, and only as much smaller as the screen
+            // needs. With the guide, the passages of four lines and more (slots 8 to 10)
+            // take a smaller size even at the default one.
+            const double shown = frm->textFont().pointSizeF();
+            const bool tall = guide && kind == PracticeKind::Sentence && slot >= 8;
+            if (size == 20 && !tall)
+                QCOMPARE(shown, 20.0);
+            else if (size == 20)
+                QVERIFY2(shown < size && shown >= 12, qPrintable(QString::number(shown)));
+            else
+                QVERIFY2(shown < size && shown >= (guide ? 12 : 24), qPrintable(QString::number(shown)));
+            for (int row = 0; row < 2; ++row) {
+                TextFlow *problem = frm->rowLabel(row);
+                QVERIFY(problem->mapTo(frm.get(), QPoint(problem->width(), 0)).x() <= frm->width());
+                // A word row is built to fit one line, and still does.
+                if (kind == PracticeKind::Word)
+                    QCOMPARE(problem->lineCount(problem->text()), 1);
+                // A passage is shown whole.
+                else
+                    QVERIFY(problem->lineCount(problem->text()) * problem->lineHeight() <= problem->height());
+            }
+            frm->close();
         }
-        frm->close();
     }
 }
 

@@ -96,6 +96,7 @@ void UserSetFrmTest::defaultFileOpensWithTheMistypeChord()
     for (const char *option : {"Option2", "Option5", "Option7", "Option10", "Option13"})
         QVERIFY2(checked(w, option), option);
     QVERIFY(!checked(w, "CheckAnySpelling") && enabled(w, "CheckAnySpelling"));
+    QVERIFY(!checked(w, "CheckShowReading") && !checked(w, "CheckShowKeys"));
 }
 
 void UserSetFrmTest::soundGroupsFollowTheirBoxAndOption()
@@ -144,6 +145,14 @@ void UserSetFrmTest::savedValues_data()
                                            << QStringList{"General", "AnySpelling", "<missing>"};
     QTest::newRow("any spelling") << Edit([](UserSetFrm &w, SettingsScope &) { click(&w, "CheckAnySpelling"); })
                                   << QStringList{"General", "AnySpelling", "1"};
+    QTest::newRow("guide left off") << Edit([](UserSetFrm &, SettingsScope &) {})
+                                    << QStringList{"WordLsn", "ShowReading", "<missing>", "WordLsn", "ShowKeys", "<missing>"};
+    QTest::newRow("readings and keys") << Edit([](UserSetFrm &w, SettingsScope &) {
+        click(&w, "CheckShowReading");
+        click(&w, "CheckShowKeys");
+    }) << QStringList{"WordLsn", "ShowReading", "1", "WordLsn", "ShowKeys", "1"};
+    QTest::newRow("keys alone") << Edit([](UserSetFrm &w, SettingsScope &) { click(&w, "CheckShowKeys"); })
+                                << QStringList{"WordLsn", "ShowReading", "<missing>", "WordLsn", "ShowKeys", "1"};
     QTest::newRow("typed target beyond the range") << Edit([](UserSetFrm &w, SettingsScope &) {
         auto *box = child<QSpinBox>(&w, "Text7");
         box->selectAll();
@@ -326,12 +335,17 @@ void UserSetFrmTest::anySpellingBelongsToTheRomajiCourse()
     // save keeps it.
     SettingsScope s(sampleUser(u"山田花子"_qs, KanaCourse));
     SetIniString("General", "AnySpelling", "1", s.ini());
+    // The guide shows kana keys in this course: its boxes stay free.
+    SetIniString("WordLsn", "ShowKeys", "1", s.ini());
     refreshedSounds();
     UserSetFrm w;
     QVERIFY(checked(w, "CheckAnySpelling"));
     QVERIFY(!enabled(w, "CheckAnySpelling"));
+    QVERIFY(checked(w, "CheckShowKeys") && enabled(w, "CheckShowKeys"));
+    QVERIFY(!checked(w, "CheckShowReading") && enabled(w, "CheckShowReading"));
     click(&w, "Command1");
     QCOMPARE(s.value("General", "AnySpelling"), u"1"_qs);
+    QCOMPARE(s.value("WordLsn", "ShowKeys"), u"1"_qs);
 }
 
 void UserSetFrmTest::soundPathsTheSettingsCannotHoldAreRefused()
