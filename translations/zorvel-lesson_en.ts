@@ -1386,7 +1386,7 @@
     </message>
     <message>
         <source>点の単位(&amp;U)：</source>
-        <translation><translation>One point a&amp;n:</translation>amp;Group by:</translation>
+        <translation>&amp;Group by:</translation>
     </message>
     <message>
         <source>入力速度（字/分）</source>
