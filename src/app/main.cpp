@@ -13,8 +13,10 @@ using namespace zr;
 namespace {
 
 const char kUsage[] =
-    "Usage: zorvel-lesson [--data-dir DIR] [--quit-after-show]\n"
+    "Usage: zorvel-lesson [--data-dir DIR] [--lang ja|en] [--quit-after-show]\n"
     "  --data-dir DIR     keep the learners' data in DIR (default: $XDG_DATA_HOME/zorvel-lesson)\n"
+    "  --lang ja|en       show the interface in Japanese or English (default: the choice\n"
+    "                     made in the Help menu, otherwise the desktop's language)\n"
     "  --quit-after-show  close the main window as soon as it waits for the learner, after\n"
     "                     printing its title (checks an installation; needs a learner)\n"
     "  --version          print the version and exit\n"

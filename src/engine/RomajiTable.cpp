@@ -4,6 +4,8 @@
 #include "platform/BinaryIO.h"
 #include "platform/Cp932.h"
 
+#include <QCoreApplication>
+
 
 namespace zr {
 
@@ -131,7 +133,7 @@ std::optional<QList<RomajiEntry>> ParseDefaultTable(QStringView text, QString *e
     auto addEntry = [&] {
         if (entries.size() == RomajiTable::kRows) {
             if (error)
-                *error = QStringLiteral("ローマ字テーブル「%1」の項目が%2を超えています。")
+                *error = QCoreApplication::translate("RomajiTable", "ローマ字テーブル「%1」の項目が%2を超えています。")
                              .arg(fileName)
                              .arg(RomajiTable::kRows);
             return false;
@@ -198,7 +200,7 @@ std::optional<QList<RomajiEntry>> ReadDefaultTable(const QString &path, QString 
     const std::optional<QByteArray> data = readFileBounded(path, kMaxSize, &why);
     if (!data) {
         if (error)
-            *error = QStringLiteral("ローマ字テーブル") + why;
+            *error = QCoreApplication::translate("RomajiTable", "ローマ字テーブル%1").arg(why);
         return std::nullopt;
     }
     return ParseDefaultTable(fromAnsi(*data), error, path);

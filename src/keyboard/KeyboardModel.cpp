@@ -1,5 +1,7 @@
 #include "keyboard/KeyboardModel.h"
 
+#include <QCoreApplication>
+
 namespace zr {
 
 const QString LatinKeyRow = QStringLiteral("1234567890-^\\qwertyuiop@[asdfghjkl;:]zxcvbnm,./_");
@@ -33,12 +35,17 @@ constexpr int kFingers[kKeyCount] = {
 const QString kHomeRomaji = QStringLiteral("asdfjkl;");
 const QString kHomeKana = QStringLiteral(u"ﾁﾄｼﾊﾏﾉﾘﾚ");
 
-const char16_t *const kFingerNames[8] = {
-    u"左手の小指", u"左手の薬指", u"左手の中指", u"左手の人差し指",
-    u"右手の人差し指", u"右手の中指", u"右手の薬指", u"右手の小指",
+const char *const kFingerNames[8] = {
+    QT_TRANSLATE_NOOP("KeyboardModel", "左手の小指"),     QT_TRANSLATE_NOOP("KeyboardModel", "左手の薬指"),
+    QT_TRANSLATE_NOOP("KeyboardModel", "左手の中指"),     QT_TRANSLATE_NOOP("KeyboardModel", "左手の人差し指"),
+    QT_TRANSLATE_NOOP("KeyboardModel", "右手の人差し指"), QT_TRANSLATE_NOOP("KeyboardModel", "右手の中指"),
+    QT_TRANSLATE_NOOP("KeyboardModel", "右手の薬指"),     QT_TRANSLATE_NOOP("KeyboardModel", "右手の小指"),
 };
-const char16_t *const kFingerLabels[8] = {
-    u"小指", u"薬指", u"中指", u"人差し指", u"人差し指", u"中指", u"薬指", u"小指",
+const char *const kFingerLabels[8] = {
+    QT_TRANSLATE_NOOP("KeyboardModel", "小指"),     QT_TRANSLATE_NOOP("KeyboardModel", "薬指"),
+    QT_TRANSLATE_NOOP("KeyboardModel", "中指"),     QT_TRANSLATE_NOOP("KeyboardModel", "人差し指"),
+    QT_TRANSLATE_NOOP("KeyboardModel", "人差し指"), QT_TRANSLATE_NOOP("KeyboardModel", "中指"),
+    QT_TRANSLATE_NOOP("KeyboardModel", "薬指"),     QT_TRANSLATE_NOOP("KeyboardModel", "小指"),
 };
 
 // Full-width katakana of the half-width katakana U+FF61..U+FF9F.
@@ -110,12 +117,12 @@ int FingerOf(int keyIndex)
 
 QString FingerName(int finger)
 {
-    return finger >= 1 && finger <= 8 ? QString::fromUtf16(kFingerNames[finger - 1]) : QString();
+    return finger >= 1 && finger <= 8 ? QCoreApplication::translate("KeyboardModel", kFingerNames[finger - 1]) : QString();
 }
 
 QString FingerShortLabel(int finger)
 {
-    return finger >= 1 && finger <= 8 ? QString::fromUtf16(kFingerLabels[finger - 1]) : QString();
+    return finger >= 1 && finger <= 8 ? QCoreApplication::translate("KeyboardModel", kFingerLabels[finger - 1]) : QString();
 }
 
 QChar HomeKeyOfFinger(int finger, int course)
@@ -156,10 +163,16 @@ std::optional<QString> KeyGuideText(QChar c, int course)
     const KeyPosition k = KeyIndexOf(c, course);
     if (!k)
         return std::nullopt;
-    QString text = QStringLiteral(u"【 ") + ToWideHiragana(QStringView(&c, 1)) + QStringLiteral(u" 】キーは");
-    if (k.shift)
-        text += QStringLiteral(u" SHIFTキーを押しながら、");
-    return text + FingerName(FingerOf(k.index)) + QStringLiteral(u"で打ちます。");
+    return KeyStrokeText(ToWideHiragana(QStringView(&c, 1)), FingerOf(k.index), k.shift);
+}
+
+QString KeyStrokeText(const QString &shownKey, int finger, bool shift)
+{
+    // Whole sentences, so that a translation can put the key, Shift and the finger in
+    // its own order.
+    return (shift ? QCoreApplication::translate("KeyboardModel", "【 %1 】キーは SHIFTキーを押しながら、%2で打ちます。")
+                  : QCoreApplication::translate("KeyboardModel", "【 %1 】キーは%2で打ちます。"))
+        .arg(shownKey, FingerName(finger));
 }
 
 QString ToWideHiragana(QStringView text)

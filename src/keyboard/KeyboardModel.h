@@ -53,6 +53,8 @@ QString HomeKeysOf(QStringView keys, int course);
 // "【 ｆ 】キーは左手の人差し指で打ちます。", with " SHIFTキーを押しながら、" before the
 // finger's name for a shifted character; nothing for a character not on the keyboard.
 std::optional<QString> KeyGuideText(QChar c, int course);
+// The same sentence for a key already written as it is shown ("ｆ") and its finger.
+QString KeyStrokeText(const QString &shownKey, int finger, bool shift);
 
 // Half-width katakana to full-width hiragana and ASCII to full width (a blank becomes
 // the ideographic space): how key characters are written for a person.

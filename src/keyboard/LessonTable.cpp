@@ -4,6 +4,8 @@
 #include "platform/BinaryIO.h"
 #include "platform/Cp932.h"
 
+#include <QCoreApplication>
+
 namespace zr {
 
 ChapterTable::ChapterTable(const QStringList &lines) : lines_(int(lines.size()))
@@ -36,7 +38,7 @@ std::optional<QStringList> ReadLessonTable(const QString &path, QString *error)
     const std::optional<QByteArray> data = readFileBounded(path, kMaxSize, &why);
     if (!data) {
         if (error)
-            *error = QStringLiteral("レッスンテーブル") + why;
+            *error = QCoreApplication::translate("LessonTable", "レッスンテーブル%1").arg(why);
         return std::nullopt;
     }
     return ParseLessonTable(*data, error, path);
@@ -62,14 +64,14 @@ std::optional<QStringList> ParseLessonTable(QByteArrayView data, QString *error,
             raw.chop(1);
         // Cutting a longer line could split a double-byte character; it is refused.
         if (raw.size() > ChapterTable::kMaxLineBytes) {
-            return fail(QStringLiteral("レッスンテーブル「%1」の%2行目が%3バイトを超えています。")
+            return fail(QCoreApplication::translate("LessonTable", "レッスンテーブル「%1」の%2行目が%3バイトを超えています。")
                             .arg(fileName)
                             .arg(lines.size() + 1)
                             .arg(ChapterTable::kMaxLineBytes));
         }
         lines.append(fromAnsi(raw));
         if (lines.size() > ChapterTable::kMaxLines) {
-            return fail(QStringLiteral("レッスンテーブル「%1」は%2行を超えています。")
+            return fail(QCoreApplication::translate("LessonTable", "レッスンテーブル「%1」は%2行を超えています。")
                             .arg(fileName)
                             .arg(ChapterTable::kMaxLines));
         }

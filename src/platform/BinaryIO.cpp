@@ -2,6 +2,7 @@
 
 #include "platform/Cp932.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -215,7 +216,7 @@ bool writeFileAtomically(const QString &path, const QByteArray &data, QString *e
         if (!temporary.isEmpty())
             ::unlink(temporary.constData());
         if (error)
-            *error = QStringLiteral("「%1」を保存できません（%2）。").arg(path, systemReason(code));
+            *error = QCoreApplication::translate("BinaryIO", "「%1」を保存できません（%2）。").arg(path, systemReason(code));
         return false;
     };
 
@@ -292,7 +293,7 @@ std::optional<QByteArray> readFileBounded(const QString &path, qint64 maxBytes, 
         return std::nullopt;
     };
     auto unreadable = [&](int code) {
-        return fail(QStringLiteral("「%1」を読み込めません（%2）。").arg(path, systemReason(code)));
+        return fail(QCoreApplication::translate("BinaryIO", "「%1」を読み込めません（%2）。").arg(path, systemReason(code)));
     };
     // Without O_NONBLOCK, opening a pipe would wait for a writer that may never come.
     Descriptor file;
@@ -303,8 +304,8 @@ std::optional<QByteArray> readFileBounded(const QString &path, qint64 maxBytes, 
     if (::fstat(file.fd, &st) != 0)
         return unreadable(errno);
     if (!S_ISREG(st.st_mode))
-        return fail(QStringLiteral("「%1」は普通のファイルではありません。").arg(path));
-    const QString tooLarge = QStringLiteral("「%1」は大きすぎます（%2バイトまで）。").arg(path).arg(maxBytes);
+        return fail(QCoreApplication::translate("BinaryIO", "「%1」は普通のファイルではありません。").arg(path));
+    const QString tooLarge = QCoreApplication::translate("BinaryIO", "「%1」は大きすぎます（%2バイトまで）。").arg(path).arg(maxBytes);
     if (st.st_size > maxBytes)
         return fail(tooLarge);
     ::fcntl(file.fd, F_SETFL, ::fcntl(file.fd, F_GETFL) & ~O_NONBLOCK);

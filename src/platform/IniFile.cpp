@@ -28,7 +28,7 @@ std::optional<QByteArray> readBytes(const QString &path, QString *error = nullpt
     QString why;
     std::optional<QByteArray> read = readFileBounded(path, kMaxIniFileBytes, &why);
     if (!read && error)
-        *error = QStringLiteral("設定ファイル") + why;
+        *error = QCoreApplication::translate("IniFile", "設定ファイル%1").arg(why);
     return read;
 }
 
@@ -102,9 +102,9 @@ bool hasControl(QStringView text)
 QString badName(const QString &section, const QString &key)
 {
     if (section.trimmed().isEmpty() || hasControl(section) || section.contains(u']'))
-        return QStringLiteral("セクション名「%1」は設定ファイルに書けません。").arg(section.simplified());
+        return QCoreApplication::translate("IniFile", "セクション名「%1」は設定ファイルに書けません。").arg(section.simplified());
     if (key.trimmed().isEmpty() || hasControl(key) || key.contains(u'=') || key.trimmed().startsWith(u'['))
-        return QStringLiteral("キー名「%1」は設定ファイルに書けません。").arg(key.simplified());
+        return QCoreApplication::translate("IniFile", "キー名「%1」は設定ファイルに書けません。").arg(key.simplified());
     return {};
 }
 

@@ -87,6 +87,16 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             cl.dataDir = arguments[++i];
         } else if (a.startsWith(QStringLiteral("--data-dir="))) {
             cl.dataDir = a.mid(11);
+        } else if (a == u"--lang" || a.startsWith(QStringLiteral("--lang="))) {
+            if (a == u"--lang" && i + 1 >= arguments.size()) {
+                cl.error = QStringLiteral("--lang needs ja or en");
+                break;
+            }
+            cl.language = a == u"--lang" ? arguments[++i] : a.mid(7);
+            if (cl.language != u"ja" && cl.language != u"en") {
+                cl.error = QStringLiteral("--lang takes ja or en, not ") + cl.language;
+                break;
+            }
         } else {
             cl.error = QStringLiteral("unknown option: ") + a;
             break;

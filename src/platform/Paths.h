@@ -26,6 +26,7 @@ QString SystemSoundFolder(const QString &appDir);
 // Options of the command line.
 struct CommandLine {
     QString dataDir;        // --data-dir DIR
+    QString language;       // --lang ja|en
     bool help = false;      // --help
     bool version = false;   // --version
     QString error;          // an option the program does not know, or a missing value

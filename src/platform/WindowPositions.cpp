@@ -49,6 +49,24 @@ void WindowPositions::write(const QString &section, QPointF topLeftTwips)
     settings.setValue(QStringLiteral("Y"), QString::number(float(topLeftTwips.y())));
 }
 
+QString WindowPositions::readValue(const QString &section, const QString &key)
+{
+    if (storePath().isEmpty())
+        return {};
+    QSettings settings(storePath(), QSettings::IniFormat);
+    settings.beginGroup(section);
+    return settings.value(key).toString();
+}
+
+void WindowPositions::writeValue(const QString &section, const QString &key, const QString &value)
+{
+    if (storePath().isEmpty())
+        return;
+    QSettings settings(storePath(), QSettings::IniFormat);
+    settings.beginGroup(section);
+    settings.setValue(key, value);
+}
+
 QPointF PlaceWindow(std::optional<QPointF> stored, QSizeF windowSize, QSizeF screenSize)
 {
     // A window larger than the screen keeps its title bar on the screen.

@@ -23,6 +23,11 @@ public:
     // text that is not a number).
     static std::optional<QPointF> read(const QString &section);
     static void write(const QString &section, QPointF topLeftTwips);
+
+    // Other choices of the whole installation that the same file keeps, each in a
+    // section of its own: a text value, empty when none was stored.
+    static QString readValue(const QString &section, const QString &key);
+    static void writeValue(const QString &section, const QString &key, const QString &value);
 };
 
 // Where a window opens: its stored position, or centred on the screen when there is

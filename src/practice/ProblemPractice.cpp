@@ -5,6 +5,8 @@
 #include "platform/Format.h"
 #include "platform/Random.h"
 
+#include <QCoreApplication>
+
 namespace zr {
 namespace {
 
@@ -61,8 +63,10 @@ QString WordDialogText(const WordDictionary &dictionary)
     int count = 0;
     while (count < dictionary.entries.size() && !dictionary.entries.at(count).display.isEmpty())
         ++count;
-    QString text = kCrLf + dictionary.description + kCrLf + kCrLf + QStringLiteral(u"　収録単語数：")
-                   + NumberText(count) + QStringLiteral(u"語") + kCrLf + QStringLiteral(u"　収録単語の例：");
+    //: %1 is the number of words after a blank (" 120").
+    QString text = kCrLf + dictionary.description + kCrLf + kCrLf
+                   + QCoreApplication::translate("ProblemPractice", "　収録単語数：%1語").arg(NumberText(count)) + kCrLf
+                   + QCoreApplication::translate("ProblemPractice", "　収録単語の例：");
     for (int i = 10; i <= 12; ++i) {
         const QString written = i < dictionary.entries.size() ? dictionary.entries.at(i).display : QString();
         text += QStringLiteral(u"【") + written + QStringLiteral(u"】");
@@ -118,8 +122,8 @@ ProblemPractice::ProblemPractice(KeyStats &stats, Options options, KeystrokeProt
     connect(&protocol_, &KeystrokeProtocol::spellingSwitched, this,
             [this] { rows_[size_t(rowFlag_)].positions = protocol_.positions(); });
     connect(&protocol_, &KeystrokeProtocol::timingStarted, this, [this] {
-        const QString running = options_.kind == PracticeKind::Word ? QStringLiteral(u"●次の単語を入力して下さい｡")
-                                                                    : QStringLiteral(u"●次の文章を入力して下さい｡");
+        const QString running = options_.kind == PracticeKind::Word ? QCoreApplication::translate("ProblemPractice", "●次の単語を入力して下さい｡")
+                                                                    : QCoreApplication::translate("ProblemPractice", "●次の文章を入力して下さい｡");
         if (prompt_ != running) {
             prompt_ = running;
             emit promptChanged();
@@ -141,8 +145,8 @@ bool ProblemPractice::start()
     lastEntry_ = -1;
     finished_ = false;
     prompt_ = options_.kind == PracticeKind::Word
-                  ? QStringLiteral(u"●次の単語を入力して下さい｡　(入力を始めた時点で時間計測が開始されます)")
-                  : QStringLiteral(u"●次の文章を入力して下さい｡　(入力を始めた時点で時間計測が開始されます)");
+                  ? QCoreApplication::translate("ProblemPractice", "●次の単語を入力して下さい｡　(入力を始めた時点で時間計測が開始されます)")
+                  : QCoreApplication::translate("ProblemPractice", "●次の文章を入力して下さい｡　(入力を始めた時点で時間計測が開始されます)");
     if (entries_.isEmpty()) {
         finished_ = true;
         return false;

@@ -7,6 +7,7 @@
 #include "userdata/Users.h"
 #include "userdata/ZRSub.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -70,7 +71,7 @@ QString RegisteredProblemName(const QString &chosenPath, const QString &appDir)
 
 QString UnstorableProblemName(const QString &name)
 {
-    return UnstorablePathText(name, QStringLiteral("登録"));
+    return UnstorablePathText(name, PathUse::Register);
 }
 
 bool SameProblemName(const QString &a, const QString &b)
@@ -111,8 +112,8 @@ bool CheckProblemFile(const QString &path, bool word, QString *title, QString *m
     const QString shown = QDir::toNativeSeparators(path);
     const QString suffix = word ? QStringLiteral("zrd") : QStringLiteral("zrw");
     if (QFileInfo(path).suffix().compare(suffix, Qt::CaseInsensitive) != 0) {
-        *message = (word ? QStringLiteral("「%1」は単語辞書(*.zrd)ではありません。")
-                         : QStringLiteral("「%1」は短文問題(*.zrw)ではありません。"))
+        *message = (word ? QCoreApplication::translate("ProblemRegistration", "「%1」は単語辞書(*.zrd)ではありません。")
+                         : QCoreApplication::translate("ProblemRegistration", "「%1」は短文問題(*.zrw)ではありません。"))
                        .arg(shown);
         return false;
     }
@@ -130,11 +131,11 @@ bool CheckProblemFile(const QString &path, bool word, QString *title, QString *m
         read = s.title;
     }
     if (!status.exists || !QFileInfo(path).isFile()) {
-        *message = QStringLiteral("「%1」を読み込めません。").arg(shown);
+        *message = QCoreApplication::translate("ProblemRegistration", "「%1」を読み込めません。").arg(shown);
         return false;
     }
     if (status.truncated || !items) {
-        *message = QStringLiteral("「%1」は問題ファイルではないか、壊れています。").arg(shown);
+        *message = QCoreApplication::translate("ProblemRegistration", "「%1」は問題ファイルではないか、壊れています。").arg(shown);
         return false;
     }
     *title = CleanProblemTitle(read);
@@ -163,7 +164,7 @@ bool ProblemSlots::open(const QString &userFolder, const UserRecord &record, QSt
     QString why;
     if (QFileInfo::exists(ini) && !readFileBounded(ini, kMaxIniFileBytes, &why)) {
         if (error)
-            *error = QStringLiteral("設定ファイル") + why;
+            *error = QCoreApplication::translate("ProblemRegistration", "設定ファイル%1").arg(why);
         return false;
     }
     QList<SettingKey> keys;
@@ -219,7 +220,7 @@ bool ProblemSlots::commit(UserRecord &record, QString *error)
         return false;
     };
     if (!open_)
-        return fail(QStringLiteral("問題ファイルの登録が読み込まれていません。"));
+        return fail(QCoreApplication::translate("ProblemRegistration", "問題ファイルの登録が読み込まれていません。"));
 
     UserRecord updated = record;
     QStringList consumed;
@@ -251,7 +252,7 @@ bool ProblemSlots::commit(UserRecord &record, QString *error)
     QString why;
     std::optional<QByteArray> before;
     if (hadIni && !(before = readFileBounded(ini, kMaxIniFileBytes, &why)))
-        return fail(QStringLiteral("設定ファイル") + why);
+        return fail(QCoreApplication::translate("ProblemRegistration", "設定ファイル%1").arg(why));
     QList<IniEntry> entries;
     for (int i = 0; i < kProblemSlots; ++i) {
         const Slot &s = slots_[size_t(i)];
@@ -259,16 +260,16 @@ bool ProblemSlots::commit(UserRecord &record, QString *error)
         entries.append({SlotSection(i), SlotTitleKey(SlotNumber(i)), s.title});
     }
     if (!SetIniStrings(entries, ini, &why))
-        return fail(QStringLiteral("設定ファイル「%1」に書き込めません。").arg(shownIni) + QStringLiteral("\r\n") + why);
+        return fail(QCoreApplication::translate("ProblemRegistration", "設定ファイル「%1」に書き込めません。").arg(shownIni) + QStringLiteral("\r\n") + why);
 
     if (!SaveUserFile(folder_, updated, &why)) {
-        QString message = QStringLiteral("成績データ「%1」を書き込めません。%2")
+        QString message = QCoreApplication::translate("ProblemRegistration", "成績データ「%1」を書き込めません。%2")
                               .arg(QDir::toNativeSeparators(UserDataPath(folder_)), why);
         // The slots and the histories must stay together: the settings file goes back.
         QString undo;
         const bool restored = hadIni ? writeFileAtomically(ini, *before, &undo) : QFile::remove(ini);
         if (!restored)
-            message += QStringLiteral("\r\n") + QStringLiteral("設定ファイル「%1」も元に戻せませんでした。").arg(shownIni)
+            message += QStringLiteral("\r\n") + QCoreApplication::translate("ProblemRegistration", "設定ファイル「%1」も元に戻せませんでした。").arg(shownIni)
                        + (undo.isEmpty() ? QString() : QStringLiteral("\r\n") + undo);
         return fail(message);
     }
@@ -284,7 +285,7 @@ int RegisterInFreeSlot(ProblemSlots &problemSlots, const QString &path, bool wor
     const int first = word ? 0 : kProblemSlots / 2;
     const QString name = RegisteredProblemName(path, appDir);
     if (problemSlots.duplicateOf(first, name) >= 0) {
-        *message = name + QStringLiteral("\r\nこの問題ファイルは既に登録されています。");
+        *message = name + QStringLiteral("\r\n") + QCoreApplication::translate("ProblemRegistration", "この問題ファイルは既に登録されています。");
         return -1;
     }
     QString title, problem = UnstorableProblemName(name);
@@ -296,8 +297,8 @@ int RegisterInFreeSlot(ProblemSlots &problemSlots, const QString &path, bool wor
         if (problemSlots.place(i, name, title))
             return i;
     }
-    *message = (word ? QStringLiteral("単語練習問題") : QStringLiteral("短文練習問題"))
-               + QStringLiteral("の枠に空きがありません。「練習問題の構成」で枠を空けてから登録して下さい。");
+    *message = word ? QCoreApplication::translate("ProblemRegistration", "単語練習問題の枠に空きがありません。「練習問題の構成」で枠を空けてから登録して下さい。")
+                    : QCoreApplication::translate("ProblemRegistration", "短文練習問題の枠に空きがありません。「練習問題の構成」で枠を空けてから登録して下さい。");
     return -1;
 }
 

@@ -6,13 +6,21 @@
 #include "platform/OleDate.h"
 #include "platform/Random.h"
 
+#include <QCoreApplication>
+
 namespace zr {
 namespace {
 
-const QString kFirstPrompt =
-    QStringLiteral(u"●次の単語を入力して下さい｡　(入力を始めた時点で時間計測が開始されます)");
-const QString kRunningPrompt = QStringLiteral(u"●次の単語を入力して下さい｡");
-const QString kRemedialPrompt = QStringLiteral(u"次の単語を、正確さを優先して慎重に入力してください。");
+// Translated where they are shown: these are set up before any translation is loaded.
+const char *const kFirstPrompt =
+    QT_TRANSLATE_NOOP("TrainingDrill", "●次の単語を入力して下さい｡　(入力を始めた時点で時間計測が開始されます)");
+const char *const kRunningPrompt = QT_TRANSLATE_NOOP("TrainingDrill", "●次の単語を入力して下さい｡");
+const char *const kRemedialPrompt = QT_TRANSLATE_NOOP("TrainingDrill", "次の単語を、正確さを優先して慎重に入力してください。");
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("TrainingDrill", text);
+}
 const QString kWideBlank = QStringLiteral(u"　");
 
 }  // namespace
@@ -111,7 +119,7 @@ TrainingDrill::TrainingDrill(KeyStats &stats, DrillSettings settings, KeystrokeP
     connect(&protocol_, &KeystrokeProtocol::spellingSwitched, this, [this] { screen_.positions = protocol_.positions(); });
     connect(&protocol_, &KeystrokeProtocol::timingStarted, this, [this] {
         if (!screen_.remedial)
-            setPrompt(kRunningPrompt);
+            setPrompt(translated(kRunningPrompt));
     });
 }
 
@@ -125,7 +133,7 @@ bool TrainingDrill::start()
     finished_ = false;
     if (settings_.RmjGuide == RmjGuideMode::Never)
         mode_ = KanaWithoutGuide;
-    prompt_ = kFirstPrompt;
+    prompt_ = translated(kFirstPrompt);
     // A word with more keys than a screen holds could never be placed.
     words_.removeIf([](const DrillWord &w) {
         qsizetype keys = 0;
@@ -212,12 +220,12 @@ void TrainingDrill::buildScreen()
         return true;
     };
 
-    const QString chapter = QStringLiteral("Chapter") + PlainNumberText(settings_.lesson);
+    const QString chapter = PlainNumberText(settings_.lesson);
     if (remedialNext_) {
         screen_.remedial = true;
         placeStacked(&MissStacks::peekLong, &MissStacks::AllMDStackGet);
-        title_ = chapter + QStringLiteral(u" - 補習");
-        setPrompt(kRemedialPrompt);
+        title_ = QCoreApplication::translate("TrainingDrill", "Chapter%1 - 補習").arg(chapter);
+        setPrompt(translated(kRemedialPrompt));
         remedialNext_ = false;
     } else {
         if (placeStacked(&MissStacks::peekShort, &MissStacks::MDStackGet)) {
@@ -227,9 +235,10 @@ void TrainingDrill::buildScreen()
                     break;
             }
         }
-        title_ = chapter
-                 + (settings_.MType == ExerciseTitle ? QStringLiteral(u" - 練習問題 (Step") : QStringLiteral(u" - 単語練習 (Step"))
-                 + NumberText(screenCounter_ + 1) + u')';
+        //: %2 is the screen's number after a blank (" 3").
+        title_ = (settings_.MType == ExerciseTitle ? QCoreApplication::translate("TrainingDrill", "Chapter%1 - 練習問題 (Step%2)")
+                                                   : QCoreApplication::translate("TrainingDrill", "Chapter%1 - 単語練習 (Step%2)"))
+                     .arg(chapter, NumberText(screenCounter_ + 1));
     }
     protocol_.setScreen(screen_.positions, screenCounter_ == 0 && !protocol_.running());
     emit screenBuilt();

@@ -6,6 +6,7 @@
 #include "practicelog/PracticeLog.h"
 #include "userdata/ZRSub.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTimer>
 
@@ -14,7 +15,10 @@
 namespace zr {
 namespace {
 
-const QString kTitle = QStringLiteral(u"練習記録");
+QString logTitle()
+{
+    return QCoreApplication::translate("LearnerLog", "練習記録");
+}
 const QString kCrLf = QStringLiteral("\r\n");
 
 struct Current {
@@ -43,13 +47,13 @@ QString reasonText(const LogError &e)
 {
     QString reason;
     switch (e.problem) {
-    case LogProblem::Busy: reason = QStringLiteral(u"ほかのプログラムが使用中です"); break;
-    case LogProblem::Unwritable: reason = QStringLiteral(u"ファイルかフォルダに書き込めません"); break;
-    case LogProblem::Full: reason = QStringLiteral(u"ディスクに空きがありません"); break;
-    case LogProblem::Damaged: reason = QStringLiteral(u"ファイルが壊れています"); break;
-    default: reason = QStringLiteral(u"エラーが起きました"); break;
+    case LogProblem::Busy: reason = QCoreApplication::translate("LearnerLog", "ほかのプログラムが使用中です"); break;
+    case LogProblem::Unwritable: reason = QCoreApplication::translate("LearnerLog", "ファイルかフォルダに書き込めません"); break;
+    case LogProblem::Full: reason = QCoreApplication::translate("LearnerLog", "ディスクに空きがありません"); break;
+    case LogProblem::Damaged: reason = QCoreApplication::translate("LearnerLog", "ファイルが壊れています"); break;
+    default: reason = QCoreApplication::translate("LearnerLog", "エラーが起きました"); break;
     }
-    return e.detail.isEmpty() ? reason : reason + QStringLiteral(u"：") + e.detail;
+    return e.detail.isEmpty() ? reason : QCoreApplication::translate("LearnerLog", "%1：%2").arg(reason, e.detail);
 }
 
 void tellFailure(const QString &path, const LogError &e)
@@ -58,10 +62,10 @@ void tellFailure(const QString &path, const LogError &e)
         return;
     failureTold = true;
     const QString first = e.problem == LogProblem::TooNew
-                              ? QStringLiteral(u"練習記録「%1」は新しい版の ZORVEL LESSON で作られているため、この版では書き込みません。").arg(shown(path))
-                              : QStringLiteral(u"練習記録「%1」に書き込めないため、練習の記録を残せません（%2）。").arg(shown(path), reasonText(e));
-    ShowMessage({first + kCrLf + QStringLiteral(u"成績と練習はこれまでどおり使えます。このお知らせは、次にプログラムを起動するまで表示しません。"),
-                 kTitle, MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+                              ? QCoreApplication::translate("LearnerLog", "練習記録「%1」は新しい版の ZORVEL LESSON で作られているため、この版では書き込みません。").arg(shown(path))
+                              : QCoreApplication::translate("LearnerLog", "練習記録「%1」に書き込めないため、練習の記録を残せません（%2）。").arg(shown(path), reasonText(e));
+    ShowMessage({first + kCrLf + QCoreApplication::translate("LearnerLog", "成績と練習はこれまでどおり使えます。このお知らせは、次にプログラムを起動するまで表示しません。"),
+                 logTitle(), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 // Moves a damaged log aside and tells the learner; false when it could not be moved.
@@ -73,9 +77,9 @@ bool moveAside(const QString &path)
         tellFailure(path, {LogProblem::Damaged, why});
         return false;
     }
-    ShowMessage({QStringLiteral(u"練習記録「%1」は壊れていたため、新しい練習記録を始めました。").arg(shown(path)) + kCrLf
-                     + QStringLiteral(u"壊れたファイルは「%1」として残してあります。").arg(shown(*aside)),
-                 kTitle, MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+    ShowMessage({QCoreApplication::translate("LearnerLog", "練習記録「%1」は壊れていたため、新しい練習記録を始めました。").arg(shown(path)) + kCrLf
+                     + QCoreApplication::translate("LearnerLog", "壊れたファイルは「%1」として残してあります。").arg(shown(*aside)),
+                 logTitle(), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
     return true;
 }
 
@@ -180,16 +184,16 @@ bool ExportLearnerLog(const QString &folder, QString *error)
         LogError e;
         opened = PracticeLog::open(PracticeLogPath(learner), PracticeLog::Access::Read, &e);
         if (!opened) {
-            *error = QStringLiteral(u"練習記録「%1」を読めません（%2）。")
+            *error = QCoreApplication::translate("LearnerLog", "練習記録「%1」を読めません（%2）。")
                          .arg(shown(PracticeLogPath(learner)),
-                              e.problem == LogProblem::Missing ? QStringLiteral(u"まだ練習記録がありません") : reasonText(e));
+                              e.problem == LogProblem::Missing ? QCoreApplication::translate("LearnerLog", "まだ練習記録がありません") : reasonText(e));
             return false;
         }
         log = opened.get();
     }
     QString why;
     if (!ExportLogCsv(*log, folder, &why)) {
-        *error = QStringLiteral(u"練習記録を「%1」に書き出せませんでした。").arg(shown(folder)) + kCrLf + why;
+        *error = QCoreApplication::translate("LearnerLog", "練習記録を「%1」に書き出せませんでした。").arg(shown(folder)) + kCrLf + why;
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "reading/NumberReading.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -300,11 +301,11 @@ QString ReadingAnalyser::problem() const
     case Status::Ready:
         return {};
     case Status::Missing:
-        return QStringLiteral("読みを付ける辞書「%1」がありません。読みを自動で付けるには、パッケージ %2 を"
+        return QCoreApplication::translate("ReadingAnalyser", "読みを付ける辞書「%1」がありません。読みを自動で付けるには、パッケージ %2 を"
                               "インストールして下さい（sudo apt install %2）。")
             .arg(folder, QString::fromLatin1(kReadingPackages));
     case Status::NotUtf8:
-        return QStringLiteral("読みを付ける辞書「%1」の文字コードが UTF-8 ではありません（%2）。"
+        return QCoreApplication::translate("ReadingAnalyser", "読みを付ける辞書「%1」の文字コードが UTF-8 ではありません（%2）。"
                               "パッケージ %3 の辞書を使って下さい。")
             .arg(folder, detail_, QString::fromLatin1(kReadingPackages));
     }

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <limits>
 
+#include <QCoreApplication>
+
 namespace zr {
 namespace {
 
@@ -91,7 +93,7 @@ TrainingGrade GradeKeys(const KeyStats &stats, GradeThresholds t, int lesson)
 QString AdviceKeyName(QChar key)
 {
     if (key == u' ')
-        return QStringLiteral(u"【 スペース 】");
+        return QCoreApplication::translate("TrainingResult", "【 スペース 】");
     const QString upper(key.toUpper());
     return QStringLiteral(u"【 ") + ToWideHiragana(upper) + QStringLiteral(u" 】");
 }
@@ -107,18 +109,19 @@ Advice TrainingAdvice(const TrainingGrade &grade, const QString &TargetKey, int 
             lists[row.keyClass - 1] += AdviceKeyName(row.key);
     }
     if (!lists[0].isEmpty())
-        text += paragraph(lists[0] + QStringLiteral(u"キーにミスタイプはありません！素晴らしい成績です。"));
+        text += paragraph(QCoreApplication::translate("TrainingResult", "%1キーにミスタイプはありません！素晴らしい成績です。").arg(lists[0]));
     if (!lists[1].isEmpty())
-        text += paragraph(lists[1] + QStringLiteral(u"キーの正解率は、十分満足できる成績です。"));
+        text += paragraph(QCoreApplication::translate("TrainingResult", "%1キーの正解率は、十分満足できる成績です。").arg(lists[1]));
     if (!lists[2].isEmpty())
-        text += paragraph(lists[2] + QStringLiteral(u"キーの正解率は合格圏内ですが、もう少しミスタイプを減らすように練習することをお勧めします。"));
+        text += paragraph(QCoreApplication::translate("TrainingResult", "%1キーの正解率は合格圏内ですが、もう少しミスタイプを減らすように練習することをお勧めします。")
+                               .arg(lists[2]));
 
     if (lesson == LessonProgress) {
         if (grade.Passed) {
             text += kCrLf;
-            text += paragraph(QStringLiteral(u"おめでとうございます！Chapter ") + NumberText(lesson)
-                              + QStringLiteral(u"は合格しました。"));
-            text += paragraph(QStringLiteral(u"メインメニューから次の Chapter に進むことができます｡ "));
+            //: %1 is the Chapter's number after a blank (" 5").
+            text += paragraph(QCoreApplication::translate("TrainingResult", "おめでとうございます！Chapter %1は合格しました。").arg(NumberText(lesson)));
+            text += paragraph(QCoreApplication::translate("TrainingResult", "メインメニューから次の Chapter に進むことができます｡ "));
             advice.caption = ResultCaption::Passed;
         } else {
             // The keys graded as failed, by the Level's own threshold: a key the
@@ -128,15 +131,15 @@ Advice TrainingAdvice(const TrainingGrade &grade, const QString &TargetKey, int 
                 if (row.keyClass == FailedKey)
                     failed += AdviceKeyName(row.key);
             }
-            text += paragraph(failed + QStringLiteral(u"キーの正解率が良くないため、不合格となります。"));
+            text += paragraph(QCoreApplication::translate("TrainingResult", "%1キーの正解率が良くないため、不合格となります。").arg(failed));
             advice.caption = ResultCaption::Failed;
         }
     }
 
     if (grade.weakHomeKeys > 1) {
         text += kCrLf;
-        text += paragraph(QStringLiteral(u"ホームポジション上のキーの正解率が良くありません。次の練習からはホームポジションに指をきちんと乗せるように心がけましょう。"));
-        text += paragraph(QStringLiteral(u"改善されないようならば、１文字入力するたびにきちんとホームポジションまで指を戻してみて下さい。入力速度は落ちますが、誤打は減るはずです。"));
+        text += paragraph(QCoreApplication::translate("TrainingResult", "ホームポジション上のキーの正解率が良くありません。次の練習からはホームポジションに指をきちんと乗せるように心がけましょう。"));
+        text += paragraph(QCoreApplication::translate("TrainingResult", "改善されないようならば、１文字入力するたびにきちんとホームポジションまで指を戻してみて下さい。入力速度は落ちますが、誤打は減るはずです。"));
     }
     return advice;
 }
@@ -155,14 +158,14 @@ QString TargetSpeedJudgement(double TargetTime, double speed)
 {
     const double d = speed > 0 ? TargetTime / speed : std::numeric_limits<double>::infinity();
     if (d > 1.2)
-        return QStringLiteral(u"入力速度が目標値に届いていません。もう少し今の Chapter を繰り返し練習することをお勧めします。");
+        return QCoreApplication::translate("TrainingResult", "入力速度が目標値に届いていません。もう少し今の Chapter を繰り返し練習することをお勧めします。");
     if (d > 1)
-        return QStringLiteral(u"入力速度が目標値におおむね届いています。この調子でがんばりましょう。");
+        return QCoreApplication::translate("TrainingResult", "入力速度が目標値におおむね届いています。この調子でがんばりましょう。");
     if (d >= 0.8)
-        return QStringLiteral(u"入力速度が目標値をクリアしました。");
+        return QCoreApplication::translate("TrainingResult", "入力速度が目標値をクリアしました。");
     if (d >= 0.5)
-        return QStringLiteral(u"入力速度が目標値を大きくクリアすることができました。すばらしい成績です！");
-    return QStringLiteral(u"目標値を余裕でクリアしていますね。もうすこし目標を上げてみませんか？");
+        return QCoreApplication::translate("TrainingResult", "入力速度が目標値を大きくクリアすることができました。すばらしい成績です！");
+    return QCoreApplication::translate("TrainingResult", "目標値を余裕でクリアしていますね。もうすこし目標を上げてみませんか？");
 }
 
 namespace {
@@ -170,9 +173,11 @@ namespace {
 QString lastPracticeDay(const ScoreRecord &before)
 {
     if (!before.practised())
-        return paragraph(QStringLiteral(u"このレッスンは今回が初めての練習となります。"));
-    return paragraph(QStringLiteral(u"前回の練習日は、") + FormatDate(before.DayDate[0], u"yyyy年m月d日(aaaa)")
-                     + QStringLiteral(u"です。"));
+        return paragraph(QCoreApplication::translate("TrainingResult", "このレッスンは今回が初めての練習となります。"));
+    //: A date pattern: yyyy the year, m and mm the month, d and dd the day, aaaa the
+    //: weekday in Japanese; every other character is written as it is.
+    const QString pattern = QCoreApplication::translate("TrainingResult", "yyyy年m月d日(aaaa)");
+    return paragraph(QCoreApplication::translate("TrainingResult", "前回の練習日は、%1です。").arg(FormatDate(before.DayDate[0], pattern)));
 }
 
 }  // namespace
@@ -180,9 +185,9 @@ QString lastPracticeDay(const ScoreRecord &before)
 QString PracticeScoreAddText(const ScoreRecord &before, double CCh, double TTime, double hits, double misses)
 {
     return kCrLf + lastPracticeDay(before)
-           + paragraph(QStringLiteral(u"今回の正解率は ") + FormatNumber(RunAccuracy(hits, misses), u"###;###;0")
-                       + QStringLiteral(u"%、入力速度は ") + FormatNumber(RunSpeed(CCh, TTime), u"##0.0")
-                       + QStringLiteral(u"字/分でした。"));
+           + paragraph(QCoreApplication::translate("TrainingResult", "今回の正解率は %1%、入力速度は %2字/分でした。")
+                           .arg(FormatNumber(RunAccuracy(hits, misses), u"###;###;0"),
+                                FormatNumber(RunSpeed(CCh, TTime), u"##0.0")));
 }
 
 TrainingGrade GradePracticeKeys(const KeyStats &stats)
@@ -202,15 +207,15 @@ QString ScoreAddText(const ScoreRecord &before, double CCh, double TTime, double
         const double previousAcc = EntryAccuracy(before, 1).value_or(0.0);
         const double previousSpd = EntrySpeed(before, 1).value_or(0.0);
         text = kCrLf + lastPracticeDay(before);
-        text += paragraph(QStringLiteral(u"今回の正解率は ") + FormatNumber(acc, u"###;###;0") + QStringLiteral(u"%(")
-                          + FormatNumber(acc - previousAcc, kDifference) + QStringLiteral(u")、入力速度は ")
-                          + FormatNumber(spd, u"##0.0") + QStringLiteral(u"字/分(")
-                          + FormatNumber(spd - previousSpd, kDifference) + QStringLiteral(u")でした。"));
+        //: %2 and %4 are the changes since the last practice day ("+1.5", "-2").
+        text += paragraph(QCoreApplication::translate("TrainingResult", "今回の正解率は %1%(%2)、入力速度は %3字/分(%4)でした。")
+                              .arg(FormatNumber(acc, u"###;###;0"), FormatNumber(acc - previousAcc, kDifference),
+                                   FormatNumber(spd, u"##0.0"), FormatNumber(spd - previousSpd, kDifference)));
     } else {
         text = PracticeScoreAddText(before, CCh, TTime, hits, misses);
     }
     text += kCrLf;
-    text += paragraph(QStringLiteral(u"貴方の目標値は") + PlainNumberText(TargetTime) + QStringLiteral(u" 字/分です。"));
+    text += paragraph(QCoreApplication::translate("TrainingResult", "貴方の目標値は%1 字/分です。").arg(PlainNumberText(TargetTime)));
     text += kIndent + TargetSpeedJudgement(TargetTime, spd) + kCrLf;
     return text;
 }

@@ -7,6 +7,7 @@
 #include "userdata/Users.h"
 #include "userdata/ZRSub.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -51,7 +52,7 @@ bool CopyFiles(const QString &sourcePattern, const QString &destinationFolder, Q
         const QString target = destinationFolder + u'/' + file.fileName();
         if (!writeFileAtomically(target, *bytes, &why)) {
             if (error)
-                *error = QStringLiteral("「%1」を「%2」にコピーできません。%3")
+                *error = QCoreApplication::translate("UserDataStartup", "「%1」を「%2」にコピーできません。%3")
                              .arg(native(file.filePath()), native(destinationFolder), why);
             return false;
         }
@@ -78,7 +79,7 @@ LegacyMove MoveLegacyLayout(QString *error)
     if (!QDir().rename(staging, first)) {
         QDir(staging).removeRecursively();
         if (error)
-            *error = QStringLiteral("フォルダ「%1」を作れません。").arg(native(first));
+            *error = QCoreApplication::translate("UserDataStartup", "フォルダ「%1」を作れません。").arg(native(first));
         return LegacyMove::Failed;
     }
 
@@ -145,19 +146,19 @@ std::optional<UserRecord> BuildConvertedRecord(const QString &folder, QString *e
     bool headerCut = false;
     const std::optional<LegacyUserRecord> old = LoadLegacyUserRecord(path, &why, nullptr, &headerCut);
     if (!old)
-        return fail(QStringLiteral("成績データ「%1」を変換できません。%2").arg(native(path), why));
+        return fail(QCoreApplication::translate("UserDataStartup", "成績データ「%1」を変換できません。%2").arg(native(path), why));
     const QString who = old->UserName.isEmpty() ? QFileInfo(folder).fileName() : old->UserName;
     // Cut short after the header, the missing records read as zeros like any record's
     // tail; cut within the header, not even the name and course are known.
     if (headerCut) {
-        return fail(QStringLiteral("「%1」の成績データ（%2）は途中で切れていて、使用者名やコースが読めないため、変換できません。")
+        return fail(QCoreApplication::translate("UserDataStartup", "「%1」の成績データ（%2）は途中で切れていて、使用者名やコースが読めないため、変換できません。")
                         .arg(who, native(path)));
     }
     QList<RomajiEntry> defaults;
     if (old->FormatVersion == 5) {
         const std::optional<QList<RomajiEntry>> table = ReadCourseDefaultTable(old->Course, &why);
         if (!table)
-            return fail(QStringLiteral("「%1」の成績データを変換できません。").arg(who) + kCrLf + why);
+            return fail(QCoreApplication::translate("UserDataStartup", "「%1」の成績データを変換できません。").arg(who) + kCrLf + why);
         defaults = *table;
     }
     // Without the lesson table the Chapter reached is only kept within the record's 70.
@@ -177,8 +178,8 @@ std::optional<UserRecord> ConvertUserFolder(const QString &folder, QString *erro
     QString why;
     if (!SaveUserFile(folder, *record, &why)) {
         if (error) {
-            *error = QStringLiteral("「%1」の成績データ（%2）を書き込めません。%3").arg(record->UserName, native(path), why)
-                     + kCrLf + QStringLiteral("元のファイルはそのまま残してあります。");
+            *error = QCoreApplication::translate("UserDataStartup", "「%1」の成績データ（%2）を書き込めません。%3").arg(record->UserName, native(path), why)
+                     + kCrLf + QCoreApplication::translate("UserDataStartup", "元のファイルはそのまま残してあります。");
         }
         return std::nullopt;
     }
@@ -188,9 +189,9 @@ std::optional<UserRecord> ConvertUserFolder(const QString &folder, QString *erro
 QString UnusableRecordNotice(const UserFile &file)
 {
     const QString path = native(UserDataPath(file.folder));
-    QString text = QStringLiteral("使用者：「%1」（%2）").arg(file.label(), QFileInfo(file.folder).fileName()) + kCrLf;
+    QString text = QCoreApplication::translate("UserDataStartup", "使用者：「%1」（%2）").arg(file.label(), QFileInfo(file.folder).fileName()) + kCrLf;
     if (file.problem == RecordProblem::Unreadable) {
-        text += QStringLiteral("成績データのファイル（%1）を開けません。").arg(path);
+        text += QCoreApplication::translate("UserDataStartup", "成績データのファイル（%1）を開けません。").arg(path);
         if (!file.detail.isEmpty())
             text += kCrLf + file.detail;
     } else {
@@ -198,11 +199,11 @@ QString UnusableRecordNotice(const UserFile &file)
         QString why;
         if (BuildConvertedRecord(file.folder, &why))
             why = QFileInfo(file.folder).isWritable()
-                      ? QStringLiteral("変換の途中で書き込みに失敗しました。")
-                      : QStringLiteral("フォルダ「%1」に書き込めません。").arg(native(file.folder));
+                      ? QCoreApplication::translate("UserDataStartup", "変換の途中で書き込みに失敗しました。")
+                      : QCoreApplication::translate("UserDataStartup", "フォルダ「%1」に書き込めません。").arg(native(file.folder));
         text += why;
     }
-    return text + kCrLf + QStringLiteral("ファイルはそのまま残してあります。原因を取り除いてから ZORVEL LESSON を起動し直して下さい。");
+    return text + kCrLf + QCoreApplication::translate("UserDataStartup", "ファイルはそのまま残してあります。原因を取り除いてから ZORVEL LESSON を起動し直して下さい。");
 }
 
 CheckResult CheckUserFolders(ConversionWindows &windows)
@@ -223,20 +224,20 @@ CheckResult CheckUserFolders(ConversionWindows &windows)
                 QString why;
                 tables.insert(course, ReadCourseDefaultTable(course, &why));
                 if (!tables.value(course))
-                    warn(why, QStringLiteral("ファイルエラー"));
+                    warn(why, QCoreApplication::translate("UserDataStartup", "ファイルエラー"));
             }
             const std::optional<QList<RomajiEntry>> &defaults = tables[course];
             if (!defaults || TableMatchesDefault(file.record.RomajiTable, *defaults))
                 continue;
             const MessageAnswer answer = ShowMessage(
-                {QStringLiteral("「%1」さんのローマ字設定が、インストールされているローマ字テーブル（%2）と一致しません。")
+                {QCoreApplication::translate("UserDataStartup", "「%1」さんのローマ字設定が、インストールされているローマ字テーブル（%2）と一致しません。")
                          .arg(file.label(), DefaultTableFile(course))
                      + kCrLf + kCrLf
-                     + QStringLiteral("ローマ字設定を今のテーブルに合わせて作り直しますか？"
+                     + QCoreApplication::translate("UserDataStartup", "ローマ字設定を今のテーブルに合わせて作り直しますか？"
                                       "成績と、選んであるローマ字の読み方はそのまま残ります。")
                      + kCrLf + kCrLf
-                     + QStringLiteral("「いいえ」を選ぶと、何も変更せずに ZORVEL LESSON を終了します。"),
-                 QStringLiteral("ローマ字設定の不一致"), MessageIcon::Warning, MessageButtons::YesNo,
+                     + QCoreApplication::translate("UserDataStartup", "「いいえ」を選ぶと、何も変更せずに ZORVEL LESSON を終了します。"),
+                 QCoreApplication::translate("UserDataStartup", "ローマ字設定の不一致"), MessageIcon::Warning, MessageButtons::YesNo,
                  MessageAnswer::Yes});
             if (answer != MessageAnswer::Yes)
                 return CheckResult::EndProgram;
@@ -244,16 +245,16 @@ CheckResult CheckUserFolders(ConversionWindows &windows)
             repaired.RomajiTable = RebuildRomajiTable(file.record.RomajiTable, *defaults, course);
             QString why;
             if (!SaveUserFile(folder, repaired, &why)) {
-                warn(QStringLiteral("「%1」さんの成績データを書き込めません。%2").arg(file.label(), why),
-                     QStringLiteral("ファイルエラー"));
+                warn(QCoreApplication::translate("UserDataStartup", "「%1」さんの成績データを書き込めません。%2").arg(file.label(), why),
+                     QCoreApplication::translate("UserDataStartup", "ファイルエラー"));
             }
         } else if (version >= 3 && version <= 5) {
             bool headerCut = false;
             if (!LoadLegacyUserRecord(UserDataPath(folder), nullptr, nullptr, &headerCut) || headerCut) {
-                warn(QStringLiteral("「%1」の成績データ（%2）は途中で切れていて、使用者名やコースが読めないため、変換できません。")
+                warn(QCoreApplication::translate("UserDataStartup", "「%1」の成績データ（%2）は途中で切れていて、使用者名やコースが読めないため、変換できません。")
                              .arg(file.label(), native(UserDataPath(folder)))
-                         + kCrLf + QStringLiteral("元のファイルはそのまま残してあります。"),
-                     QStringLiteral("ユーザデータ変換"));
+                         + kCrLf + QCoreApplication::translate("UserDataStartup", "元のファイルはそのまま残してあります。"),
+                     QCoreApplication::translate("UserDataStartup", "ユーザデータ変換"));
                 continue;
             }
             windows.showConversion(version, folder);
@@ -264,9 +265,9 @@ CheckResult CheckUserFolders(ConversionWindows &windows)
     }
 
     if (convertedVersion5) {
-        warn(QStringLiteral("これまでの成績データをこのバージョンのＺＲで使えるように変換しました。") + kCrLf
-                 + QStringLiteral("ローマ字入力コースの場合、ローマ字設定が初期状態に戻されていますので再設定をお願いします。"),
-             QStringLiteral("成績データ変換完了"));
+        warn(QCoreApplication::translate("UserDataStartup", "これまでの成績データをこのバージョンのＺＲで使えるように変換しました。") + kCrLf
+                 + QCoreApplication::translate("UserDataStartup", "ローマ字入力コースの場合、ローマ字設定が初期状態に戻されていますので再設定をお願いします。"),
+             QCoreApplication::translate("UserDataStartup", "成績データ変換完了"));
     }
     return CheckResult::Continue;
 }

@@ -433,8 +433,8 @@ void writeDefaults(const QList<IniEntry> &defaults, const QString &file)
     if (reported.contains(file))
         return;
     reported.insert(file);
-    ShowMessage({why + QStringLiteral("\r\n") + QStringLiteral("このファイルは書き換えずに、既定の設定で続けます。"),
-                 QStringLiteral("設定ファイルエラー"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+    ShowMessage({why + QStringLiteral("\r\n") + QCoreApplication::translate("UserSettings", "このファイルは書き換えずに、既定の設定で続けます。"),
+                 QCoreApplication::translate("UserSettings", "設定ファイルエラー"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 }  // namespace
@@ -488,22 +488,31 @@ QStringList ReadSlotTitles(const QString &section, const QString &file)
     return ReadUserSettings(keys, file);
 }
 
-QString UnstorablePathText(const QString &path, const QString &action)
+QString UnstorablePathText(const QString &path, PathUse use)
 {
+    // One whole sentence for each use, so that a translation can inflect the verb.
+    const bool reg = use == PathUse::Register;
     const QString shown = QDir::toNativeSeparators(path);
     for (const QChar c : path) {
         if (c.category() == QChar::Other_Control)
-            return QStringLiteral("「%1」は名前に改行などの制御文字を含むため%2できません。ファイル名を変えてから%2して下さい。")
-                .arg(CleanProblemTitle(shown), action);
+            return (reg ? QCoreApplication::translate("UserSettings", "「%1」は名前に改行などの制御文字を含むため登録できません。ファイル名を変えてから登録して下さい。")
+                        : QCoreApplication::translate("UserSettings", "「%1」は名前に改行などの制御文字を含むため選択できません。ファイル名を変えてから選択して下さい。"))
+                .arg(CleanProblemTitle(shown));
     }
     if (path.startsWith(u'/') && path.contains(u'\\'))
-        return QStringLiteral("「%1」は名前に「\\」を含むため%2できません。ファイル名を変えてから%2して下さい。").arg(shown, action);
+        return (reg ? QCoreApplication::translate("UserSettings", "「%1」は名前に「\\」を含むため登録できません。ファイル名を変えてから登録して下さい。")
+                    : QCoreApplication::translate("UserSettings", "「%1」は名前に「\\」を含むため選択できません。ファイル名を変えてから選択して下さい。"))
+            .arg(shown);
     if (fromAnsi(toAnsi(path)) != path)
-        return QStringLiteral("「%1」は名前に Shift-JIS で表せない文字を含むため%2できません。"
-                              "ファイル名やフォルダ名を変えてから%2して下さい。")
-            .arg(shown, action);
+        return (reg ? QCoreApplication::translate("UserSettings", "「%1」は名前に Shift-JIS で表せない文字を含むため登録できません。"
+                                "ファイル名やフォルダ名を変えてから登録して下さい。")
+                    : QCoreApplication::translate("UserSettings", "「%1」は名前に Shift-JIS で表せない文字を含むため選択できません。"
+                                "ファイル名やフォルダ名を変えてから選択して下さい。"))
+            .arg(shown);
     if (AnsiByteLength(path) > 254)
-        return QStringLiteral("「%1」はパスが長すぎるため%2できません。").arg(shown, action);
+        return (reg ? QCoreApplication::translate("UserSettings", "「%1」はパスが長すぎるため登録できません。")
+                    : QCoreApplication::translate("UserSettings", "「%1」はパスが長すぎるため選択できません。"))
+            .arg(shown);
     return {};
 }
 

@@ -228,10 +228,11 @@ QString DefaultSettingValue(const QString &section, const QString &key);
 
 // Why a file's path cannot be kept as a value of "user.ini" (a control character, a
 // character code page 932 lacks, more than 254 bytes, or a backslash in a full path,
-// which would read back as a folder separator), naming it; empty when it can. action
-// is what the person was doing with the file ("登録", "選択"): the text says it cannot
-// be done and what to change first.
-QString UnstorablePathText(const QString &path, const QString &action);
+// which would read back as a folder separator), naming it; empty when it can. use is
+// what the person was doing with the file (registering a problem file, choosing a
+// sound): the text says it cannot be done and what to change first.
+enum class PathUse { Register, Choose };
+QString UnstorablePathText(const QString &path, PathUse use);
 
 // A sound file path as settings hold it, with the chord the program ships followed to
 // this installation: a path naming the shipped chord of another installation (an

@@ -5,6 +5,8 @@
 #include "platform/OleDate.h"
 #include "userdata/ZRSub.h"
 
+#include <QCoreApplication>
+
 namespace zr {
 
 std::optional<double> ScoreSummary::accuracy() const
@@ -46,23 +48,35 @@ ScoreSummary SummarizeScore(const ScoreRecord &record)
     return s;
 }
 
+namespace {
+
+// A count as the number that picks a translation's plural form; a damaged record's
+// count may be any double.
+int pluralCount(double count)
+{
+    return count >= 0 && count < 1e9 ? int(count) : 2;
+}
+
+}  // namespace
+
 QString MinutesWithUnit(double duration)
 {
     const QString minutes = MinutesText(duration);
     // Under half a minute rounds to no number at all; say 0 rather than a bare unit.
-    return (minutes.isEmpty() ? QStringLiteral("0") : minutes) + QStringLiteral("分");
+    return QCoreApplication::translate("UserSummary", "%1分").arg(minutes.isEmpty() ? QStringLiteral("0") : minutes);
 }
 
 ScoreOverview OverviewOf(const ScoreSummary &summary)
 {
     ScoreOverview o;
     o.totalTime = MinutesWithUnit(summary.TotalTime);
-    o.practiceCount = PlainNumberText(summary.PracticeCount) + QStringLiteral("回");
+    o.practiceCount = QCoreApplication::translate("UserSummary", "%1回", nullptr, pluralCount(summary.PracticeCount))
+                          .arg(PlainNumberText(summary.PracticeCount));
     o.lastDate = summary.LastDate != 0 ? ShortDateText(summary.LastDate) : QString();
     if (const auto accuracy = summary.accuracy())
         o.accuracy = FormatNumber(*accuracy, u"###;###;0") + QStringLiteral("%");
     if (const auto speed = summary.speed())
-        o.speed = FormatNumber(*speed, u"##0.0") + QStringLiteral("字/分");
+        o.speed = QCoreApplication::translate("UserSummary", "%1字/分").arg(FormatNumber(*speed, u"##0.0"));
     return o;
 }
 
@@ -78,8 +92,8 @@ QList<ItemRow> ChapterRows(const UserRecord &user, const ChapterTable &table, bo
         const bool newKeys = chapter.kind == Chapter::NewKeys;
         rows.append({c,
                      {QStringLiteral("Chapter") + NumberText(c),
-                      newKeys ? QStringLiteral("新しいキーの学習") : QStringLiteral("単語練習"),
-                      newKeys ? KeyDisplayForm(chapter.TargetKey, fontUpper) : QStringLiteral("学習したキー全て"),
+                      newKeys ? QCoreApplication::translate("UserSummary", "新しいキーの学習") : QCoreApplication::translate("UserSummary", "単語練習"),
+                      newKeys ? KeyDisplayForm(chapter.TargetKey, fontUpper) : QCoreApplication::translate("UserSummary", "学習したキー全て"),
                       NumberText(score.PracticeCount),
                       score.TotalTime != 0 ? MinutesWithUnit(score.TotalTime) : QStringLiteral("-")}});
     }
@@ -112,8 +126,7 @@ UserInfo UserInfoOf(const UserRecord &u)
     info.name = u.UserName;
     info.progress = QStringLiteral("Chapter") + NumberText(u.LessonProgress);
     info.course = CourseName(u.Course);
-    const QString total = MinutesText(u.TotalPracticeTime);
-    info.totalTime = total.isEmpty() || total.toDouble() < 1 ? QStringLiteral(" 0分") : u' ' + total + QStringLiteral("分");
+    info.totalTime = u' ' + MinutesWithUnit(u.TotalPracticeTime);
 
     // Every Chapter the record can hold counts, not only the first 35; word and
     // sentence practice add their stored days to the figures.
@@ -128,7 +141,9 @@ UserInfo UserInfoOf(const UserRecord &u)
                 practice += SummarizeScore(r);
         }
     }
-    info.runs = NumberText(all.PracticeCount) + QStringLiteral("回");
+    //: The count follows a blank, as the other figures of the form do.
+    info.runs = QCoreApplication::translate("UserSummary", "%1回", nullptr, pluralCount(all.PracticeCount))
+                    .arg(NumberText(all.PracticeCount));
 
     if (!isValidOleDate(practice.time)) {
         info.damaged = true;

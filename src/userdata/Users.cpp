@@ -13,6 +13,7 @@
 #include "userdata/ZRSub.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -208,18 +209,20 @@ bool keepDamagedFile(const QString &path, const QByteArray &bytes, const UserRec
     QString why;
     if (!writeFileAtomically(copy, bytes, &why)) {
         if (error)
-            *error = QStringLiteral("成績データ「%1」は一部が壊れていて最後まで読めなかったため、上書きする前に控えを残そうとしましたが、できませんでした。")
+            *error = QCoreApplication::translate("Users", "成績データ「%1」は一部が壊れていて最後まで読めなかったため、上書きする前に控えを残そうとしましたが、できませんでした。")
                          .arg(QDir::toNativeSeparators(path))
-                     + kCrLf + why + kCrLf + QStringLiteral("元のファイルはそのまま残してあります。");
+                     + kCrLf + why + kCrLf + QCoreApplication::translate("Users", "元のファイルはそのまま残してあります。");
         return false;
     }
     kept.insert(id);
-    const QString who = record.UserName.isEmpty() ? QString() : QStringLiteral("「%1」さんの").arg(record.UserName);
-    ShowMessage({who + QStringLiteral("成績データ（%1）は一部が壊れていて、最後まで読み込めませんでした。")
-                           .arg(QDir::toNativeSeparators(path))
-                     + kCrLf + QStringLiteral("読み込めた分を保存する前に、元のファイルを次の名前で残しました。") + kCrLf
+    const QString shownPath = QDir::toNativeSeparators(path);
+    ShowMessage({(record.UserName.isEmpty()
+                      ? QCoreApplication::translate("Users", "成績データ（%1）は一部が壊れていて、最後まで読み込めませんでした。").arg(shownPath)
+                      : QCoreApplication::translate("Users", "「%1」さんの成績データ（%2）は一部が壊れていて、最後まで読み込めませんでした。")
+                            .arg(record.UserName, shownPath))
+                     + kCrLf + QCoreApplication::translate("Users", "読み込めた分を保存する前に、元のファイルを次の名前で残しました。") + kCrLf
                      + QDir::toNativeSeparators(copy),
-                 QStringLiteral("成績データの控え"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+                 QCoreApplication::translate("Users", "成績データの控え"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
     return true;
 }
 
@@ -239,20 +242,20 @@ QString RecordProblemText(RecordProblem problem)
 {
     switch (problem) {
     case RecordProblem::None: return {};
-    case RecordProblem::Missing: return QStringLiteral("成績データのファイル（user.dat）がありません。");
-    case RecordProblem::Unreadable: return QStringLiteral("成績データのファイル（user.dat）を開けません。");
+    case RecordProblem::Missing: return QCoreApplication::translate("Users", "成績データのファイル（user.dat）がありません。");
+    case RecordProblem::Unreadable: return QCoreApplication::translate("Users", "成績データのファイル（user.dat）を開けません。");
     case RecordProblem::Truncated:
-        return QStringLiteral("成績データのファイル（user.dat）が途中で切れていて、使用者名やコースが読めません。");
+        return QCoreApplication::translate("Users", "成績データのファイル（user.dat）が途中で切れていて、使用者名やコースが読めません。");
     case RecordProblem::OldLayout:
-        return QStringLiteral("成績データが古い形式のまま、変換されていません。");
+        return QCoreApplication::translate("Users", "成績データが古い形式のまま、変換されていません。");
     case RecordProblem::UnknownVersion:
-        return QStringLiteral("成績データのファイル（user.dat）の形式が分かりません。");
-    case RecordProblem::NoName: return QStringLiteral("成績データに使用者名がありません。");
-    case RecordProblem::BadCourse: return QStringLiteral("成績データの入力コースが正しくありません。");
+        return QCoreApplication::translate("Users", "成績データのファイル（user.dat）の形式が分かりません。");
+    case RecordProblem::NoName: return QCoreApplication::translate("Users", "成績データに使用者名がありません。");
+    case RecordProblem::BadCourse: return QCoreApplication::translate("Users", "成績データの入力コースが正しくありません。");
     case RecordProblem::BadProgress:
-        return QStringLiteral("成績データの基本練習の進捗度が正しくありません。");
+        return QCoreApplication::translate("Users", "成績データの基本練習の進捗度が正しくありません。");
     case RecordProblem::BadTimes:
-        return QStringLiteral("成績データの中に、時間や日付として正しくない値があります。");
+        return QCoreApplication::translate("Users", "成績データの中に、時間や日付として正しくない値があります。");
     }
     return {};
 }
@@ -340,20 +343,20 @@ std::optional<UserRecord> WriteNewUser(const QString &mkPath, const NewUserChoic
         return fail(message);
     };
     if (!QDir().mkpath(ZRSub().DataDir + QStringLiteral("user")) || !QDir().mkpath(mkPath))
-        return undo(QStringLiteral("使用者フォルダ「%1」を作れません。").arg(QDir::toNativeSeparators(mkPath)));
+        return undo(QCoreApplication::translate("Users", "使用者フォルダ「%1」を作れません。").arg(QDir::toNativeSeparators(mkPath)));
 
     const QString ini = UserIniPath(mkPath);
     if (QFileInfo::exists(ini) && !QFile::remove(ini))
-        return undo(QStringLiteral("設定ファイル「%1」を書き換えられません。").arg(QDir::toNativeSeparators(ini)));
+        return undo(QCoreApplication::translate("Users", "設定ファイル「%1」を書き換えられません。").arg(QDir::toNativeSeparators(ini)));
     WriteMissingDefaults({Setting::MoveMouse, Setting::ErrorSound, Setting::TrainingLessonTime,
                           Setting::TrainingLessonStep, Setting::WordLessonTime, Setting::WordLessonStep,
                           Setting::KeyLessonSize},
                          ini);
     if (!SetIniString(QStringLiteral("Training"), QStringLiteral("TargetTime"),
                       QString::number(choices.targetSpeed), ini))
-        return undo(QStringLiteral("設定ファイル「%1」に書き込めません。").arg(QDir::toNativeSeparators(ini)));
+        return undo(QCoreApplication::translate("Users", "設定ファイル「%1」に書き込めません。").arg(QDir::toNativeSeparators(ini)));
     if (!RegisterDefaultProblemFiles(mkPath))
-        return undo(QStringLiteral("設定ファイル「%1」に書き込めません。").arg(QDir::toNativeSeparators(ini)));
+        return undo(QCoreApplication::translate("Users", "設定ファイル「%1」に書き込めません。").arg(QDir::toNativeSeparators(ini)));
 
     rec.RomajiTable.load(*defaults);
     if (choices.course == RomajiCourse)
@@ -361,7 +364,7 @@ std::optional<UserRecord> WriteNewUser(const QString &mkPath, const NewUserChoic
 
     QString saveError;
     if (!SaveUserFile(mkPath, rec, &saveError))
-        return undo(QStringLiteral("成績データ「%1」を書き込めません。%2")
+        return undo(QCoreApplication::translate("Users", "成績データ「%1」を書き込めません。%2")
                         .arg(QDir::toNativeSeparators(UserDataPath(mkPath)), saveError));
 
     lockCurrentLearner(mkPath);
@@ -421,7 +424,7 @@ bool RemoveUserFolder(const QString &folder, QString *error)
                            + u'-' + QUuid::createUuid().toString(QUuid::Id128);
     if (!QDir().rename(folder, parked)) {
         if (error)
-            *error = QStringLiteral("フォルダ「%1」を削除できません。").arg(QDir::toNativeSeparators(folder));
+            *error = QCoreApplication::translate("Users", "フォルダ「%1」を削除できません。").arg(QDir::toNativeSeparators(folder));
         return false;
     }
     // A slot that is a link loses only the link; nothing outside the data folder is
@@ -433,15 +436,15 @@ bool RemoveUserFolder(const QString &folder, QString *error)
 bool DeleteUserFolder(const QString &folder, const QString &name)
 {
     const MessageAnswer answer = ShowMessage(
-        {QStringLiteral("「") + name + QStringLiteral("」の使用者データを削除します。") + kCrLf
-             + QStringLiteral("よろしいですか？"),
-         QStringLiteral("削除の確認"), MessageIcon::Warning, MessageButtons::YesNo, MessageAnswer::No});
+        {QCoreApplication::translate("Users", "「%1」の使用者データを削除します。").arg(name) + kCrLf
+             + QCoreApplication::translate("Users", "よろしいですか？"),
+         QCoreApplication::translate("Users", "削除の確認"), MessageIcon::Warning, MessageButtons::YesNo, MessageAnswer::No});
     if (answer != MessageAnswer::Yes)
         return false;
     QString error;
     if (!RemoveUserFolder(folder, &error)) {
-        ShowMessage({QStringLiteral("使用者データを削除できませんでした。") + kCrLf + error,
-                     QStringLiteral("削除の確認"), MessageIcon::Warning, MessageButtons::Ok,
+        ShowMessage({QCoreApplication::translate("Users", "使用者データを削除できませんでした。") + kCrLf + error,
+                     QCoreApplication::translate("Users", "削除の確認"), MessageIcon::Warning, MessageButtons::Ok,
                      MessageAnswer::Ok});
         return false;
     }

@@ -4,6 +4,7 @@
 #include "platform/Paths.h"
 #include "results/ScoreRecord.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace zr {
@@ -81,8 +82,8 @@ int CountUsers()
 QString CourseName(int course)
 {
     switch (course) {
-    case 0: return QStringLiteral("ローマ字入力コース");
-    case 1: return QStringLiteral("JIS仮名入力コース");
+    case 0: return QCoreApplication::translate("ZRSub", "ローマ字入力コース");
+    case 1: return QCoreApplication::translate("ZRSub", "JIS仮名入力コース");
     default: return {};
     }
 }
@@ -95,7 +96,7 @@ QString MinutesText(double duration)
 QString ElapsedTimeText(double duration)
 {
     const qint64 seconds = qRound64(PracticeMinutes(duration) * 60);
-    return QStringLiteral("練習時間 %1分%2秒").arg(seconds / 60).arg(seconds % 60);
+    return QCoreApplication::translate("ZRSub", "練習時間 %1分%2秒").arg(seconds / 60).arg(seconds % 60);
 }
 
 }  // namespace zr

@@ -8,9 +8,26 @@
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QList>
+#include <QLocale>
 #include <QTranslator>
 
 namespace zr {
+namespace {
+
+UiLanguage &installedLanguage()
+{
+    static UiLanguage language = UiLanguage::Japanese;
+    return language;
+}
+
+QList<QTranslator *> &installedTranslators()
+{
+    static QList<QTranslator *> translators;
+    return translators;
+}
+
+}  // namespace
 
 void SetUpApplication(QApplication &app)
 {
@@ -24,15 +41,59 @@ void SetUpApplication(QApplication &app)
     font.setStyleHint(QFont::SansSerif);
     app.setFont(font);
 
-    auto *translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(translator);
+    InstallTranslations(app, UiLanguage::Japanese, QString());
 
     static QtMessageBoxGateway gateway;
     InstallMessageBoxGateway(&gateway);
     static QtSoundPlayer player;
     InstallSoundPlayer(&player);
+}
+
+QString TranslationFile(const QString &appDir, UiLanguage language)
+{
+    return appDir + QStringLiteral("translations/zorvel-lesson_") + LanguageCode(language) + QStringLiteral(".qm");
+}
+
+QString HelpFileName(UiLanguage language)
+{
+    return language == UiLanguage::English ? QStringLiteral("zr_en.hlp") : QStringLiteral("zr.hlp");
+}
+
+bool InstallTranslations(QApplication &app, UiLanguage language, const QString &appDir)
+{
+    for (QTranslator *translator : installedTranslators()) {
+        app.removeTranslator(translator);
+        delete translator;
+    }
+    installedTranslators().clear();
+    installedLanguage() = UiLanguage::Japanese;
+
+    auto install = [&](QTranslator *translator) {
+        app.installTranslator(translator);
+        installedTranslators().append(translator);
+    };
+    auto *own = new QTranslator(&app);
+    const bool translated = language == UiLanguage::Japanese || own->load(TranslationFile(appDir, language));
+    if (language != UiLanguage::Japanese && translated)
+        install(own);
+    else
+        delete own;
+    if (translated)
+        installedLanguage() = language;
+
+    // Qt's own dialogs and buttons in the language the program's texts are in.
+    const QLocale locale(installedLanguage() == UiLanguage::English ? QLocale::English : QLocale::Japanese);
+    auto *qt = new QTranslator(&app);
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        install(qt);
+    else
+        delete qt;
+    return translated;
+}
+
+UiLanguage InterfaceLanguage()
+{
+    return installedLanguage();
 }
 
 }  // namespace zr

@@ -1,6 +1,7 @@
 #include "ui/common/CommonDialogs.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFontDialog>
 
@@ -52,7 +53,7 @@ std::optional<QFont> ChooseFont(QWidget *parent, const QFont &initial)
     if (gateway)
         return gateway->font(parent, initial);
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, parent, QStringLiteral("フォント"));
+    const QFont chosen = QFontDialog::getFont(&ok, initial, parent, QCoreApplication::translate("CommonDialogs", "フォント"));
     if (!ok)
         return std::nullopt;
     return chosen;

@@ -78,7 +78,7 @@ GuideLine::GuideLine(Kind kind, QWidget *parent) : QWidget(parent), kind_(kind)
 {
     setObjectName(kind == Readings ? QStringLiteral("GuideReadings") : QStringLiteral("GuideKeys"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleDescription(kind == Readings ? QStringLiteral(u"読み") : QStringLiteral(u"入力キー"));
+    setAccessibleDescription(kind == Readings ? tr("読み") : tr("入力キー"));
 }
 
 void GuideLine::setLook(const Look &look)

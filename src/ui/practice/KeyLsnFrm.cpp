@@ -86,7 +86,8 @@ void KeyLsnFrm::showEvent(QShowEvent *event)
 
 void KeyLsnFrm::load()
 {
-    setWindowTitle(QStringLiteral("Chapter ") + NumberText(lesson) + QStringLiteral(u" - キー位置の確認"));
+    //: %1 is the Chapter's number after a blank (" 5").
+    setWindowTitle(tr("Chapter %1 - キー位置の確認").arg(NumberText(lesson)));
     RestoreWindowPosition(this, kSection);
     WriteMissingDefaults({Setting::MoveMouse, Setting::KanaLock, Setting::KeyLessonSize}, CurUserIni());
     settings_ = CurrentUserSettings();
@@ -172,7 +173,7 @@ void KeyLsnFrm::finish()
 {
     done_ = true;
     keyboard_->hideCaption();
-    ShowMessage({QStringLiteral(u"ＯＫです。単語練習に進みましょう。"), QStringLiteral(u"キー練習終了"),
+    ShowMessage({tr("ＯＫです。単語練習に進みましょう。"), tr("キー練習終了"),
                  MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
     SaveWindowPosition(this, kSection);
     positionSaved_ = true;

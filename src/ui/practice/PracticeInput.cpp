@@ -9,6 +9,7 @@
 #include "userdata/UserSettings.h"
 #include "userdata/ZRSub.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -134,7 +135,7 @@ QPlainTextEdit *CreateDialogText(QWidget *dialog, int minWidthTwips, int minHeig
 
 QPushButton *CreateNextButton(QWidget *dialog)
 {
-    auto *ok = new QPushButton(QStringLiteral(u"次へ"), dialog);
+    auto *ok = new QPushButton(QCoreApplication::translate("PracticeInput", "次へ"), dialog);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     ok->setMinimumWidth(96);

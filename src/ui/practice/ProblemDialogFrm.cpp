@@ -59,8 +59,8 @@ bool ProblemDialogFrm::load()
     else
         text = SentenceDialogText(ReadSentenceSet(file, &status));
     if (settings.path.isEmpty() || !status.exists) {
-        ShowMessage({QStringLiteral(u"問題ファイル「%1」が見つからないため、練習を始められません。").arg(settings.path),
-                     kind_ == PracticeKind::Word ? QStringLiteral(u"単語練習問題") : QStringLiteral(u"短文練習問題"),
+        ShowMessage({tr("問題ファイル「%1」が見つからないため、練習を始められません。").arg(settings.path),
+                     kind_ == PracticeKind::Word ? tr("単語練習問題") : tr("短文練習問題"),
                      MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
         return false;
     }

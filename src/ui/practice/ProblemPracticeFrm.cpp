@@ -36,7 +36,7 @@ constexpr int kTitleBarRoom = 24;
 
 QString practiceName(PracticeKind kind)
 {
-    return kind == PracticeKind::Word ? QStringLiteral(u"単語練習問題") : QStringLiteral(u"短文練習問題");
+    return kind == PracticeKind::Word ? ProblemPracticeFrm::tr("単語練習問題") : ProblemPracticeFrm::tr("短文練習問題");
 }
 
 // Rows wrap between words, and inside a word too long for a line.
@@ -212,7 +212,7 @@ ProblemPracticeFrm::ProblemPracticeFrm(PracticeKind kind, QWidget *parent) : Pra
         row.questionFrame->setFrameShape(QFrame::Box);
         row.problem = new TextFlow(row.questionFrame);
         row.problem->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        row.problem->setAccessibleDescription(QStringLiteral(u"問題文"));
+        row.problem->setAccessibleDescription(tr("問題文"));
         row.inputFrame = new QFrame(this);
         row.inputFrame->setObjectName(QStringLiteral("LblInputFrame_%1").arg(i));
         row.inputFrame->setFrameShape(QFrame::Box);
@@ -221,7 +221,7 @@ ProblemPracticeFrm::ProblemPracticeFrm(PracticeKind kind, QWidget *parent) : Pra
         row.inputFrame->setPalette(framePal);
         row.typed = new TextFlow(row.inputFrame);
         row.typed->setObjectName(QStringLiteral("Label2_%1").arg(i));
-        row.typed->setAccessibleDescription(QStringLiteral(u"入力した文字"));
+        row.typed->setAccessibleDescription(tr("入力した文字"));
         row.miss = new QLabel(row.inputFrame);
         row.miss->setObjectName(QStringLiteral("LblMissLine_%1").arg(i));
         SetLabelColour(row.miss, QColor(220, 0, 0));
@@ -252,7 +252,7 @@ bool ProblemPracticeFrm::prepare()
     if (prepared_)
         return ready_;
     prepared_ = true;
-    setWindowTitle(QStringLiteral(u"問題文を作成中です..."));
+    setWindowTitle(tr("問題文を作成中です..."));
     course_ = ZRSub().CurUser.Course;
 
     auto refuse = [&](const QString &text) {
@@ -274,11 +274,11 @@ bool ProblemPracticeFrm::prepare()
         entries = BuildPassageEntries(set, course_, ZRSub().CurUser.RomajiTable);
     }
     if ((settings.path.isEmpty() && !weakKeys) || !status.exists)
-        return refuse(QStringLiteral(u"問題ファイル「%1」が見つからないため、練習を始められません。").arg(settings.path));
+        return refuse(tr("問題ファイル「%1」が見つからないため、練習を始められません。").arg(settings.path));
     if (entries.isEmpty()) {
         return refuse(kind_ == PracticeKind::Word
-                          ? QStringLiteral(u"問題ファイル「%1」には入力できる単語がないため、練習を始められません。").arg(settings.path)
-                          : QStringLiteral(u"問題ファイル「%1」の問題 1～12 には入力できる文章がないため、練習を始められません。")
+                          ? tr("問題ファイル「%1」には入力できる単語がないため、練習を始められません。").arg(settings.path)
+                          : tr("問題ファイル「%1」の問題 1～12 には入力できる文章がないため、練習を始められません。")
                                 .arg(settings.path));
     }
 
@@ -561,8 +561,7 @@ void ProblemPracticeFrm::showTyped()
 
 void ProblemPracticeFrm::showMiss(QChar expected, QChar typed)
 {
-    error_->setText(QStringLiteral(u"エラー '") + KeyDisplayForm(QStringView(&expected, 1), settings.FontUpper)
-                    + QStringLiteral(u"'キー"));
+    error_->setText(tr("エラー '%1'キー").arg(KeyDisplayForm(QStringView(&expected, 1), settings.FontUpper)));
     error_->adjustSize();
     error_->show();
     Row &r = rows_[size_t(practice_->rowFlag())];

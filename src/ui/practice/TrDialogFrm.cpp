@@ -48,7 +48,7 @@ TrDialogFrm::TrDialogFrm(QWidget *parent) : QDialog(parent)
     frameLayout->addWidget(keyboard_);
     frameLayout->addStretch();
 
-    check_ = new QCheckBox(QStringLiteral(u"次回からこのダイアログを表示しない"), this);
+    check_ = new QCheckBox(tr("次回からこのダイアログを表示しない"), this);
     check_->setObjectName(QStringLiteral("Check1"));
     // The main window opens the introduction for every new-key Chapter; a box
     // promising otherwise would mislead.
@@ -85,7 +85,7 @@ void TrDialogFrm::load()
 {
     const int course = ZRSub().CurUser.Course;
     const bool upper = ZRSub().FontUpper == 1;
-    setWindowTitle(QStringLiteral("Chapter") + PlainNumberText(lesson) + QStringLiteral(u"へようこそ！"));
+    setWindowTitle(tr("Chapter%1へようこそ！").arg(PlainNumberText(lesson)));
     const QList<ProblemItem> words = ReadWordDictionary(AppPath(DrillDictionaryFile)).words();
     const QString drillable = DrillableKeys(words, UseKey, TargetKey, course, ZRSub().CurUser.RomajiTable);
     QString undrilled;

@@ -77,7 +77,7 @@ bool TrainingFrm::prepare()
     if (prepared_)
         return ready_;
     prepared_ = true;
-    setWindowTitle(QStringLiteral(u"問題文を作成中です..."));
+    setWindowTitle(tr("問題文を作成中です..."));
 
     const QString ini = CurUserIni();
     WriteMissingDefaultsSoon(AppearanceSettings()
@@ -131,15 +131,15 @@ bool TrainingFrm::prepare()
     ProblemFileStatus status;
     const WordDictionary dictionary = ReadWordDictionary(AppPath(kDictionary), &status);
     if (!status.exists) {
-        ShowMessage({QStringLiteral(u"問題ファイル「%1」が見つからないため、練習を始められません。").arg(kDictionary),
-                     QStringLiteral(u"基本練習"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+        ShowMessage({tr("問題ファイル「%1」が見つからないため、練習を始められません。").arg(kDictionary),
+                     tr("基本練習"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
         return false;
     }
     drill_->setWords(BuildDrillWordList(dictionary.words(), UseKey, TargetKey, course_, ZRSub().CurUser.RomajiTable));
     if (!drill_->start()) {
-        ShowMessage({QStringLiteral(u"この Chapter のキーだけで入力できる単語が問題ファイル「%1」にないため、練習を始められません。")
+        ShowMessage({tr("この Chapter のキーだけで入力できる単語が問題ファイル「%1」にないため、練習を始められません。")
                          .arg(kDictionary),
-                     QStringLiteral(u"基本練習"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+                     tr("基本練習"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
         return false;
     }
     if (course_ == KanaCourse)
@@ -320,7 +320,7 @@ void TrainingFrm::placeCursor()
         if (!protocol.screenComplete()) {
             const PositionRecord &p = protocol.positions().at(protocol.cursor());
             if (p.key == u' ') {
-                guide = QStringLiteral(u"スペース");
+                guide = tr("スペース");
             } else {
                 for (QChar c : drill_->guideKeys())
                     guide += KeyDisplayForm(QStringView(&c, 1), ZRSub().FontUpper == 1);
@@ -335,8 +335,7 @@ void TrainingFrm::placeCursor()
 void TrainingFrm::showMiss(QChar expected, QChar typed)
 {
     const QFontMetrics fm(look_.font);
-    error_->setText(QStringLiteral(u"エラー '") + KeyDisplayForm(QStringView(&expected, 1), ZRSub().FontUpper == 1)
-                    + QStringLiteral(u"'キー"));
+    error_->setText(tr("エラー '%1'キー").arg(KeyDisplayForm(QStringView(&expected, 1), ZRSub().FontUpper == 1)));
     error_->adjustSize();
     const int x = cursor_->x();
     error_->move(std::clamp(x, kMargin, std::max(kMargin, width() - error_->width() - kMargin)), errorTop_);

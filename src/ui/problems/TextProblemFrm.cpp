@@ -29,7 +29,10 @@
 namespace zr {
 namespace {
 
-const QString kTitle = QStringLiteral("文章から練習問題を作る");
+QString windowTitle()
+{
+    return TextProblemFrm::tr("文章から練習問題を作る");
+}
 const QString kCrLf = QStringLiteral("\r\n");
 
 // The columns of the item table.
@@ -41,7 +44,7 @@ constexpr qint64 kMaxTextBytes = 4 * 1024 * 1024;
 MessageAnswer tell(const QString &text, MessageIcon icon = MessageIcon::Warning,
                    MessageButtons buttons = MessageButtons::Ok, MessageAnswer byDefault = MessageAnswer::Ok)
 {
-    return ShowMessage({text, kTitle, icon, buttons, byDefault});
+    return ShowMessage({text, windowTitle(), icon, buttons, byDefault});
 }
 
 bool encodable(const QString &text)
@@ -53,11 +56,11 @@ bool encodable(const QString &text)
 QString itemProblem(const DraftItem &item)
 {
     if (!encodable(item.display))
-        return QStringLiteral("Shift-JIS で表せない文字があります。文を直してから作り直して下さい。");
+        return TextProblemFrm::tr("Shift-JIS で表せない文字があります。文を直してから作り直して下さい。");
     if (!IsTypableReading(item.reading)) {
         if (!item.unknown.isEmpty() && item.reading.contains(u'['))
-            return QStringLiteral("読みの分からない語があります。読みをひらがなで入力して下さい。");
-        return QStringLiteral("読みはひらがな、長音記号と句読点で入力して下さい。");
+            return TextProblemFrm::tr("読みの分からない語があります。読みをひらがなで入力して下さい。");
+        return TextProblemFrm::tr("読みはひらがな、長音記号と句読点で入力して下さい。");
     }
     return {};
 }
@@ -67,29 +70,29 @@ QString itemProblem(const DraftItem &item)
 TextProblemFrm::TextProblemFrm(QWidget *parent, ProblemSlots *hostSlots) : QDialog(parent), hostSlots_(hostSlots)
 {
     setObjectName(QStringLiteral("TextProblemFrm"));
-    setWindowTitle(kTitle);
+    setWindowTitle(windowTitle());
     setModal(true);
 
-    WordKind = new QRadioButton(QStringLiteral("単語辞書(&W)"));
+    WordKind = new QRadioButton(tr("単語辞書(&W)"));
     WordKind->setObjectName(QStringLiteral("WordKind"));
-    SentenceKind = new QRadioButton(QStringLiteral("短文問題(&S)"));
+    SentenceKind = new QRadioButton(tr("短文問題(&S)"));
     SentenceKind->setObjectName(QStringLiteral("SentenceKind"));
     SentenceKind->setChecked(true);
     auto *kinds = new QButtonGroup(this);
     kinds->addButton(WordKind);
     kinds->addButton(SentenceKind);
-    OpenButton = new QPushButton(QStringLiteral("ファイルを開く(&O)..."));
+    OpenButton = new QPushButton(tr("ファイルを開く(&O)..."));
     OpenButton->setObjectName(QStringLiteral("OpenButton"));
 
     SourceText = new QPlainTextEdit;
     SourceText->setObjectName(QStringLiteral("SourceText"));
-    SourceText->setPlaceholderText(QStringLiteral("ここに文章を貼り付けるか、UTF-8 のテキストファイルを開いて下さい。"));
+    SourceText->setPlaceholderText(tr("ここに文章を貼り付けるか、UTF-8 のテキストファイルを開いて下さい。"));
     SourceText->setTabChangesFocus(true);
 
     ItemTable = new QTableWidget(0, 4);
     ItemTable->setObjectName(QStringLiteral("ItemTable"));
     ItemTable->setHorizontalHeaderLabels(
-        {QString(), QStringLiteral("問題"), QStringLiteral("表示する文"), QStringLiteral("読み")});
+        {QString(), tr("問題"), tr("表示する文"), tr("読み")});
     ItemTable->verticalHeader()->setVisible(false);
     ItemTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     ItemTable->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -113,15 +116,15 @@ TextProblemFrm::TextProblemFrm(QWidget *parent, ProblemSlots *hostSlots) : QDial
     DescriptionText->setFixedHeight(DescriptionText->fontMetrics().lineSpacing() * 3 + 12);
     FileNameText = new QLineEdit;
     FileNameText->setObjectName(QStringLiteral("FileNameText"));
-    FileNameText->setPlaceholderText(QStringLiteral("空欄ならタイトルから付けます"));
-    auto *folder = new QLabel(QStringLiteral("保存先: %1").arg(QDir::toNativeSeparators(LearnerProblemFolder())));
+    FileNameText->setPlaceholderText(tr("空欄ならタイトルから付けます"));
+    auto *folder = new QLabel(tr("保存先: %1").arg(QDir::toNativeSeparators(LearnerProblemFolder())));
     folder->setObjectName(QStringLiteral("FolderNote"));
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     folder->setStyleSheet(QStringLiteral("color: palette(mid);"));
 
-    SaveButton = new QPushButton(QStringLiteral("保存"));
+    SaveButton = new QPushButton(tr("保存"));
     SaveButton->setObjectName(QStringLiteral("SaveButton"));
-    CloseButton = new QPushButton(QStringLiteral("閉じる"));
+    CloseButton = new QPushButton(tr("閉じる"));
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
     for (QPushButton *b : {SaveButton, CloseButton}) {
         b->setMinimumWidth(96);
@@ -131,15 +134,15 @@ TextProblemFrm::TextProblemFrm(QWidget *parent, ProblemSlots *hostSlots) : QDial
     SaveButton->setDefault(true);
 
     auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("作るもの:")));
+    top->addWidget(new QLabel(tr("作るもの:")));
     top->addWidget(SentenceKind);
     top->addWidget(WordKind);
     top->addStretch(1);
     top->addWidget(OpenButton);
 
-    auto *textLabel = new QLabel(QStringLiteral("文章(&T):"));
+    auto *textLabel = new QLabel(tr("文章(&T):"));
     textLabel->setBuddy(SourceText);
-    auto *tableLabel = new QLabel(QStringLiteral("問題と読み(&R):（読みのセルを選んで入力すると直せます）"));
+    auto *tableLabel = new QLabel(tr("問題と読み(&R):（読みのセルを選んで入力すると直せます）"));
     tableLabel->setBuddy(ItemTable);
     auto *upper = new QWidget;
     auto *upperLayout = new QVBoxLayout(upper);
@@ -160,9 +163,9 @@ TextProblemFrm::TextProblemFrm(QWidget *parent, ProblemSlots *hostSlots) : QDial
     splitter->setStretchFactor(1, 3);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("タイトル(&N):"), TitleText);
-    form->addRow(QStringLiteral("説明(&D):"), DescriptionText);
-    form->addRow(QStringLiteral("ファイル名(&F):"), FileNameText);
+    form->addRow(tr("タイトル(&N):"), TitleText);
+    form->addRow(tr("説明(&D):"), DescriptionText);
+    form->addRow(tr("ファイル名(&F):"), FileNameText);
     form->addRow(QString(), folder);
 
     auto *buttons = new QHBoxLayout;
@@ -310,7 +313,7 @@ void TextProblemFrm::markRow(int row)
             cell->setData(Qt::ForegroundRole, QVariant());
         cell->setToolTip(why);
     }
-    ItemTable->item(row, MarkColumn)->setText(bad ? QStringLiteral("要入力") : QString());
+    ItemTable->item(row, MarkColumn)->setText(bad ? tr("要入力") : QString());
 }
 
 void TextProblemFrm::readingEdited(int row, int column)
@@ -335,28 +338,28 @@ void TextProblemFrm::updateSummary()
     const int marked = int(std::count_if(items_.begin(), items_.end(),
                                          [](const DraftItem &i) { return !itemProblem(i).isEmpty(); }));
     if (kind() == ProblemKind::Word) {
-        parts.append(QStringLiteral("%1 語").arg(items_.size()));
+        parts.append(tr("%1 語").arg(items_.size()));
         if (items_.size() > WordDictionary::kMaxWords)
-            parts.append(QStringLiteral("単語辞書は %1 語までです。").arg(WordDictionary::kMaxWords));
+            parts.append(tr("単語辞書は %1 語までです。").arg(WordDictionary::kMaxWords));
     } else {
         const int problems = items_.isEmpty() ? 0 : items_.last().problem + 1;
-        parts.append(QStringLiteral("%1 問、%2 行").arg(problems).arg(items_.size()));
+        parts.append(tr("%1 問、%2 行").arg(problems).arg(items_.size()));
         if (problems > SentenceSet::kProblems)
-            parts.append(QStringLiteral("短文問題は %1 問までです。").arg(SentenceSet::kProblems));
+            parts.append(tr("短文問題は %1 問までです。").arg(SentenceSet::kProblems));
     }
     if (marked > 0)
-        parts.append(QStringLiteral("読みを入力する行: %1").arg(marked));
+        parts.append(tr("読みを入力する行: %1").arg(marked));
     if (analysing())
-        parts.append(QStringLiteral("読みを調べています…"));
-    Summary->setText(parts.join(QStringLiteral("　")));
+        parts.append(tr("読みを調べています…"));
+    Summary->setText(parts.join(tr("　")));
 }
 
 void TextProblemFrm::openFile()
 {
     OpenFileRequest request;
-    request.title = QStringLiteral("文章のファイルを開く");
+    request.title = tr("文章のファイルを開く");
     request.directory = QDir::homePath();
-    request.filter = QStringLiteral("テキスト (*.txt);;すべてのファイル (*)");
+    request.filter = tr("テキスト (*.txt);;すべてのファイル (*)");
     const std::optional<QString> chosen = ChooseOpenFile(this, request);
     if (!chosen)
         return;
@@ -364,12 +367,12 @@ void TextProblemFrm::openFile()
     const std::optional<QByteArray> bytes = readFileBounded(*chosen, kMaxTextBytes, &error);
     const QString shown = QDir::toNativeSeparators(*chosen);
     if (!bytes) {
-        tell(QStringLiteral("「%1」を読み込めません。").arg(shown) + kCrLf + error);
+        tell(tr("「%1」を読み込めません。").arg(shown) + kCrLf + error);
         return;
     }
     QString text = QString::fromUtf8(*bytes);
     if (text.contains(QChar(QChar::ReplacementCharacter))) {
-        tell(QStringLiteral("「%1」は UTF-8 のテキストではありません。").arg(shown));
+        tell(tr("「%1」は UTF-8 のテキストではありません。").arg(shown));
         return;
     }
     if (text.startsWith(QChar(0xFEFF)))
@@ -391,19 +394,19 @@ void TextProblemFrm::save()
                   DefaultReadingAnalyser().problem());
     }
     if (items_.isEmpty()) {
-        tell(QStringLiteral("練習問題にする文章がありません。"));
+        tell(tr("練習問題にする文章がありません。"));
         SourceText->setFocus();
         return;
     }
     if (TitleText->text().trimmed().isEmpty()) {
-        tell(QStringLiteral("タイトルを入力して下さい。タイトルは練習問題の一覧に出ます。"));
+        tell(tr("タイトルを入力して下さい。タイトルは練習問題の一覧に出ます。"));
         TitleText->setFocus();
         return;
     }
     for (QWidget *box : std::initializer_list<QWidget *>{TitleText, DescriptionText}) {
         const QString text = box == TitleText ? TitleText->text() : DescriptionText->toPlainText();
         if (!encodable(text)) {
-            tell(QStringLiteral("タイトルか説明に Shift-JIS で表せない文字があります。"));
+            tell(tr("タイトルか説明に Shift-JIS で表せない文字があります。"));
             box->setFocus();
             return;
         }
@@ -414,8 +417,8 @@ void TextProblemFrm::save()
             continue;
         const int marked = int(std::count_if(items_.begin(), items_.end(),
                                              [](const DraftItem &i) { return !itemProblem(i).isEmpty(); }));
-        tell(QStringLiteral("「要入力」の行が %1 行あります。").arg(marked) + kCrLf + QStringLiteral("%1 行目: ").arg(row + 1)
-             + why);
+        tell(tr("「要入力」の行が %1 行あります。").arg(marked) + kCrLf
+             + tr("%1 行目: %2").arg(QString::number(row + 1), why));
         ItemTable->setCurrentCell(row, ReadingColumn);
         ItemTable->setFocus();
         return;
@@ -423,11 +426,11 @@ void TextProblemFrm::save()
     const ProblemKind k = kind();
     const int problems = items_.last().problem + 1;
     if (k == ProblemKind::Word && items_.size() > WordDictionary::kMaxWords) {
-        tell(QStringLiteral("単語辞書に入る単語は %1 語までです（今は %2 語）。").arg(WordDictionary::kMaxWords).arg(items_.size()));
+        tell(tr("単語辞書に入る単語は %1 語までです（今は %2 語）。").arg(WordDictionary::kMaxWords).arg(items_.size()));
         return;
     }
     if (k == ProblemKind::Sentence && problems > SentenceSet::kProblems) {
-        tell(QStringLiteral("短文問題に入る問題は %1 問までです（今は %2 問）。文章を短くして下さい。")
+        tell(tr("短文問題に入る問題は %1 問までです（今は %2 問）。文章を短くして下さい。")
                  .arg(SentenceSet::kProblems)
                  .arg(problems));
         return;
@@ -435,13 +438,13 @@ void TextProblemFrm::save()
     const QString typedName = FileNameText->text().trimmed();
     const QString fileName = ProblemFileNameFor(typedName.isEmpty() ? TitleText->text() : typedName, k);
     if (fileName.isEmpty()) {
-        tell(QStringLiteral("ファイル名に使える文字がありません。ファイル名を入力して下さい。"));
+        tell(tr("ファイル名に使える文字がありません。ファイル名を入力して下さい。"));
         FileNameText->setFocus();
         return;
     }
     const QString path = LearnerProblemFolder() + u'/' + fileName;
     if (QFileInfo::exists(path)
-        && tell(QStringLiteral("「%1」は既にあります。置き換えますか？").arg(QDir::toNativeSeparators(path)),
+        && tell(tr("「%1」は既にあります。置き換えますか？").arg(QDir::toNativeSeparators(path)),
                 MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No)
                != MessageAnswer::Yes)
         return;
@@ -449,13 +452,14 @@ void TextProblemFrm::save()
     const BuildResult built = BuildProblemFile(SourceOfDraft(TitleText->text(), DescriptionText->toPlainText(), items_),
                                                k, ReadingFill{}, path);
     if (built.error) {
-        tell(QStringLiteral("保存できません。") + kCrLf
-             + (built.error->line > 0 ? QStringLiteral("%1 行目: ").arg(built.error->line) : QString())
-             + built.error->message);
+        tell(tr("保存できません。") + kCrLf
+             + (built.error->line > 0
+                    ? tr("%1 行目: %2").arg(QString::number(built.error->line), built.error->message)
+                    : built.error->message));
         return;
     }
     if (!built.writeError.isEmpty()) {
-        tell(QStringLiteral("「%1」に書き込めません。").arg(QDir::toNativeSeparators(path)) + kCrLf + built.writeError);
+        tell(tr("「%1」に書き込めません。").arg(QDir::toNativeSeparators(path)) + kCrLf + built.writeError);
         return;
     }
     savedPath_ = path;
@@ -468,10 +472,10 @@ void TextProblemFrm::offerRegistration(const QString &path)
     const QString shown = QDir::toNativeSeparators(path);
     SharedState &s = ZRSub();
     if (s.CurUserDir.isEmpty()) {
-        tell(QStringLiteral("「%1」に保存しました。").arg(shown), MessageIcon::Information);
+        tell(tr("「%1」に保存しました。").arg(shown), MessageIcon::Information);
         return;
     }
-    if (tell(QStringLiteral("「%1」に保存しました。").arg(shown) + kCrLf + QStringLiteral("空いている枠に登録しますか？"),
+    if (tell(tr("「%1」に保存しました。").arg(shown) + kCrLf + tr("空いている枠に登録しますか？"),
              MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::Yes)
         != MessageAnswer::Yes)
         return;
@@ -491,11 +495,11 @@ void TextProblemFrm::offerRegistration(const QString &path)
         return;
     }
     registeredSlot_ = index;
-    const QString where = (word ? QStringLiteral("単語練習問題") : QStringLiteral("短文練習問題"))
-                          + QStringLiteral("の %1 番").arg(SlotNumber(index));
-    tell(hostSlots_ ? where + QStringLiteral("に入れました。「練習問題の構成」の OK で登録されます。")
-                    : where + QStringLiteral("に登録しました。"),
-         MessageIcon::Information);
+    const QString placed = hostSlots_ ? (word ? tr("単語練習問題の %1 番に入れました。「練習問題の構成」の OK で登録されます。")
+                                              : tr("短文練習問題の %1 番に入れました。「練習問題の構成」の OK で登録されます。"))
+                                      : (word ? tr("単語練習問題の %1 番に登録しました。")
+                                              : tr("短文練習問題の %1 番に登録しました。"));
+    tell(placed.arg(SlotNumber(index)), MessageIcon::Information);
 }
 
 void ShowTextProblemFrm(QWidget *parent, ProblemSlots *hostSlots)

@@ -111,8 +111,8 @@ void ProblemScoreFrm::unload()
     QString error;
     const bool saved = SaveUserFile(state.CurUserDir, state.CurUser, &error);
     if (!saved) {
-        ShowMessage({QStringLiteral(u"成績を保存できませんでした。\r\n") + error,
-                     kind_ == PracticeKind::Word ? QStringLiteral(u"単語練習問題") : QStringLiteral(u"短文練習問題"),
+        ShowMessage({tr("成績を保存できませんでした。") + QStringLiteral("\r\n") + error,
+                     kind_ == PracticeKind::Word ? tr("単語練習問題") : tr("短文練習問題"),
                      MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok});
     }
     if (run_)

@@ -88,6 +88,7 @@ double roundedUp(double value)
 // The legend of the heat map: the colour scale with its two ends, and the keys drawn
 // apart from it.
 class HeatLegend : public QWidget {
+    Q_OBJECT   // for its texts' own translation context
 public:
     explicit HeatLegend(QWidget *parent) : QWidget(parent)
     {
@@ -623,11 +624,15 @@ QString ProgressFrm::pointDescription(int index) const
 {
     const ProgressFigures &p = points_.at(index);
     const double ole = toOleDate(p.first);
+    //: A date pattern: yyyy the year, m and mm the month, d and dd the day, aaa the
+    //: weekday in Japanese; every other character is written as it is.
+    const QString day = tr("yyyy/mm/dd(aaa)");
     QString when;
     switch (shownGrouping_) {
-    case ProgressGrouping::Week: when = tr("%1 からの週").arg(FormatDate(ole, u"yyyy/mm/dd(aaa)")); break;
-    case ProgressGrouping::Month: when = FormatDate(ole, u"yyyy年m月"); break;
-    default: when = FormatDate(ole, u"yyyy/mm/dd(aaa)"); break;
+    case ProgressGrouping::Week: when = tr("%1 からの週").arg(FormatDate(ole, day)); break;
+    //: A month's pattern: yyyy the year, m and mm the month.
+    case ProgressGrouping::Month: when = FormatDate(ole, tr("yyyy年m月")); break;
+    default: when = FormatDate(ole, day); break;
     }
     const std::optional<double> s = p.speed();
     const std::optional<double> a = p.accuracy();
@@ -774,3 +779,5 @@ bool ProgressFrm::eventFilter(QObject *watched, QEvent *event)
 }
 
 }  // namespace zr
+
+#include "ProgressFrm.moc"

@@ -163,7 +163,7 @@ double KeyGraphPicture::keygraph(const KeyStats &stats)
         frame->setBorder(QColor(120, 120, 120), 1);
         frame->setGeometry(pixelRect(202, top - 35, 230, 230));
         if (key == u' ')
-            texts_.append({QPointF(15, top), QStringLiteral(u"ｽﾍﾟｰｽ"), true, {}});
+            texts_.append({QPointF(15, top), tr("ｽﾍﾟｰｽ"), true, {}});
         else
             texts_.append({QPointF(225, top), ToWideHiragana(QString(key.toUpper())), true, {}});
         frame->setVisible(key != u' ');
@@ -177,8 +177,9 @@ double KeyGraphPicture::keygraph(const KeyStats &stats)
         placeBar(speedBar, pixelRect(4380, top, rateWidth, kBarHeight));
         placeBar(speedShadow, pixelRect(4380 + kShadowOffset, top + kShadowOffset, rateWidth, kBarHeight));
 
-        const QString speed = z > 0 ? lastChars(QStringLiteral("   ") + FormatNumber(1000 / (z / x), u"##0.0") + QStringLiteral(u"打/秒"), 8)
-                                    : lastChars(QStringLiteral(u"        0打/秒"), 8);
+        // The number right-aligned in five places, then the unit.
+        const QString number = z > 0 ? FormatNumber(1000 / (z / x), u"##0.0") : QStringLiteral("0");
+        const QString speed = tr("%1打/秒").arg(lastChars(QStringLiteral("     ") + number, 5));
         texts_.append({QPointF(7425, top), speed, true, {}});
 
         bar->raise();
@@ -246,9 +247,9 @@ bool DayHistoryPicture::drawHistory(const ScoreRecord &r)
                            lastChars(QStringLiteral("     ") + FormatNumber(accuracy, u"###;###;0") + u'%', 5), true,
                            colour});
             texts_.append({QPointF(l.speedX, top),
-                           lastChars(QStringLiteral("   ") + FormatNumber(EntrySpeed(r, i + 1).value_or(0), u"##0.0")
-                                         + QStringLiteral(u"字/分"),
-                                     8),
+                           tr("%1字/分").arg(lastChars(QStringLiteral("     ")
+                                                           + FormatNumber(EntrySpeed(r, i + 1).value_or(0), u"##0.0"),
+                                                       5)),
                            true, colour});
         }
         ShapeWidget *const *row = shapes_.constData() + i * 4;

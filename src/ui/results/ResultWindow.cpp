@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zr {
@@ -61,7 +62,7 @@ QWidget *whitePanel(QWidget *parent, const QString &name)
 ResultWindow::ResultWindow(Design design, QWidget *parent) : QDialog(parent), design_(std::move(design))
 {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowTitle(QStringLiteral(u"今回の成績"));
+    setWindowTitle(tr("今回の成績"));
     const int course = ZRSub().CurUser.Course;
 
     tabs_ = new QTabWidget(this);
@@ -84,17 +85,22 @@ ResultWindow::ResultWindow(Design design, QWidget *parent) : QDialog(parent), de
     keyboard_->move(0, 0);
     keyboard_->DrawKeyboard();
     const int legendCodes[4] = {BlueKey, NextKey, HomeKey, PressedKey};
-    const char16_t *legendTexts[4] = {u"誤打無し", u"良好", u"要練習", u"不合格"};
+    const char *const legendTexts[4] = {QT_TR_NOOP("誤打無し"), QT_TR_NOOP("良好"), QT_TR_NOOP("要練習"),
+                                        QT_TR_NOOP("不合格")};
+    int legendRight = px(7400);
     for (int i = 0; i < 4; ++i) {
         auto *key = new KeyCap(KeyCap::Picture, figure);
         key->setObjectName(QStringLiteral("ImgKey_%1").arg(49 + i));
         key->setColour(KeyColourOf(legendCodes[i], KeyCap::Picture));
         key->setGeometry(px(6000), px(360.0 * i) + 4, px(330), px(330));
-        auto *label = new QLabel(QString::fromUtf16(legendTexts[i]), figure);
+        auto *label = new QLabel(tr(legendTexts[i]), figure);
         label->setObjectName(QStringLiteral("Legend_%1").arg(i));
         label->move(px(6450), px(360.0 * i + 60) + 2);
+        label->adjustSize();
+        legendRight = std::max(legendRight, label->geometry().right() + 6);
     }
-    const int figureWidth = px(7400);
+    // Wide enough for the legend in any language, within the width of the text above.
+    const int figureWidth = std::min(legendRight, contentWidth);
     figure->setGeometry(kPageMargin + (contentWidth - figureWidth) / 2, kPageMargin + 262 + 8, figureWidth,
                         px(1440) + 8);
     const int pageHeight = kPageMargin + 262 + 8 + px(1440) + 8 + kPageMargin;
@@ -127,33 +133,33 @@ ResultWindow::ResultWindow(Design design, QWidget *parent) : QDialog(parent), de
     // its window scrolls it.
     viewport_->installEventFilter(this);
     graph_->installEventFilter(this);
-    heading(graphPage, QStringLiteral("Label4"), QStringLiteral(u"キー"), kPageMargin);
-    heading(graphPage, QStringLiteral("Label5"), QStringLiteral(u"正解率グラフ"), kPageMargin + px(525));
-    heading(graphPage, QStringLiteral("Label6"), QStringLiteral(u"入力速度グラフ"), kPageMargin + px(4380));
+    heading(graphPage, QStringLiteral("Label4"), tr("キー"), kPageMargin);
+    heading(graphPage, QStringLiteral("Label5"), tr("正解率グラフ"), kPageMargin + px(525));
+    heading(graphPage, QStringLiteral("Label6"), tr("入力速度グラフ"), kPageMargin + px(4380));
 
     // The day history.
     auto *historyPage = new QWidget;
     history_ = new DayHistoryPicture(historyPage);
     history_->move(kPageMargin, kPageMargin + kHeadingsHeight);
-    heading(historyPage, QStringLiteral("Label1"), QStringLiteral(u"練習日"), kPageMargin + px(25));
-    heading(historyPage, QStringLiteral("Label2"), QStringLiteral(u"正解率グラフ"), kPageMargin + px(1080));
-    heading(historyPage, QStringLiteral("Label3"), QStringLiteral(u"入力速度グラフ"), kPageMargin + px(4830));
+    heading(historyPage, QStringLiteral("Label1"), tr("練習日"), kPageMargin + px(25));
+    heading(historyPage, QStringLiteral("Label2"), tr("正解率グラフ"), kPageMargin + px(1080));
+    heading(historyPage, QStringLiteral("Label3"), tr("入力速度グラフ"), kPageMargin + px(4830));
 
     for (Page page : design_.pages) {
         switch (page) {
-        case AdvicePage: tabs_->addTab(advice, QStringLiteral(u"アドバイス")); break;
-        case KeyGraphPage: tabs_->addTab(graphPage, QStringLiteral(u"各キーの成績")); break;
-        case HistoryPage: tabs_->addTab(historyPage, QStringLiteral(u"成績の推移")); break;
+        case AdvicePage: tabs_->addTab(advice, tr("アドバイス")); break;
+        case KeyGraphPage: tabs_->addTab(graphPage, tr("各キーの成績")); break;
+        case HistoryPage: tabs_->addTab(historyPage, tr("成績の推移")); break;
         }
     }
     for (QWidget *page : {advice, graphPage, historyPage})
         page->setMinimumSize(kPageMargin * 2 + contentWidth, pageHeight);
 
-    prev_ = new QPushButton(QStringLiteral(u"＜前の画面"), this);
+    prev_ = new QPushButton(tr("＜前の画面"), this);
     prev_->setObjectName(QStringLiteral("CmdPrev"));
-    next_ = new QPushButton(QStringLiteral(u"次の画面＞"), this);
+    next_ = new QPushButton(tr("次の画面＞"), this);
     next_->setObjectName(QStringLiteral("CmdNext"));
-    command1_ = new QPushButton(QStringLiteral(u"メニューに戻る"), this);
+    command1_ = new QPushButton(tr("メニューに戻る"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
     for (QPushButton *b : {prev_, next_, command1_}) {
         b->setMinimumWidth(110);

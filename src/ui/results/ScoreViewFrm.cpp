@@ -84,11 +84,11 @@ ScoreViewFrm::ScoreViewFrm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("ScoreViewFrm"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowTitle(QStringLiteral(u"成績一覧"));
+    setWindowTitle(tr("成績一覧"));
 
     TreeView1 = new QTreeWidget(this);
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
-    TreeView1->setHeaderLabel(QStringLiteral(u"レッスン"));
+    TreeView1->setHeaderLabel(tr("レッスン"));
     TreeView1->setMinimumWidth(210);
     // A long title is cut off with an ellipsis; its tooltip shows it whole.
     TreeView1->setTextElideMode(Qt::ElideRight);
@@ -100,8 +100,8 @@ ScoreViewFrm::ScoreViewFrm(QWidget *parent) : QDialog(parent)
     auto *historyPage = new QWidget;
     Picture4 = new DayHistoryPicture(historyPage, DayHistoryLayout::historyViewer());
     Picture4->move(kPageMargin, kPageMargin);
-    const auto heading = [this](const char *name, const char16_t *text, double x) {
-        auto *label = new QLabel(QString::fromUtf16(text), Picture4);
+    const auto heading = [this](const char *name, const QString &text, double x) {
+        auto *label = new QLabel(text, Picture4);
         label->setObjectName(QString::fromLatin1(name));
         QFont f = label->font();
         f.setBold(true);
@@ -110,9 +110,9 @@ ScoreViewFrm::ScoreViewFrm(QWidget *parent) : QDialog(parent)
         label->move(px(x), px(80));
         return label;
     };
-    Label1 = heading("Label1", u"練習日", 50);
-    Label2 = heading("Label2", u"正解率グラフ", 1200);
-    Label3 = heading("Label3", u"入力速度グラフ", 3750);
+    Label1 = heading("Label1", tr("練習日"), 50);
+    Label2 = heading("Label2", tr("正解率グラフ"), 1200);
+    Label3 = heading("Label3", tr("入力速度グラフ"), 3750);
     Line1 = new QFrame(Picture4);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);
@@ -125,14 +125,15 @@ ScoreViewFrm::ScoreViewFrm(QWidget *parent) : QDialog(parent)
     auto *grid = new QGridLayout(summaryPage);
     grid->setContentsMargins(16, 16, 16, 16);
     grid->setHorizontalSpacing(12);
-    const char16_t *labels[5] = {u"累計練習時間", u"練習回数", u"最後の練習日", u"平均正解率", u"平均入力速度"};
+    const char *const labels[5] = {QT_TR_NOOP("累計練習時間"), QT_TR_NOOP("練習回数"), QT_TR_NOOP("最後の練習日"),
+                                   QT_TR_NOOP("平均正解率"), QT_TR_NOOP("平均入力速度")};
     for (int i = 0; i < 5; ++i) {
         Text[i] = new QLineEdit(summaryPage);
         Text[i]->setObjectName(QStringLiteral("Text%1").arg(i + 1));
         Text[i]->setReadOnly(true);
         Text[i]->setAlignment(Qt::AlignRight);
         Text[i]->setMinimumWidth(150);
-        auto *label = new QLabel(QString::fromUtf16(labels[i]), summaryPage);
+        auto *label = new QLabel(tr(labels[i]), summaryPage);
         label->setBuddy(Text[i]);
         grid->addWidget(label, i, 0);
         grid->addWidget(Text[i], i, 1);
@@ -140,8 +141,8 @@ ScoreViewFrm::ScoreViewFrm(QWidget *parent) : QDialog(parent)
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(5, 1);
 
-    SSTab1->addTab(historyPage, QStringLiteral(u"成績履歴"));
-    SSTab1->addTab(summaryPage, QStringLiteral(u"概要"));
+    SSTab1->addTab(historyPage, tr("成績履歴"));
+    SSTab1->addTab(summaryPage, tr("概要"));
     historyPage->setMinimumSize(Picture4->width() + 2 * kPageMargin, Picture4->height() + 2 * kPageMargin);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
@@ -174,7 +175,7 @@ ScoreViewFrm::ScoreViewFrm(QWidget *parent) : QDialog(parent)
 void ScoreViewFrm::buildTree()
 {
     const SharedState &s = ZRSub();
-    QTreeWidgetItem *training = node(TreeView1, nullptr, QStringLiteral("Training"), QStringLiteral(u"基本練習"));
+    QTreeWidgetItem *training = node(TreeView1, nullptr, QStringLiteral("Training"), tr("基本練習"));
     // A record from elsewhere may claim more Chapters than a record holds.
     const int progress = std::clamp<int>(s.CurUser.LessonProgress, 0, UserRecord::kChapters);
     for (int n = 1; n <= progress; ++n)
@@ -182,13 +183,13 @@ void ScoreViewFrm::buildTree()
 
     const struct {
         const char *section;
-        const char16_t *text;
+        const char *text;
         ScoreViewMode kind;
-    } slotRoots[] = {{"WordLsn", u"単語練習問題", ScoreViewWord},
-                     {"SSentLsn", u"短文練習問題", ScoreViewSentence}};
+    } slotRoots[] = {{"WordLsn", QT_TR_NOOP("単語練習問題"), ScoreViewWord},
+                     {"SSentLsn", QT_TR_NOOP("短文練習問題"), ScoreViewSentence}};
     for (const auto &r : slotRoots) {
         const QString section = QString::fromLatin1(r.section);
-        QTreeWidgetItem *root = node(TreeView1, nullptr, section, QString::fromUtf16(r.text));
+        QTreeWidgetItem *root = node(TreeView1, nullptr, section, tr(r.text));
         // Without a learner folder there is no settings file to read titles from.
         if (s.CurUserDir.isEmpty())
             continue;

@@ -46,9 +46,9 @@ void TrScoreFrm::activate()
 
     const Advice advice = TrainingAdvice(grade_, TargetKey, lesson, ZRSub().CurUser.LessonProgress);
     if (advice.caption == ResultCaption::Passed)
-        setWindowTitle(QStringLiteral(u"今回の成績(合格)"));
+        setWindowTitle(tr("今回の成績(合格)"));
     else if (advice.caption == ResultCaption::Failed)
-        setWindowTitle(QStringLiteral(u"今回の成績(不合格)"));
+        setWindowTitle(tr("今回の成績(不合格)"));
     QString text = advice.text;
     ScoreAdd(text);
     setAdvice(text);
@@ -75,8 +75,9 @@ void TrScoreFrm::returnToMenu()
     QString error;
     const std::optional<QStringList> lines = ReadLessonTable(AppPath(LessonTableFile(course)), &error);
     if (lines && grade_.Passed && lesson == 2 * int(lines->size()) - 1) {
-        ShowMessage({QStringLiteral(u"おめでとうございます！基本練習の全レッスンが合格しました。\r\n単語練習問題でさらに速度に磨きをかける練習が受けられます。"),
-                     QStringLiteral(u"基本練習終了"), MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
+        ShowMessage({tr("おめでとうございます！基本練習の全レッスンが合格しました。") + QStringLiteral("\r\n")
+                         + tr("単語練習問題でさらに速度に磨きをかける練習が受けられます。"),
+                     tr("基本練習終了"), MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
     }
     ResultWindow::returnToMenu();
 }
@@ -91,7 +92,7 @@ void TrScoreFrm::unload()
     QString error;
     const bool saved = SaveUserFile(state.CurUserDir, state.CurUser, &error);
     if (!saved) {
-        ShowMessage({QStringLiteral(u"成績を保存できませんでした。\r\n") + error, QStringLiteral(u"基本練習"),
+        ShowMessage({tr("成績を保存できませんでした。") + QStringLiteral("\r\n") + error, tr("基本練習"),
                      MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok});
     }
     if (run_)

@@ -75,11 +75,11 @@ QLabel *heading(const QString &text)
 IniSetFrm::IniSetFrm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("IniSetFrm"));
-    setWindowTitle(QStringLiteral("練習問題の構成"));
+    setWindowTitle(tr("練習問題の構成"));
     setModal(true);
     const SharedState &s = ZRSub();
     if (!slots_.open(s.CurUserDir, s.CurUser, &openError_) && openError_.isEmpty())
-        openError_ = QStringLiteral("設定ファイルを読み込めません。");
+        openError_ = tr("設定ファイルを読み込めません。");
 
     SSTab1 = new QTabWidget;
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
@@ -89,8 +89,8 @@ IniSetFrm::IniSetFrm(QWidget *parent) : QDialog(parent)
         grid->setContentsMargins(12, 10, 12, 10);
         grid->setHorizontalSpacing(8);
         grid->setVerticalSpacing(5);
-        grid->addWidget(heading(QStringLiteral("ファイル名")), 0, 1);
-        grid->addWidget(heading(QStringLiteral("タイトル")), 0, 2);
+        grid->addWidget(heading(tr("ファイル名")), 0, 1);
+        grid->addWidget(heading(tr("タイトル")), 0, 2);
         for (int k = 0; k < kProblemSlots / 2; ++k) {
             const int n = tab * (kProblemSlots / 2) + k;
             auto *number = new QLabel(QString::number(k + 1));
@@ -102,9 +102,9 @@ IniSetFrm::IniSetFrm(QWidget *parent) : QDialog(parent)
             title->setObjectName(QStringLiteral("Text2_%1").arg(n));
             title->setReadOnly(true);
             title->setFocusPolicy(Qt::NoFocus);
-            auto *add = new QPushButton(QStringLiteral("登録"));
+            auto *add = new QPushButton(tr("登録"));
             add->setObjectName(QStringLiteral("Command1_%1").arg(n));
-            auto *remove = new QPushButton(QStringLiteral("解除"));
+            auto *remove = new QPushButton(tr("解除"));
             remove->setObjectName(QStringLiteral("Command2_%1").arg(n));
             for (QPushButton *b : {add, remove})
                 b->setAutoDefault(false);
@@ -124,11 +124,11 @@ IniSetFrm::IniSetFrm(QWidget *parent) : QDialog(parent)
         grid->setColumnStretch(1, 3);
         grid->setColumnStretch(2, 2);
         grid->setRowStretch(kProblemSlots / 2 + 1, 1);
-        SSTab1->addTab(page, tab == 0 ? QStringLiteral("単語練習問題") : QStringLiteral("短文練習問題"));
+        SSTab1->addTab(page, tab == 0 ? tr("単語練習問題") : tr("短文練習問題"));
     }
     SSTab1->setCurrentIndex(0);
 
-    auto *own = new QLabel(QStringLiteral("自分で作った問題ファイルは「%1」に置いて登録できます。")
+    auto *own = new QLabel(tr("自分で作った問題ファイルは「%1」に置いて登録できます。")
                                .arg(QDir::toNativeSeparators(LearnerProblemFolder())));
     own->setObjectName(QStringLiteral("OwnFolderNote"));
     own->setWordWrap(true);
@@ -137,7 +137,7 @@ IniSetFrm::IniSetFrm(QWidget *parent) : QDialog(parent)
 
     Command4 = new QPushButton(QStringLiteral("OK"));
     Command4->setObjectName(QStringLiteral("Command4"));
-    Command3 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"));
+    Command3 = new QPushButton(tr("ｷｬﾝｾﾙ"));
     Command3->setObjectName(QStringLiteral("Command3"));
     for (QPushButton *b : {Command4, Command3}) {
         b->setMinimumWidth(96);
@@ -148,7 +148,7 @@ IniSetFrm::IniSetFrm(QWidget *parent) : QDialog(parent)
     connect(Command4, &QPushButton::clicked, this, &IniSetFrm::store);
     connect(Command3, &QPushButton::clicked, this, &QDialog::reject);
 
-    TextProblemButton = new QPushButton(QStringLiteral("文章から作る(&T)..."));
+    TextProblemButton = new QPushButton(tr("文章から作る(&T)..."));
     TextProblemButton->setObjectName(QStringLiteral("TextProblemButton"));
     TextProblemButton->setAutoDefault(false);
     connect(TextProblemButton, &QPushButton::clicked, this, &IniSetFrm::makeFromText);
@@ -190,9 +190,9 @@ void IniSetFrm::registerFile(int n)
 {
     const bool word = IsWordSlot(n);
     OpenFileRequest request;
-    request.title = QStringLiteral("問題ファイルの登録");
+    request.title = tr("問題ファイルの登録");
     request.directory = AppPath(QStringLiteral("resource"));
-    request.filter = word ? QStringLiteral("単語辞書 (*.zrd)") : QStringLiteral("短文問題 (*.zrw)");
+    request.filter = word ? tr("単語辞書 (*.zrd)") : tr("短文問題 (*.zrw)");
     request.defaultSuffix = word ? QStringLiteral("zrd") : QStringLiteral("zrw");
     request.places = {QUrl::fromLocalFile(request.directory), QUrl::fromLocalFile(LearnerProblemFolder())};
     const std::optional<QString> chosen = ChooseOpenFile(this, request);
@@ -200,13 +200,13 @@ void IniSetFrm::registerFile(int n)
         return;
     const QString name = RegisteredProblemName(*chosen, ZRSub().AppDir);
     if (slots_.duplicateOf(n, name) >= 0) {
-        ShowMessage({name + kCrLf + QStringLiteral("この問題ファイルは既に登録されています。"),
-                     QStringLiteral("登録の中止"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+        ShowMessage({name + kCrLf + tr("この問題ファイルは既に登録されています。"),
+                     tr("登録の中止"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
         return;
     }
     QString title, problem = UnstorableProblemName(name);
     if (!problem.isEmpty() || !CheckProblemFile(*chosen, word, &title, &problem)) {
-        ShowMessage({problem, QStringLiteral("登録の中止"), MessageIcon::Warning, MessageButtons::Ok,
+        ShowMessage({problem, tr("登録の中止"), MessageIcon::Warning, MessageButtons::Ok,
                      MessageAnswer::Ok});
         return;
     }
@@ -222,8 +222,8 @@ void IniSetFrm::releaseFile(int n)
     if (name.isEmpty())
         return;
     const MessageAnswer answer =
-        ShowMessage({name + kCrLf + QStringLiteral("このファイルを登録から外します。よろしいですか？"),
-                     QStringLiteral("問題ファイルの解除"), MessageIcon::Warning, MessageButtons::YesNo,
+        ShowMessage({name + kCrLf + tr("このファイルを登録から外します。よろしいですか？"),
+                     tr("問題ファイルの解除"), MessageIcon::Warning, MessageButtons::YesNo,
                      MessageAnswer::No});
     if (answer != MessageAnswer::Yes)
         return;
@@ -238,7 +238,7 @@ void IniSetFrm::store()
         return;
     QString error;
     if (!slots_.commit(ZRSub().CurUser, &error)) {
-        ShowMessage({error, QStringLiteral("練習問題の構成"), MessageIcon::Warning, MessageButtons::Ok,
+        ShowMessage({error, tr("練習問題の構成"), MessageIcon::Warning, MessageButtons::Ok,
                      MessageAnswer::Ok});
         return;
     }
@@ -258,9 +258,9 @@ void ShowIniSetFrm(QWidget *parent)
     IniSetFrm dialog(parent);
     if (!dialog.openError().isEmpty()) {
         ShowMessage({dialog.openError() + kCrLf
-                         + QStringLiteral("問題ファイルの登録が分からないため、「練習問題の構成」を開けません。"
+                         + IniSetFrm::tr("問題ファイルの登録が分からないため、「練習問題の構成」を開けません。"
                                           "設定ファイルを読めるようにしてから、もう一度開いて下さい。"),
-                     QStringLiteral("練習問題の構成"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+                     IniSetFrm::tr("練習問題の構成"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
         return;
     }
     dialog.exec();

@@ -25,38 +25,38 @@ constexpr int kGroupRows[kSpellingGroups] = {3, 4, 5, 7, 8};
 RmjCustFrm::RmjCustFrm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("RmjCustFrm"));
-    setWindowTitle(QStringLiteral("ローマ字設定"));
+    setWindowTitle(tr("ローマ字設定"));
     setModal(true);
     choices_ = ChoicesOfTable(ZRSub().CurUser.RomajiTable);
 
-    const QString headings[3] = {QStringLiteral("清音"), QStringLiteral("濁音と拗音"), QStringLiteral("小さい文字")};
+    const QString headings[3] = {tr("清音"), tr("濁音と拗音"), tr("小さい文字")};
     const SpellingButtonGrid keys = MakeSpellingButtons(headings, this, [this](int n) { keyClicked(n); });
     KeyBtn = keys.buttons;
     // っ stands alone on its row; its kind is named beside it.
-    auto *sokuon = new QLabel(QStringLiteral("促音"));
+    auto *sokuon = new QLabel(tr("促音"));
     sokuon->setObjectName(QStringLiteral("Label3"));
     sokuon->setStyleSheet(QStringLiteral("color: palette(mid); font-weight: bold;"));
     keys.grid->addWidget(sokuon, SpellingGridRow(1), 1);
     for (int g = 0; g < kSpellingGroups; ++g) {
-        auto *box = new QCheckBox(QStringLiteral("連動"));
+        auto *box = new QCheckBox(tr("連動"));
         box->setObjectName(QStringLiteral("Check1_%1").arg(g));
         box->setChecked(true);
-        box->setToolTip(QStringLiteral("この行のボタンをまとめて切り替えます"));
+        box->setToolTip(tr("この行のボタンをまとめて切り替えます"));
         keys.grid->addWidget(box, SpellingGridRow(kGroupRows[g]), 5);
         Check1.append(box);
     }
     keys.grid->setColumnMinimumWidth(5, 60);
 
-    auto *note = new QLabel(QStringLiteral("ボタンを押すと、もう一方の綴りに切り替わります。"));
+    auto *note = new QLabel(tr("ボタンを押すと、もう一方の綴りに切り替わります。"));
     note->setStyleSheet(QStringLiteral("color: palette(mid);"));
 
     cmdOK = new QPushButton(QStringLiteral("OK"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"));
+    cmdCancel = new QPushButton(tr("ｷｬﾝｾﾙ"));
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    Command1 = new QPushButton(QStringLiteral("設定のクリア"));
+    Command1 = new QPushButton(tr("設定のクリア"));
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setToolTip(QStringLiteral("すべての綴りを、インストール時のローマ字表の綴りに戻します"));
+    Command1->setToolTip(tr("すべての綴りを、インストール時のローマ字表の綴りに戻します"));
     for (QPushButton *b : {cmdOK, cmdCancel, Command1}) {
         b->setMinimumWidth(96);
         b->setAutoDefault(false);
@@ -109,7 +109,7 @@ void RmjCustFrm::clearChoices()
     QString error;
     const std::optional<QList<RomajiEntry>> defaults = ReadCourseDefaultTable(0, &error);
     if (!defaults) {
-        ShowMessage({error, QStringLiteral("ローマ字設定"), MessageIcon::Warning, MessageButtons::Ok,
+        ShowMessage({error, tr("ローマ字設定"), MessageIcon::Warning, MessageButtons::Ok,
                      MessageAnswer::Ok});
         return;
     }
@@ -127,8 +127,8 @@ void RmjCustFrm::save()
     QString error;
     const QString file = UserDataPath(s.CurUserDir);
     if (!SaveUserFile(s.CurUserDir, record, &error)) {
-        ShowMessage({QStringLiteral("成績データ「%1」を書き込めません。%2").arg(QDir::toNativeSeparators(file), error),
-                     QStringLiteral("ローマ字設定"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+        ShowMessage({tr("成績データ「%1」を書き込めません。%2").arg(QDir::toNativeSeparators(file), error),
+                     tr("ローマ字設定"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
         return;
     }
     s.CurUser = record;

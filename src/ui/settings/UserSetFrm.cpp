@@ -15,6 +15,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -42,8 +43,10 @@ const char16_t *const kSampleTexts[4] = {u"きょうは", u"taipu", u"いいて�
 constexpr double kSampleLargestPoints = 36;
 
 // What a colour button and the sample part it stands for are called.
-const char16_t *const kColourCaptions[UserSetFrm::kColours] = {u"問題文（確定）", u"入力文", u"問題文",
-                                                               u"入力ガイド", u"背景"};
+const char *const kColourCaptions[UserSetFrm::kColours] = {
+    QT_TRANSLATE_NOOP("zr::UserSetFrm", "問題文（確定）"), QT_TRANSLATE_NOOP("zr::UserSetFrm", "入力文"),
+    QT_TRANSLATE_NOOP("zr::UserSetFrm", "問題文"), QT_TRANSLATE_NOOP("zr::UserSetFrm", "入力ガイド"),
+    QT_TRANSLATE_NOOP("zr::UserSetFrm", "背景")};
 
 QGroupBox *group(const QString &title, QLayout *layout)
 {
@@ -98,14 +101,14 @@ QLayout *limitRow(QSpinBox *minutes, QSpinBox *seconds, QSpinBox *screens)
 {
     auto *row = new QHBoxLayout;
     row->addWidget(minutes);
-    row->addWidget(new QLabel(QStringLiteral("分")));
+    row->addWidget(new QLabel(UserSetFrm::tr("分")));
     row->addWidget(seconds);
-    row->addWidget(new QLabel(QStringLiteral("秒")));
+    row->addWidget(new QLabel(UserSetFrm::tr("秒")));
     row->addSpacing(12);
-    row->addWidget(new QLabel(QStringLiteral("または")));
+    row->addWidget(new QLabel(UserSetFrm::tr("または")));
     row->addSpacing(12);
     row->addWidget(screens);
-    row->addWidget(new QLabel(QStringLiteral("画面で終了")));
+    row->addWidget(new QLabel(UserSetFrm::tr("画面で終了")));
     row->addStretch(1);
     return row;
 }
@@ -134,20 +137,20 @@ void setTextColour(QWidget *w, const QColor &c)
 UserSetFrm::UserSetFrm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("UserSetFrm"));
-    setWindowTitle(QStringLiteral("ﾕｰｻﾞ設定"));
+    setWindowTitle(tr("ﾕｰｻﾞ設定"));
     setModal(true);
     Option = QList<QRadioButton *>(12, nullptr);
 
     SSTab1 = new QTabWidget;
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->addTab(generalTab(), QStringLiteral("全般"));
-    SSTab1->addTab(designTab(), QStringLiteral("練習画面のデザイン"));
-    SSTab1->addTab(trainingTab(), QStringLiteral("基本練習"));
-    SSTab1->addTab(wordTab(), QStringLiteral("単語練習問題"));
-    SSTab1->addTab(sentenceTab(), QStringLiteral("短文練習問題"));
+    SSTab1->addTab(generalTab(), tr("全般"));
+    SSTab1->addTab(designTab(), tr("練習画面のデザイン"));
+    SSTab1->addTab(trainingTab(), tr("基本練習"));
+    SSTab1->addTab(wordTab(), tr("単語練習問題"));
+    SSTab1->addTab(sentenceTab(), tr("短文練習問題"));
 
-    Command1 = button(QStringLiteral("設定保存"), "Command1");
-    Command2 = button(QStringLiteral("ｷｬﾝｾﾙ"), "Command2");
+    Command1 = button(tr("設定保存"), "Command1");
+    Command2 = button(tr("ｷｬﾝｾﾙ"), "Command2");
     for (QPushButton *b : {Command1, Command2})
         b->setMinimumWidth(96);
     Command1->setDefault(true);
@@ -180,13 +183,13 @@ UserSetFrm::UserSetFrm(QWidget *parent) : QDialog(parent)
 
 QWidget *UserSetFrm::generalTab()
 {
-    Check3 = new QCheckBox(QStringLiteral("自動かなロックを使う"));
+    Check3 = new QCheckBox(tr("自動かなロックを使う"));
     Check3->setObjectName(QStringLiteral("Check3"));
-    Check2 = new QCheckBox(QStringLiteral("練習開始時、マウスカーソルを入力画面左上に移動"));
+    Check2 = new QCheckBox(tr("練習開始時、マウスカーソルを入力画面左上に移動"));
     Check2->setObjectName(QStringLiteral("Check2"));
-    CheckAnySpelling = new QCheckBox(QStringLiteral("どの綴りでも正解にする"));
+    CheckAnySpelling = new QCheckBox(tr("どの綴りでも正解にする"));
     CheckAnySpelling->setObjectName(QStringLiteral("CheckAnySpelling"));
-    CheckAnySpelling->setToolTip(QStringLiteral("ローマ字入力で、しゃ を sha・sya・sixya のどれで打っても正解にします"
+    CheckAnySpelling->setToolTip(tr("ローマ字入力で、しゃ を sha・sya・sixya のどれで打っても正解にします"
                                                 "（JIS仮名入力コースでは使いません）"));
     auto *behaviour = new QVBoxLayout;
     behaviour->addWidget(Check3);
@@ -197,19 +200,19 @@ QWidget *UserSetFrm::generalTab()
     auto soundGroup = [this](const QString &title, QCheckBox *&check, const char *checkName, QButtonGroup *&kinds,
                              const char *kindName, QLineEdit *&file, const char *fileName, QPushButton *&choose,
                              const char *chooseName, QPushButton *&test, const char *testName) {
-        check = new QCheckBox(QStringLiteral("効果音を鳴らす"));
+        check = new QCheckBox(tr("効果音を鳴らす"));
         check->setObjectName(QString::fromLatin1(checkName));
         kinds = new QButtonGroup(this);
-        auto *beep = new QRadioButton(QStringLiteral("コンピュータの標準BEEP音 (機種によっては鳴らないものもあります)"));
+        auto *beep = new QRadioButton(tr("コンピュータの標準BEEP音 (機種によっては鳴らないものもあります)"));
         beep->setObjectName(QStringLiteral("%1_0").arg(QLatin1String(kindName)));
-        auto *wave = new QRadioButton(QStringLiteral("サウンドを任意に選択"));
+        auto *wave = new QRadioButton(tr("サウンドを任意に選択"));
         wave->setObjectName(QStringLiteral("%1_2").arg(QLatin1String(kindName)));
         kinds->addButton(beep, 0);
         kinds->addButton(wave, 2);
         file = new QLineEdit;
         file->setObjectName(QString::fromLatin1(fileName));
-        choose = button(QStringLiteral("ﾌｧｲﾙ選択"), chooseName);
-        test = button(QStringLiteral("テスト再生"), testName);
+        choose = button(tr("ﾌｧｲﾙ選択"), chooseName);
+        test = button(tr("テスト再生"), testName);
         QLineEdit *box = file;
         QButtonGroup *group = kinds;
         connect(check, &QCheckBox::toggled, this, &UserSetFrm::soundGroupChanged);
@@ -230,10 +233,10 @@ QWidget *UserSetFrm::generalTab()
     };
 
     auto *layout = new QVBoxLayout;
-    layout->addWidget(group(QStringLiteral("レッスン中の動作"), behaviour));
-    layout->addWidget(soundGroup(QStringLiteral("通常のキー入力"), Check4, "Check4", Option15, "Option15", Text9, "Text9",
+    layout->addWidget(group(tr("レッスン中の動作"), behaviour));
+    layout->addWidget(soundGroup(tr("通常のキー入力"), Check4, "Check4", Option15, "Option15", Text9, "Text9",
                                  Command13, "Command13", Command3, "Command3"));
-    layout->addWidget(soundGroup(QStringLiteral("ミスタイプ時"), Check1, "Check1", Option14, "Option14", Text8, "Text8",
+    layout->addWidget(soundGroup(tr("ミスタイプ時"), Check1, "Check1", Option14, "Option14", Text8, "Text8",
                                  Command11, "Command11", Command12, "Command12"));
     layout->addStretch(1);
     auto *page = new QWidget;
@@ -243,38 +246,38 @@ QWidget *UserSetFrm::generalTab()
 
 QWidget *UserSetFrm::designTab()
 {
-    Option12 = new QRadioButton(QStringLiteral("大文字で表示"));
+    Option12 = new QRadioButton(tr("大文字で表示"));
     Option12->setObjectName(QStringLiteral("Option12"));
-    Option13 = new QRadioButton(QStringLiteral("小文字で表示"));
+    Option13 = new QRadioButton(tr("小文字で表示"));
     Option13->setObjectName(QStringLiteral("Option13"));
     connect(Option12, &QRadioButton::toggled, this, &UserSetFrm::showSample);
     auto *letters = new QHBoxLayout;
     letters->addWidget(Option12);
     letters->addWidget(Option13);
     letters->addStretch(1);
-    auto *fontButton = button(QStringLiteral("フォント"), "Command4");
+    auto *fontButton = button(tr("フォント"), "Command4");
     connect(fontButton, &QPushButton::clicked, this, &UserSetFrm::chooseFont);
     auto *text = new QVBoxLayout;
-    text->addWidget(group(QStringLiteral("アルファベットの表示方法"), letters));
+    text->addWidget(group(tr("アルファベットの表示方法"), letters));
     auto *fontRow = new QHBoxLayout;
     fontRow->addWidget(fontButton);
     fontRow->addStretch(1);
     text->addLayout(fontRow);
-    text->addWidget(note(QStringLiteral("※フォントは日本語フォント（プロポーショナル）を選択してください。"
+    text->addWidget(note(tr("※フォントは日本語フォント（プロポーショナル）を選択してください。"
                                         "ボールドやイタリックを指定すると練習画面が正常に表示されないことがあります。")));
 
     // The colour buttons, in the order of their captions on screen.
     const struct {
         const char *name;
         Colour colour;
-        const char16_t *caption;
-    } colourButtons[] = {{"Command5", Problem, u"問題文"},   {"Command6", Typed, u"問題文（確定）"},
-                         {"Command7", Input, u"入力文"},     {"Command8", Guide, u"入力ガイド"},
-                         {"Command9", Background, u"背景"}};
+        const char *caption;
+    } colourButtons[] = {{"Command5", Problem, QT_TR_NOOP("問題文")},   {"Command6", Typed, QT_TR_NOOP("問題文（確定）")},
+                         {"Command7", Input, QT_TR_NOOP("入力文")},     {"Command8", Guide, QT_TR_NOOP("入力ガイド")},
+                         {"Command9", Background, QT_TR_NOOP("背景")}};
     auto *colours = new QGridLayout;
     int k = 0;
     for (const auto &c : colourButtons) {
-        auto *b = button(QString::fromUtf16(c.caption), c.name);
+        auto *b = button(tr(c.caption), c.name);
         const Colour which = c.colour;
         connect(b, &QPushButton::clicked, this, [this, which] { chooseColour(which); });
         colours->addWidget(b, k / 3, k % 3);
@@ -286,7 +289,7 @@ QWidget *UserSetFrm::designTab()
     Picture1->setFrameShape(QFrame::StyledPanel);
     Picture1->setAutoFillBackground(true);
     Picture1->setCursor(Qt::PointingHandCursor);
-    Picture1->setToolTip(QStringLiteral("文字や背景をクリックすると、その色を変更できます"));
+    Picture1->setToolTip(tr("文字や背景をクリックすると、その色を変更できます"));
     Picture1->installEventFilter(this);
     for (int i = 0; i < 4; ++i) {
         auto *label = new QLabel(QString::fromUtf16(kSampleTexts[i]));
@@ -318,23 +321,23 @@ QWidget *UserSetFrm::designTab()
     sample->addLayout(inputLine);
     sample->addWidget(Label12[3]);
 
-    auto *clear = button(QStringLiteral("設定をクリア"), "Command10");
+    auto *clear = button(tr("設定をクリア"), "Command10");
     connect(clear, &QPushButton::clicked, this, &UserSetFrm::clearDesign);
     auto *clearRow = new QHBoxLayout;
     clearRow->addWidget(clear);
-    clearRow->addWidget(note(QStringLiteral("※デザインの全設定を初期状態へ戻します。")), 1);
+    clearRow->addWidget(note(tr("※デザインの全設定を初期状態へ戻します。")), 1);
 
     auto *layout = new QVBoxLayout;
-    layout->addWidget(group(QStringLiteral("文字の設定"), text));
-    layout->addWidget(group(QStringLiteral("色の設定"), colours));
+    layout->addWidget(group(tr("文字の設定"), text));
+    layout->addWidget(group(tr("色の設定"), colours));
     auto *sampleBox = new QVBoxLayout;
     sampleBox->addWidget(Picture1);
-    QLabel *sampleNote = note(QStringLiteral("※%1ポイントを超える大きさは、サンプルでは%1ポイントで表示します。")
+    QLabel *sampleNote = note(tr("※%1ポイントを超える大きさは、サンプルでは%1ポイントで表示します。")
                                   .arg(kSampleLargestPoints));
     sampleNote->setObjectName(QStringLiteral("SampleNote"));
     sampleNote->hide();
     sampleBox->addWidget(sampleNote);
-    layout->addWidget(group(QStringLiteral("表示サンプル"), sampleBox), 1);
+    layout->addWidget(group(tr("表示サンプル"), sampleBox), 1);
     layout->addLayout(clearRow);
     auto *page = new QWidget;
     page->setLayout(layout);
@@ -343,11 +346,11 @@ QWidget *UserSetFrm::designTab()
 
 QWidget *UserSetFrm::trainingTab()
 {
-    const auto options = [this](std::initializer_list<std::pair<int, const char16_t *>> list, bool vertical) {
+    const auto options = [this](std::initializer_list<std::pair<int, QString>> list, bool vertical) {
         QBoxLayout *box = vertical ? static_cast<QBoxLayout *>(new QVBoxLayout) : new QHBoxLayout;
         auto *exclusive = new QButtonGroup(this);
         for (const auto &[n, caption] : list) {
-            auto *option = new QRadioButton(QString::fromUtf16(caption));
+            auto *option = new QRadioButton(caption);
             option->setObjectName(QStringLiteral("Option%1").arg(n));
             exclusive->addButton(option);
             Option[n] = option;
@@ -361,7 +364,7 @@ QWidget *UserSetFrm::trainingTab()
     Text7 = spin("Text7", Setting::TargetTime);
     auto *target = new QHBoxLayout;
     target->addWidget(Text7);
-    target->addWidget(new QLabel(QStringLiteral("字/分 (10～400)")));
+    target->addWidget(new QLabel(tr("字/分 (10～400)")));
     target->addStretch(1);
 
     std::tie(Text1, Text2) = timeBoxes("Text1", "Text2", Setting::TrainingLessonTime);
@@ -369,17 +372,17 @@ QWidget *UserSetFrm::trainingTab()
     QLayout *time = limitRow(Text1, Text2, Text5);
 
     auto *grid = new QGridLayout;
-    grid->addWidget(group(QStringLiteral("入力速度の目標値"), target), 0, 0, 1, 2);
-    grid->addWidget(group(QStringLiteral("単語入力の練習時間"), time), 1, 0, 1, 2);
-    grid->addWidget(group(QStringLiteral("キー位置確認の練習時間"),
-                          options({{1, u"短い"}, {2, u"標準"}, {3, u"長い"}}, true)),
+    grid->addWidget(group(tr("入力速度の目標値"), target), 0, 0, 1, 2);
+    grid->addWidget(group(tr("単語入力の練習時間"), time), 1, 0, 1, 2);
+    grid->addWidget(group(tr("キー位置確認の練習時間"),
+                          options({{1, tr("短い")}, {2, tr("標準")}, {3, tr("長い")}}, true)),
                     2, 0);
-    grid->addWidget(group(QStringLiteral("入力ガイド"),
-                          options({{4, u"表示しない"}, {5, u"練習時間の半分までは表示する"}, {6, u"常に表示する"}}, true)),
+    grid->addWidget(group(tr("入力ガイド"),
+                          options({{4, tr("表示しない")}, {5, tr("練習時間の半分までは表示する")}, {6, tr("常に表示する")}}, true)),
                     2, 1);
-    grid->addWidget(group(QStringLiteral("ミスタイプがあった語の補習"), options({{7, u"受ける"}, {8, u"受けない"}}, true)),
+    grid->addWidget(group(tr("ミスタイプがあった語の補習"), options({{7, tr("受ける")}, {8, tr("受けない")}}, true)),
                     3, 0);
-    grid->addWidget(group(QStringLiteral("合否判定"), options({{9, u"易しい"}, {10, u"標準"}, {11, u"厳しい"}}, true)),
+    grid->addWidget(group(tr("合否判定"), options({{9, tr("易しい")}, {10, tr("標準")}, {11, tr("厳しい")}}, true)),
                     3, 1);
     grid->setRowStretch(4, 1);
     auto *page = new QWidget;
@@ -392,17 +395,17 @@ QWidget *UserSetFrm::wordTab()
     std::tie(Text4, Text3) = timeBoxes("Text4", "Text3", Setting::WordLessonTime);
     Text6 = spin("Text6", Setting::WordLessonStep);
     QLayout *time = limitRow(Text4, Text3, Text6);
-    CheckShowReading = new QCheckBox(QStringLiteral("読みを表示する"));
+    CheckShowReading = new QCheckBox(tr("読みを表示する"));
     CheckShowReading->setObjectName(QStringLiteral("CheckShowReading"));
-    CheckShowKeys = new QCheckBox(QStringLiteral("入力キーを表示する"));
+    CheckShowKeys = new QCheckBox(tr("入力キーを表示する"));
     CheckShowKeys->setObjectName(QStringLiteral("CheckShowKeys"));
     auto *guide = new QVBoxLayout;
     guide->addWidget(CheckShowReading);
     guide->addWidget(CheckShowKeys);
-    guide->addWidget(note(QStringLiteral("※単語や文の下に、ひらがなの読みと、打つキーを表示します。短文練習問題でも表示されます。")));
+    guide->addWidget(note(tr("※単語や文の下に、ひらがなの読みと、打つキーを表示します。短文練習問題でも表示されます。")));
     auto *layout = new QVBoxLayout;
-    layout->addWidget(group(QStringLiteral("練習時間"), time));
-    layout->addWidget(group(QStringLiteral("読みと入力キーの表示"), guide));
+    layout->addWidget(group(tr("練習時間"), time));
+    layout->addWidget(group(tr("読みと入力キーの表示"), guide));
     layout->addStretch(1);
     auto *page = new QWidget;
     page->setLayout(layout);
@@ -412,7 +415,7 @@ QWidget *UserSetFrm::wordTab()
 QWidget *UserSetFrm::sentenceTab()
 {
     auto *layout = new QVBoxLayout;
-    layout->addWidget(note(QStringLiteral("短文練習問題には、設定する項目はありません。1回の練習は6画面で終わり、時間の制限はありません。")));
+    layout->addWidget(note(tr("短文練習問題には、設定する項目はありません。1回の練習は6画面で終わり、時間の制限はありません。")));
     layout->addStretch(1);
     auto *page = new QWidget;
     page->setLayout(layout);
@@ -443,7 +446,7 @@ void UserSetFrm::soundGroupChanged()
 void UserSetFrm::chooseSoundFile(QLineEdit *box)
 {
     OpenFileRequest request;
-    request.title = QStringLiteral("サウンドファイルの選択");
+    request.title = tr("サウンドファイルの選択");
     const QFileInfo current(box->text());
     request.directory = current.absoluteDir().exists() && !box->text().isEmpty()
                             ? current.absolutePath()
@@ -455,8 +458,8 @@ void UserSetFrm::chooseSoundFile(QLineEdit *box)
         return;
     // A path "user.ini" cannot hold would be saved damaged and never play.
     const QString path = QDir::toNativeSeparators(*chosen);
-    if (const QString problem = UnstorablePathText(path, QStringLiteral("選択")); !problem.isEmpty()) {
-        ShowMessage({problem, QStringLiteral("エラー"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+    if (const QString problem = UnstorablePathText(path, PathUse::Choose); !problem.isEmpty()) {
+        ShowMessage({problem, tr("エラー"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
         return;
     }
     box->setText(path);
@@ -481,7 +484,7 @@ void UserSetFrm::chooseFont()
 void UserSetFrm::chooseColour(Colour c)
 {
     if (const std::optional<QColor> chosen =
-            ChooseColor(this, colours_[c], QString::fromUtf16(kColourCaptions[c]) + QStringLiteral("の色"))) {
+            ChooseColor(this, colours_[c], tr("%1の色").arg(tr(kColourCaptions[c])))) {
         colours_[c] = *chosen;
         showSample();
     }
@@ -620,15 +623,15 @@ bool UserSetFrm::save()
     for (const auto &sound : sounds) {
         const QString file = sound.file->text();
         // A typed path is checked as a chosen one is; a stored one always passes.
-        QString problem = file.isEmpty() ? QString() : UnstorablePathText(file, QStringLiteral("選択"));
+        QString problem = file.isEmpty() ? QString() : UnstorablePathText(file, PathUse::Choose);
         if (problem.isEmpty() && sound.kinds->checkedId() == 2) {
             if (file.isEmpty())
-                problem = QStringLiteral("サウンドファイルを選択して下さい");
+                problem = tr("サウンドファイルを選択して下さい");
             else if (!QFileInfo(file).isFile())
-                problem = QStringLiteral("サウンドファイルのファイル名またはパスが無効です");
+                problem = tr("サウンドファイルのファイル名またはパスが無効です");
         }
         if (!problem.isEmpty()) {
-            ShowMessage({problem, QStringLiteral("エラー"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+            ShowMessage({problem, tr("エラー"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
             SSTab1->setCurrentIndex(0);
             // The first control of the group that can fix it: the file, its button, the
             // option of the beep, or with the sound switched off its check box, which
@@ -689,8 +692,8 @@ bool UserSetFrm::save()
 
     const QString ini = CurUserIni();
     if (!SaveUserSettings(u, ini)) {
-        ShowMessage({QStringLiteral("設定ファイル「%1」に書き込めません。").arg(QDir::toNativeSeparators(ini)),
-                     QStringLiteral("エラー"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+        ShowMessage({tr("設定ファイル「%1」に書き込めません。").arg(QDir::toNativeSeparators(ini)),
+                     tr("エラー"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
         return false;
     }
     return true;

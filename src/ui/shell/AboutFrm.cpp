@@ -13,7 +13,7 @@ namespace zr {
 AboutFrm::AboutFrm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutFrm"));
-    setWindowTitle(QStringLiteral("バージョン情報"));
+    setWindowTitle(tr("バージョン情報"));
     setWindowIcon(AppIcon());
 
     auto *icon = new QLabel;
@@ -26,10 +26,10 @@ AboutFrm::AboutFrm(QWidget *parent) : QDialog(parent)
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.7);
     nameFont.setBold(true);
     name->setFont(nameFont);
-    auto *version = new QLabel(QStringLiteral("バージョン %1").arg(QStringLiteral(ZR_VERSION)));
+    auto *version = new QLabel(tr("バージョン %1").arg(QStringLiteral(ZR_VERSION)));
     version->setObjectName(QStringLiteral("lblVersion"));
     auto *description = new QLabel(
-        QStringLiteral("日本語の文章をタッチタイプで入力できるようになるための練習ソフトです。"
+        tr("日本語の文章をタッチタイプで入力できるようになるための練習ソフトです。"
                        "ローマ字入力と JIS 仮名入力の二つのコースがあり、基本練習の Chapter を一つずつ合格しながら、"
                        "キーの位置ではなく単語そのものを指に覚えさせます。単語練習問題と短文練習問題で、"
                        "速さと正確さを仕上げます。"));

@@ -15,7 +15,7 @@ namespace zr {
 HelpFrm::HelpFrm(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpFrm"));
-    setWindowTitle(QStringLiteral("ZORVEL LESSON ヘルプ"));
+    setWindowTitle(tr("ZORVEL LESSON ヘルプ"));
     setWindowIcon(AppIcon());
 
     browser_ = new QTextBrowser;
@@ -27,13 +27,13 @@ HelpFrm::HelpFrm(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *bar = new QToolBar;
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     bar->setIconSize(QSize(16, 16));
-    QAction *contents = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("目次"));
+    QAction *contents = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("目次"));
     contents->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
     contents->setObjectName(QStringLiteral("HelpContents"));
-    QAction *back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("戻る"));
+    QAction *back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("戻る"));
     back->setShortcut(QKeySequence::Back);
     back->setObjectName(QStringLiteral("HelpBack"));
-    QAction *forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("進む"));
+    QAction *forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("進む"));
     forward->setShortcut(QKeySequence::Forward);
     forward->setObjectName(QStringLiteral("HelpForward"));
     back->setEnabled(false);

@@ -6,13 +6,17 @@
 #include "ui/common/CommonDialogs.h"
 #include "userdata/ZRSub.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace zr {
 namespace {
 
-const QString kTitle = QStringLiteral(u"練習記録のエクスポート");
+QString exportTitle()
+{
+    return QCoreApplication::translate("LogExport", "練習記録のエクスポート");
+}
 
 }  // namespace
 
@@ -20,7 +24,7 @@ void ExportPracticeLog(QWidget *parent)
 {
     if (ZRSub().CurUserDir.isEmpty())
         return;
-    const std::optional<QString> folder = ChooseDirectory(parent, kTitle, QDir::homePath());
+    const std::optional<QString> folder = ChooseDirectory(parent, exportTitle(), QDir::homePath());
     if (!folder)
         return;
     const QDir dir(*folder);
@@ -28,19 +32,19 @@ void ExportPracticeLog(QWidget *parent)
     const QString keys = QString::fromLatin1(kKeysCsvName);
     if (QFileInfo::exists(dir.filePath(runs)) || QFileInfo::exists(dir.filePath(keys))) {
         const MessageAnswer answer = ShowMessage(
-            {QStringLiteral(u"「%1」にある %2 と %3 を置き換えます。よろしいですか？")
+            {QCoreApplication::translate("LogExport", "「%1」にある %2 と %3 を置き換えます。よろしいですか？")
                  .arg(QDir::toNativeSeparators(*folder), runs, keys),
-             kTitle, MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No});
+             exportTitle(), MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No});
         if (answer != MessageAnswer::Yes)
             return;
     }
     QString error;
     if (!ExportLearnerLog(*folder, &error)) {
-        ShowMessage({error, kTitle, MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+        ShowMessage({error, exportTitle(), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
         return;
     }
-    ShowMessage({QStringLiteral(u"練習記録を「%1」に書き出しました（%2、%3）。").arg(QDir::toNativeSeparators(*folder), runs, keys),
-                 kTitle, MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+    ShowMessage({QCoreApplication::translate("LogExport", "練習記録を「%1」に書き出しました（%2、%3）。").arg(QDir::toNativeSeparators(*folder), runs, keys),
+                 exportTitle(), MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 }  // namespace zr

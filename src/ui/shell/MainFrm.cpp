@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "practicelog/LearnerLog.h"
 #include "results/ScoreRecord.h"
+#include "ui/common/Application.h"
 #include "ui/common/WindowPlacement.h"
 #include "ui/shell/AboutFrm.h"
 #include "ui/shell/HelpFrm.h"
@@ -22,10 +23,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTabWidget>
@@ -56,27 +59,27 @@ QTreeWidgetItem *addRow(QTreeWidget *list, const QStringList &texts)
 // then. No leaves no learner current.
 bool offerDeletion(const QString &folder, const QString &label, const QString &reason)
 {
-    const QString who = QStringLiteral("使用者：「%1」（%2）").arg(label, QFileInfo(folder).fileName());
+    const QString who = MainFrm::tr("使用者：「%1」（%2）").arg(label, QFileInfo(folder).fileName());
     const MessageAnswer answer = ShowMessage(
-        {who + kCrLf + QStringLiteral("この利用者データは、内容の一部が破壊されていて使用することができません。")
+        {who + kCrLf + MainFrm::tr("この利用者データは、内容の一部が破壊されていて使用することができません。")
              + (reason.isEmpty() ? QString() : kCrLf + reason) + kCrLf
-             + QStringLiteral("このデータを削除します。宜しいですか？"),
-         QStringLiteral("不良なデータを発見"), MessageIcon::Warning, MessageButtons::YesNo, MessageAnswer::No});
+             + MainFrm::tr("このデータを削除します。宜しいですか？"),
+         MainFrm::tr("不良なデータを発見"), MessageIcon::Warning, MessageButtons::YesNo, MessageAnswer::No});
     SharedState &s = ZRSub();
     if (answer == MessageAnswer::Yes) {
         QString error;
         if (RemoveUserFolder(folder, &error)) {
-            ShowMessage({QStringLiteral("削除が完了致しました。ZORVEL LESSON を一度終了しますので、再度起動させて下さい。"),
-                         QStringLiteral("削除完了"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+            ShowMessage({MainFrm::tr("削除が完了致しました。ZORVEL LESSON を一度終了しますので、再度起動させて下さい。"),
+                         MainFrm::tr("削除完了"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
             s.CurUser.UserName.clear();
             s.CurUserDir.clear();
             MainFrm::EndProgram();
             return true;
         }
-        ShowMessage({QStringLiteral("使用者データを削除できませんでした。") + kCrLf + error,
-                     QStringLiteral("削除エラー"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+        ShowMessage({MainFrm::tr("使用者データを削除できませんでした。") + kCrLf + error,
+                     MainFrm::tr("削除エラー"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
     }
-    ShowMessage({QStringLiteral("削除を中止しましたが、このデータを使うことはできません。"), QString(),
+    ShowMessage({MainFrm::tr("削除を中止しましたが、このデータを使うことはできません。"), QString(),
                  MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
     s.CurUser.UserName.clear();
     s.CurUserDir.clear();
@@ -89,7 +92,7 @@ bool OpenUserFolder(const QString &folder)
 {
     const UserFile file = ReadUserFile(folder);
     if (!file.usable() && !OffersDeletion(file.problem)) {
-        ShowMessage({UnusableRecordNotice(file), QStringLiteral("成績データを使用できません"),
+        ShowMessage({UnusableRecordNotice(file), MainFrm::tr("成績データを使用できません"),
                      MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
         ZRSub().CurUser.UserName.clear();
         ZRSub().CurUserDir.clear();
@@ -275,8 +278,8 @@ void MainFrm::SetTrainingItem()
         // Once per file: every activation rebuilds the list, and the message would come back.
         if (!reportedFiles_.contains(file)) {
             reportedFiles_.insert(file);
-            ShowMessage({error + kCrLf + QStringLiteral("基本練習の一覧を表示できません。"),
-                         QStringLiteral("ファイルエラー"), MessageIcon::Warning, MessageButtons::Ok,
+            ShowMessage({error + kCrLf + tr("基本練習の一覧を表示できません。"),
+                         tr("ファイルエラー"), MessageIcon::Warning, MessageButtons::Ok,
                          MessageAnswer::Ok});
         }
         return;
@@ -537,10 +540,10 @@ void MainFrm::DeleteCurrentUser()
 
 void MainFrm::ShowHelp()
 {
-    const QString file = ZRSub().AppDir + QStringLiteral("zr.hlp");
+    const QString file = ZRSub().AppDir + HelpFileName(InterfaceLanguage());
     if (!QFileInfo(file).isFile()) {
-        ShowMessage({QStringLiteral("ヘルプファイル「%1」が見つかりません。").arg(QDir::toNativeSeparators(file)),
-                     QStringLiteral("ヘルプ"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+        ShowMessage({tr("ヘルプファイル「%1」が見つかりません。").arg(QDir::toNativeSeparators(file)),
+                     tr("ヘルプ"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
         return;
     }
     if (!help_) {
@@ -554,6 +557,19 @@ void MainFrm::ShowAbout()
 {
     AboutFrm about(this);
     about.exec();
+}
+
+void MainFrm::ChooseLanguage(std::optional<UiLanguage> language)
+{
+    StoreLanguage(language);
+    const UiLanguage next = language ? *language : SystemLanguage(QLocale::system().uiLanguages());
+    if (next == InterfaceLanguage())
+        return;
+    // Told in the language chosen, which the learner reads best.
+    ShowMessage({next == UiLanguage::English
+                     ? QStringLiteral("ZORVEL LESSON will show this language from its next start.")
+                     : QStringLiteral("次に ZORVEL LESSON を起動したときから、この言語で表示します。"),
+                 QStringLiteral("ZORVEL LESSON"), MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 bool MainFrm::eventFilter(QObject *watched, QEvent *e)

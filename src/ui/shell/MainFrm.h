@@ -1,10 +1,13 @@
 #pragma once
 
 #include "keyboard/LessonTable.h"
+#include "platform/Language.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QSet>
+
+#include <optional>
 
 class QAction;
 class QLineEdit;
@@ -56,6 +59,8 @@ public:
     void DeleteCurrentUser();
     void ShowHelp();
     void ShowAbout();
+    // Keeps the interface language for the next start (nothing: the desktop's).
+    void ChooseLanguage(std::optional<UiLanguage> language);
 
     // Ends the program: modal windows still open are closed, the main window closes
     // (remembering its place) and the main loop ends.
@@ -139,6 +144,10 @@ private:
     QAction *MenuUserSet = nullptr;
     QAction *MenuRmjCust = nullptr;
     QAction *MenuHelpHelp = nullptr;
+    QMenu *MenuLanguage = nullptr;
+    QAction *MenuLanguageSystem = nullptr;
+    QAction *MenuLanguageJapanese = nullptr;
+    QAction *MenuLanguageEnglish = nullptr;
     QAction *MenuAbout = nullptr;
     QAction *PopUpLessonStart = nullptr;
     QAction *PopUpScoreView = nullptr;

@@ -9,6 +9,7 @@
 #include "userdata/UserSettings.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -18,6 +19,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zr {
 namespace {
@@ -63,46 +66,63 @@ void MainFrm::buildMenus()
         return m;
     };
 
-    MenuFile = menu("MenuFile", QStringLiteral("ファイル(&F)"));
-    MenuSelUser = action(MenuFile, "MenuSelUser", QStringLiteral("使用者の切替(&C)"));
+    MenuFile = menu("MenuFile", tr("ファイル(&F)"));
+    MenuSelUser = action(MenuFile, "MenuSelUser", tr("使用者の切替(&C)"));
     MenuFile->addSeparator();
-    MenuMkUser = action(MenuFile, "MenuMkUser", QStringLiteral("使用者の新規登録(&N)"));
-    MenuDelUser = action(MenuFile, "MenuDelUser", QStringLiteral("現在の使用者データを削除(&D)"));
+    MenuMkUser = action(MenuFile, "MenuMkUser", tr("使用者の新規登録(&N)"));
+    MenuDelUser = action(MenuFile, "MenuDelUser", tr("現在の使用者データを削除(&D)"));
     MenuFile->addSeparator();
-    MenuTextProblem = action(MenuFile, "MenuTextProblem", QStringLiteral("文章から練習問題を作る(&T)..."));
-    MenuExportLog = action(MenuFile, "MenuExportLog", QStringLiteral("練習記録のエクスポート…"));
+    MenuTextProblem = action(MenuFile, "MenuTextProblem", tr("文章から練習問題を作る(&T)..."));
+    MenuExportLog = action(MenuFile, "MenuExportLog", tr("練習記録のエクスポート…"));
     MenuFile->addSeparator();
-    MenuQuit = action(MenuFile, "MenuQuit", QStringLiteral("終了(&X)"));
+    MenuQuit = action(MenuFile, "MenuQuit", tr("終了(&X)"));
 
-    MenuLesson = menu("MenuLesson", QStringLiteral("レッスン(&L)"));
-    MenuLessonStart = action(MenuLesson, "MenuLessonStart", QStringLiteral("レッスン開始(&S)..."));
-    MenuScoreView = action(MenuLesson, "MenuScoreView", QStringLiteral("成績一覧(&V)..."));
+    MenuLesson = menu("MenuLesson", tr("レッスン(&L)"));
+    MenuLessonStart = action(MenuLesson, "MenuLessonStart", tr("レッスン開始(&S)..."));
+    MenuScoreView = action(MenuLesson, "MenuScoreView", tr("成績一覧(&V)..."));
     MenuProgress = action(MenuLesson, "MenuProgress", tr("上達グラフ(&G)"));
     MenuWeakKeys = action(MenuLesson, "MenuWeakKeys", tr("弱点練習(&W)"));
-    MenuRanking = action(MenuLesson, "MenuRanking", QStringLiteral("ランキング(&R)"));
+    MenuRanking = action(MenuLesson, "MenuRanking", tr("ランキング(&R)"));
     MenuRanking->setVisible(false);
     MenuLesson->addSeparator();
-    MenuLessonTraining = action(MenuLesson, "MenuLessonTraining", QStringLiteral("基本練習"));
-    MenuLessonWord = action(MenuLesson, "MenuLessonWord", QStringLiteral("単語練習問題"));
-    MenuLessonSSent = action(MenuLesson, "MenuLessonSSent", QStringLiteral("短文練習問題"));
-    MenuUserInfo = action(MenuLesson, "MenuUserInfo", QStringLiteral("使用者情報"));
+    MenuLessonTraining = action(MenuLesson, "MenuLessonTraining", tr("基本練習"));
+    MenuLessonWord = action(MenuLesson, "MenuLessonWord", tr("単語練習問題"));
+    MenuLessonSSent = action(MenuLesson, "MenuLessonSSent", tr("短文練習問題"));
+    MenuUserInfo = action(MenuLesson, "MenuUserInfo", tr("使用者情報"));
     for (QAction *a : {MenuLessonTraining, MenuLessonWord, MenuLessonSSent, MenuUserInfo})
         a->setCheckable(true);
 
-    MenuSetting = menu("MenuSetting", QStringLiteral("設定(&C)"));
-    MenuIniSet = action(MenuSetting, "MenuIniSet", QStringLiteral("練習問題の構成(&W)..."));
-    MenuUserSet = action(MenuSetting, "MenuUserSet", QStringLiteral("ユーザ設定(&U)..."));
-    MenuRmjCust = action(MenuSetting, "MenuRmjCust", QStringLiteral("ローマ字設定(&R)..."));
+    MenuSetting = menu("MenuSetting", tr("設定(&C)"));
+    MenuIniSet = action(MenuSetting, "MenuIniSet", tr("練習問題の構成(&W)..."));
+    MenuUserSet = action(MenuSetting, "MenuUserSet", tr("ユーザ設定(&U)..."));
+    MenuRmjCust = action(MenuSetting, "MenuRmjCust", tr("ローマ字設定(&R)..."));
 
-    MenuHelp = menu("MenuHelp", QStringLiteral("ヘルプ(&H)"));
-    MenuHelpHelp = action(MenuHelp, "MenuHelpHelp", QStringLiteral("目次"));
+    MenuHelp = menu("MenuHelp", tr("ヘルプ(&H)"));
+    MenuHelpHelp = action(MenuHelp, "MenuHelpHelp", tr("目次"));
     MenuHelpHelp->setShortcut(QKeySequence::HelpContents);
-    MenuAbout = action(MenuHelp, "MenuAbout", QStringLiteral("バージョン情報(&A)..."));
+    MenuHelp->addSeparator();
+    // Findable in either language: the other language's word stands beside it.
+    MenuLanguage = MenuHelp->addMenu(tr("言語 (Language)(&G)"));
+    MenuLanguage->setObjectName(QStringLiteral("MenuLanguage"));
+    MenuLanguageSystem = action(MenuLanguage, "MenuLanguageSystem", tr("デスクトップに合わせる"));
+    // Each language is named in itself.
+    MenuLanguageJapanese = action(MenuLanguage, "MenuLanguageJapanese", QStringLiteral("日本語"));
+    MenuLanguageEnglish = action(MenuLanguage, "MenuLanguageEnglish", QStringLiteral("English"));
+    auto *languages = new QActionGroup(MenuLanguage);
+    const std::optional<UiLanguage> stored = StoredLanguage();
+    for (QAction *a : {MenuLanguageSystem, MenuLanguageJapanese, MenuLanguageEnglish}) {
+        a->setCheckable(true);
+        languages->addAction(a);
+    }
+    (!stored ? MenuLanguageSystem : *stored == UiLanguage::English ? MenuLanguageEnglish : MenuLanguageJapanese)
+        ->setChecked(true);
+    MenuHelp->addSeparator();
+    MenuAbout = action(MenuHelp, "MenuAbout", tr("バージョン情報(&A)..."));
 
-    PopUp = new QMenu(QStringLiteral("右クリック"), this);
+    PopUp = new QMenu(tr("右クリック"), this);
     PopUp->setObjectName(QStringLiteral("PopUp"));
-    PopUpLessonStart = action(PopUp, "PopUpLessonStart", QStringLiteral("レッスン開始"));
-    PopUpScoreView = action(PopUp, "PopUpScoreView", QStringLiteral("成績一覧"));
+    PopUpLessonStart = action(PopUp, "PopUpLessonStart", tr("レッスン開始"));
+    PopUpScoreView = action(PopUp, "PopUpScoreView", tr("成績一覧"));
 
     connect(MenuSelUser, &QAction::triggered, this, &MainFrm::SelectUser);
     connect(MenuMkUser, &QAction::triggered, this, &MainFrm::MakeUser);
@@ -138,6 +158,9 @@ void MainFrm::buildMenus()
     });
     connect(MenuHelpHelp, &QAction::triggered, this, &MainFrm::ShowHelp);
     connect(MenuAbout, &QAction::triggered, this, &MainFrm::ShowAbout);
+    connect(MenuLanguageSystem, &QAction::triggered, this, [this] { ChooseLanguage(std::nullopt); });
+    connect(MenuLanguageJapanese, &QAction::triggered, this, [this] { ChooseLanguage(UiLanguage::Japanese); });
+    connect(MenuLanguageEnglish, &QAction::triggered, this, [this] { ChooseLanguage(UiLanguage::English); });
 }
 
 void MainFrm::buildToolbar()
@@ -158,11 +181,11 @@ void MainFrm::buildToolbar()
             w->setObjectName(QStringLiteral("Toolbar1_") + QString::fromLatin1(key));
         return a;
     };
-    start_ = button("start", QStringLiteral("レッスン開始"), QStringLiteral("レッスン開始(&S)..."));
-    graph_ = button("graph", QStringLiteral("成績一覧"), QStringLiteral("成績一覧(&V)..."));
+    start_ = button("start", tr("レッスン開始"), tr("レッスン開始(&S)..."));
+    graph_ = button("graph", tr("成績一覧"), tr("成績一覧(&V)..."));
     progress_ = button("progress", tr("上達グラフ"), tr("上達グラフ(&G)"));
     weak_ = button("weak", tr("弱点練習"), tr("弱点練習(&W)"));
-    user_ = button("user", QStringLiteral("使用者の切替"), QStringLiteral("使用者の切替(&C)"));
+    user_ = button("user", tr("使用者の切替"), tr("使用者の切替(&C)"));
     connect(start_, &QAction::triggered, this, &MainFrm::StartLesson);
     connect(graph_, &QAction::triggered, this, &MainFrm::OpenScoreView);
     connect(progress_, &QAction::triggered, this, &MainFrm::OpenProgress);
@@ -176,12 +199,12 @@ void MainFrm::buildTabs()
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->setDocumentMode(false);
 
-    const QStringList slotHeaders = {QStringLiteral("No"), QStringLiteral("レッスン内容"), QStringLiteral("構成"),
-                                     QStringLiteral("カウンタ"), QStringLiteral("練習時間"),
-                                     QStringLiteral("最終練習日")};
+    const QStringList slotHeaders = {tr("No"), tr("レッスン内容"), tr("構成"),
+                                     tr("カウンタ"), tr("練習時間"),
+                                     tr("最終練習日")};
     ListView1 = makeList(QStringLiteral("ListView1"),
-                         {QStringLiteral("レッスンNo"), QStringLiteral("レッスン内容"), QStringLiteral("対象キー"),
-                          QStringLiteral("カウンタ"), QStringLiteral("練習時間")},
+                         {tr("レッスンNo"), tr("レッスン内容"), tr("対象キー"),
+                          tr("カウンタ"), tr("練習時間")},
                          {3, 4});
     ListView2 = makeList(QStringLiteral("ListView2"), slotHeaders, {3, 4, 5});
     ListView3 = makeList(QStringLiteral("ListView3"), slotHeaders, {3, 4, 5});
@@ -193,9 +216,9 @@ void MainFrm::buildTabs()
         layout->addWidget(content);
         return w;
     };
-    SSTab1->addTab(page(ListView1), QStringLiteral("基本練習"));
-    SSTab1->addTab(page(ListView2), QStringLiteral("単語練習問題"));
-    SSTab1->addTab(page(ListView3), QStringLiteral("短文練習問題"));
+    SSTab1->addTab(page(ListView1), tr("基本練習"));
+    SSTab1->addTab(page(ListView2), tr("単語練習問題"));
+    SSTab1->addTab(page(ListView3), tr("短文練習問題"));
 
     Text1 = summaryBox(QStringLiteral("Text1"));
     Text2 = summaryBox(QStringLiteral("Text2"));
@@ -217,18 +240,24 @@ void MainFrm::buildTabs()
         form->setHorizontalSpacing(14);
         return std::pair{box, form};
     };
-    auto [learner, learnerForm] = frame(QStringLiteral("使用者"));
-    learnerForm->addRow(QStringLiteral("使用者名"), Text1);
-    learnerForm->addRow(QStringLiteral("基本練習の進捗度"), Text2);
-    learnerForm->addRow(QStringLiteral("入力方式"), Text3);
-    learnerForm->addRow(QStringLiteral("累計練習時間"), Text4);
-    learnerForm->addRow(QStringLiteral("レッスン学習回数"), Text5);
-    auto [overall, overallForm] = frame(QStringLiteral("総合成績（基本練習を除く）"));
+    auto [learner, learnerForm] = frame(tr("使用者"));
+    learnerForm->addRow(tr("使用者名"), Text1);
+    learnerForm->addRow(tr("基本練習の進捗度"), Text2);
+    learnerForm->addRow(tr("入力方式"), Text3);
+    learnerForm->addRow(tr("累計練習時間"), Text4);
+    learnerForm->addRow(tr("レッスン学習回数"), Text5);
+    auto [overall, overallForm] = frame(tr("総合成績（基本練習を除く）"));
     overall->setObjectName(QStringLiteral("Frame1"));
-    overallForm->addRow(QStringLiteral("平均正解率（％）"), Text6);
-    overallForm->addRow(QStringLiteral("平均入力速度(字/分)"), Text7);
-    // Both frames' labels share one width, so the boxes line up.
-    const int labelWidth = fontMetrics().horizontalAdvance(QStringLiteral("平均入力速度(字/分)")) + 8;
+    overallForm->addRow(tr("平均正解率（％）"), Text6);
+    overallForm->addRow(tr("平均入力速度(字/分)"), Text7);
+    // Both frames' labels share one width, the widest label's, so the boxes line up.
+    int labelWidth = 0;
+    for (QFormLayout *form : {learnerForm, overallForm}) {
+        for (int row = 0; row < form->rowCount(); ++row) {
+            if (QLayoutItem *item = form->itemAt(row, QFormLayout::LabelRole))
+                labelWidth = std::max(labelWidth, item->widget()->sizeHint().width() + 8);
+        }
+    }
     for (QFormLayout *form : {learnerForm, overallForm}) {
         for (int row = 0; row < form->rowCount(); ++row) {
             if (QLayoutItem *item = form->itemAt(row, QFormLayout::LabelRole))
@@ -238,7 +267,7 @@ void MainFrm::buildTabs()
     infoLayout->addWidget(learner);
     infoLayout->addWidget(overall);
     infoLayout->addStretch(1);
-    SSTab1->addTab(info, QStringLiteral("使用者情報"));
+    SSTab1->addTab(info, tr("使用者情報"));
 
     setCentralWidget(SSTab1);
     connect(SSTab1, &QTabWidget::currentChanged, this, &MainFrm::tabChanged);

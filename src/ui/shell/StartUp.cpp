@@ -1,6 +1,7 @@
 #include "ui/shell/StartUp.h"
 
 #include "platform/KanaMode.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "platform/WindowPositions.h"
@@ -12,8 +13,10 @@
 #include "userdata/ZRSub.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QLockFile>
 
 #include <cstdio>
@@ -41,9 +44,9 @@ bool PrepareUserData()
 {
     QString error;
     if (MoveLegacyLayout(&error) == LegacyMove::Failed) {
-        ShowMessage({QStringLiteral("以前のバージョンの使用者データを移せませんでした。") + QStringLiteral("\r\n") + error
-                         + QStringLiteral("\r\n") + QStringLiteral("元のファイルはそのまま残してあります。"),
-                     QStringLiteral("ユーザデータ変換"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+        ShowMessage({QCoreApplication::translate("StartUp", "以前のバージョンの使用者データを移せませんでした。") + QStringLiteral("\r\n") + error
+                         + QStringLiteral("\r\n") + QCoreApplication::translate("StartUp", "元のファイルはそのまま残してあります。"),
+                     QCoreApplication::translate("StartUp", "ユーザデータ変換"), MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
     }
     ConversionWindowsOnScreen windows;
     if (CheckUserFolders(windows) == CheckResult::EndProgram)
@@ -59,9 +62,19 @@ int RunZorvelLesson(QApplication &app, const CommandLine &commandLine)
     s.FontUpper = 0;
     SetUpApplication(app);
     s.DataDir = commandLine.dataDir.isEmpty() ? DefaultDataDir() : commandLine.dataDir;
+    s.AppDir = FindAppDir(QCoreApplication::applicationDirPath());
+    // The language comes before the first message; the choice for the next start lives
+    // in the data folder's ZR.ini.
+    WindowPositions::setStoreFile(s.DataDir + QStringLiteral("ZR.ini"));
+    const UiLanguage language =
+        ChooseLanguage(LanguageOfCode(commandLine.language), StoredLanguage(), QLocale::system().uiLanguages());
+    if (!InstallTranslations(app, language, s.AppDir)) {
+        std::fprintf(stderr, "zorvel-lesson: cannot load %s; the interface stays in Japanese\n",
+                     qUtf8Printable(TranslationFile(s.AppDir, language)));
+    }
     if (!QDir().mkpath(s.DataDir)) {
         std::fprintf(stderr, "zorvel-lesson: cannot create the data folder %s\n", qUtf8Printable(s.DataDir));
-        ShowMessage({QStringLiteral("データフォルダ「%1」を作れません。").arg(QDir::toNativeSeparators(s.DataDir)),
+        ShowMessage({QCoreApplication::translate("StartUp", "データフォルダ「%1」を作れません。").arg(QDir::toNativeSeparators(s.DataDir)),
                      QStringLiteral("ZORVEL LESSON"), MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok});
         return 1;
     }
@@ -75,12 +88,10 @@ int RunZorvelLesson(QApplication &app, const CommandLine &commandLine)
     // Where the learners put problem files of their own (see README).
     LearnerProblemFolder();
     Random::seedFromClock();
-    s.AppDir = FindAppDir(QCoreApplication::applicationDirPath());
     s.CurUserDir.clear();
-    WindowPositions::setStoreFile(s.DataDir + QStringLiteral("ZR.ini"));
 
     if (!QFileInfo(s.AppDir + QStringLiteral("resource")).isDir()) {
-        ShowMessage({QStringLiteral("ZORVEL LESSON のデータフォルダ「%1」が見つかりません。インストールをやり直して下さい。")
+        ShowMessage({QCoreApplication::translate("StartUp", "ZORVEL LESSON のデータフォルダ「%1」が見つかりません。インストールをやり直して下さい。")
                          .arg(QDir::toNativeSeparators(s.AppDir + QStringLiteral("resource"))),
                      QStringLiteral("ZORVEL LESSON"), MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok});
         return 1;

@@ -21,7 +21,7 @@ bool convertFolder(const QString &folder)
     QString error;
     const std::optional<UserRecord> record = ConvertUserFolder(folder, &error);
     if (!record) {
-        ShowMessage({error, QStringLiteral("ユーザデータ変換"), MessageIcon::Warning, MessageButtons::Ok,
+        ShowMessage({error, UserConvFrm::tr("ユーザデータ変換"), MessageIcon::Warning, MessageButtons::Ok,
                      MessageAnswer::Ok});
         return false;
     }
@@ -34,10 +34,10 @@ bool convertFolder(const QString &folder)
 UserConvFrm::UserConvFrm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("UserConvFrm"));
-    setWindowTitle(QStringLiteral("ユーザデータ書き換え"));
+    setWindowTitle(tr("ユーザデータ書き換え"));
     setWindowIcon(AppIcon());
-    Label1 = new QLabel(QStringLiteral("　ユーザデータが古いバージョンの為、新しく変換します。") + u'\n'
-                        + QStringLiteral("　（その際、基本練習のデーターの一部が失われますが、レッスン１からやり直す必要はありません）"));
+    Label1 = new QLabel(tr("　ユーザデータが古いバージョンの為、新しく変換します。") + u'\n'
+                        + tr("　（その際、基本練習のデーターの一部が失われますが、レッスン１からやり直す必要はありません）"));
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setFixedWidth(440);
@@ -67,7 +67,7 @@ int UserConvFrm::exec()
 ConversionProgressFrm::ConversionProgressFrm(QWidget *parent, const QString &name) : QDialog(parent)
 {
     setObjectName(name);
-    setWindowTitle(QStringLiteral("ユーザデータ変換中"));
+    setWindowTitle(tr("ユーザデータ変換中"));
     setWindowIcon(AppIcon());
     Label1 = new QLabel;
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -79,7 +79,7 @@ ConversionProgressFrm::ConversionProgressFrm(QWidget *parent, const QString &nam
 
 int ConversionProgressFrm::exec()
 {
-    Label1->setText(QStringLiteral("変換中：") + StoredUserName(ConvPath));
+    Label1->setText(tr("変換中：%1").arg(StoredUserName(ConvPath)));
     adjustSize();
     CentreWindow(this);
     // Convert once the window is up, so the person sees whose data it is.

@@ -20,26 +20,26 @@ namespace zr {
 UserSelFrm::UserSelFrm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("UserSelFrm"));
-    setWindowTitle(QStringLiteral("使用者選択"));
+    setWindowTitle(tr("使用者選択"));
     setWindowIcon(AppIcon());
 
     ListView1 = new QTreeWidget;
     ListView1->setObjectName(QStringLiteral("ListView1"));
     SetUpReportList(ListView1);
-    ListView1->setHeaderLabels({QStringLiteral("使用者名"), QStringLiteral("コース")});
+    ListView1->setHeaderLabels({tr("使用者名"), tr("コース")});
     connect(ListView1, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem *item) {
         ListView1->setCurrentItem(item);
         choose();
     });
 
-    cmdOK = new QPushButton(QStringLiteral("開始"));
+    cmdOK = new QPushButton(tr("開始"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"));
+    cmdCancel = new QPushButton(tr("ｷｬﾝｾﾙ"));
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    Command1 = new QPushButton(QStringLiteral("登録"));
+    Command1 = new QPushButton(tr("登録"));
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command3 = new QPushButton(QStringLiteral("削除"));
+    Command3 = new QPushButton(tr("削除"));
     Command3->setObjectName(QStringLiteral("Command3"));
     for (QPushButton *b : {cmdOK, cmdCancel, Command1, Command3}) {
         b->setMinimumWidth(96);
@@ -87,7 +87,7 @@ void UserSelFrm::ListItemInit()
     Command3->setVisible(startUp);
     if (!startUp) {
         cmdOK->setText(QStringLiteral("OK"));
-        setWindowTitle(QStringLiteral("使用者切り替え"));
+        setWindowTitle(tr("使用者切り替え"));
     }
 
     ListView1->clear();
@@ -106,8 +106,8 @@ void UserSelFrm::ListItemInit()
         if (!file.usable()) {
             // Still listed, so that it can be deleted; choosing it explains the damage.
             if (shownName.isEmpty())
-                shownName = QStringLiteral("（%1）").arg(QFileInfo(folder).fileName());
-            course = QStringLiteral("データに問題があります");
+                shownName = tr("（%1）").arg(QFileInfo(folder).fileName());
+            course = tr("データに問題があります");
         }
         auto *item = new QTreeWidgetItem(ListView1, {shownName, course});
         if (!file.usable())

@@ -11,6 +11,7 @@
 #include "userdata/Users.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGridLayout>
@@ -28,8 +29,11 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 constexpr int kPages = 6;
 
-const char16_t *const kTitles[kPages] = {u"はじめに", u"氏名入力", u"コース選択",
-                                         u"ローマ字設定", u"入力速度の調査", u"設定の確認"};
+const char *const kTitles[kPages] = {
+    QT_TRANSLATE_NOOP("zr::UserWizardFrm", "はじめに"),     QT_TRANSLATE_NOOP("zr::UserWizardFrm", "氏名入力"),
+    QT_TRANSLATE_NOOP("zr::UserWizardFrm", "コース選択"),   QT_TRANSLATE_NOOP("zr::UserWizardFrm", "ローマ字設定"),
+    QT_TRANSLATE_NOOP("zr::UserWizardFrm", "入力速度の調査"), QT_TRANSLATE_NOOP("zr::UserWizardFrm", "設定の確認"),
+};
 
 QLabel *paragraph(const QString &text)
 {
@@ -53,7 +57,7 @@ QWidget *pageWith(QLayout *layout)
 UserWizardFrm::UserWizardFrm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("UserWizardFrm"));
-    setWindowTitle(QStringLiteral("使用者登録"));
+    setWindowTitle(tr("使用者登録"));
     setWindowIcon(AppIcon());
     setModal(true);
     for (qsizetype i = 0; i < SpellingAlternatives().size(); ++i)
@@ -85,12 +89,12 @@ UserWizardFrm::UserWizardFrm(QWidget *parent) : QDialog(parent)
     {
         auto *layout = new QVBoxLayout;
         layout->addWidget(paragraph(
-            QStringLiteral("　ZORVEL LESSON は、「キーの位置を覚える」という初歩的なレベルではなく、"
+            tr("　ZORVEL LESSON は、「キーの位置を覚える」という初歩的なレベルではなく、"
                            "「単語を指が覚える」というレベルでのタッチタイプをマスターできるように設計されています。")
             + u'\n'
-            + QStringLiteral("　このレベルでのタッチタイプをマスターすると、キーの位置はうろ覚えでも指が自然と文章を入力できるようになってきます。")
+            + tr("　このレベルでのタッチタイプをマスターすると、キーの位置はうろ覚えでも指が自然と文章を入力できるようになってきます。")
             + u'\n' + u'\n'
-            + QStringLiteral("　ZORVEL LESSON では日常よく使う単語を問題として出題します。"
+            + tr("　ZORVEL LESSON では日常よく使う単語を問題として出題します。"
                              "カリキュラムの中で繰り返し練習することで「単語を指が覚える」ようになり、"
                              "最終的には自然と文章を入力できるようになるはずです。")));
         layout->addStretch(1);
@@ -99,7 +103,7 @@ UserWizardFrm::UserWizardFrm(QWidget *parent) : QDialog(parent)
     // 1: name.
     {
         auto *layout = new QVBoxLayout;
-        auto *prompt = paragraph(QStringLiteral("お名前を全角２～10文字以内で入力して下さい。"));
+        auto *prompt = paragraph(tr("お名前を全角２～10文字以内で入力して下さい。"));
         Text2 = new QLineEdit;
         Text2->setObjectName(QStringLiteral("Text2"));
         Text2->setMaxLength(40);
@@ -118,11 +122,11 @@ UserWizardFrm::UserWizardFrm(QWidget *parent) : QDialog(parent)
     // 2: course.
     {
         auto *layout = new QVBoxLayout;
-        layout->addWidget(paragraph(QStringLiteral("入力コースを選択して下さい。（途中でのコース変更はできません）")));
+        layout->addWidget(paragraph(tr("入力コースを選択して下さい。（途中でのコース変更はできません）")));
         layout->addSpacing(8);
-        OptionRmj = new QRadioButton(QStringLiteral("ローマ字入力コース"));
+        OptionRmj = new QRadioButton(tr("ローマ字入力コース"));
         OptionRmj->setObjectName(QStringLiteral("OptionRmj"));
-        OptionKana = new QRadioButton(QStringLiteral("JIS 仮名入力コース"));
+        OptionKana = new QRadioButton(tr("JIS 仮名入力コース"));
         OptionKana->setObjectName(QStringLiteral("OptionKana"));
         auto *group = new QButtonGroup(this);
         group->addButton(OptionRmj);
@@ -141,10 +145,10 @@ UserWizardFrm::UserWizardFrm(QWidget *parent) : QDialog(parent)
     // 3: romaji spellings.
     {
         auto *layout = new QVBoxLayout;
-        layout->addWidget(paragraph(QStringLiteral("　ローマ字の読みを設定してください。なお、この操作は後から変更もできます。")));
+        layout->addWidget(paragraph(tr("　ローマ字の読みを設定してください。なお、この操作は後から変更もできます。")));
         layout->addSpacing(6);
-        const QString headings[3] = {QStringLiteral("清音・促音"), QStringLiteral("拗音"),
-                                     QStringLiteral("小さい文字")};
+        const QString headings[3] = {tr("清音・促音"), tr("拗音"),
+                                     tr("小さい文字")};
         const SpellingButtonGrid keys =
             MakeSpellingButtons(headings, this, [this](int i) { keyClicked(i); });
         QGridLayout *grid = keys.grid;
@@ -160,13 +164,13 @@ UserWizardFrm::UserWizardFrm(QWidget *parent) : QDialog(parent)
     {
         auto *layout = new QVBoxLayout;
         layout->addWidget(paragraph(
-            QStringLiteral("　あなたのレベルに合わせた練習にするために、どの程度の速度でタイプできているか調査します。"
+            tr("　あなたのレベルに合わせた練習にするために、どの程度の速度でタイプできているか調査します。"
                            "タッチタイピングができる、できないにかかわらず、どのぐらいの速さでタイプできるかを下から選んでください。")));
         layout->addSpacing(8);
-        Option1 = new QRadioButton(QStringLiteral("全くのパソコン初心者です。"));
-        Option2 = new QRadioButton(QStringLiteral("多少慣れていますが、まだまだ速度は遅いです。"));
-        Option3 = new QRadioButton(QStringLiteral("人並みの速さでタイプできると思います。"));
-        Option4 = new QRadioButton(QStringLiteral("タイプ速度は自信があります。"));
+        Option1 = new QRadioButton(tr("全くのパソコン初心者です。"));
+        Option2 = new QRadioButton(tr("多少慣れていますが、まだまだ速度は遅いです。"));
+        Option3 = new QRadioButton(tr("人並みの速さでタイプできると思います。"));
+        Option4 = new QRadioButton(tr("タイプ速度は自信があります。"));
         auto *group = new QButtonGroup(this);
         const int speeds[] = {40, 80, 120, 160};
         int k = 0;
@@ -184,7 +188,7 @@ UserWizardFrm::UserWizardFrm(QWidget *parent) : QDialog(parent)
     // 5: confirmation.
     {
         auto *layout = new QVBoxLayout;
-        layout->addWidget(paragraph(QStringLiteral("　以下の情報で登録します。間違いが無ければ【完了】ボタンを押して下さい。"
+        layout->addWidget(paragraph(tr("　以下の情報で登録します。間違いが無ければ【完了】ボタンを押して下さい。"
                                                    "【戻る】ボタンで設定をやり直せます。")));
         layout->addSpacing(10);
         auto *form = new QFormLayout;
@@ -197,8 +201,8 @@ UserWizardFrm::UserWizardFrm(QWidget *parent) : QDialog(parent)
             box->setReadOnly(true);
             box->setFocusPolicy(Qt::NoFocus);
         }
-        form->addRow(QStringLiteral("氏名"), Text1);
-        form->addRow(QStringLiteral("コース"), Text3);
+        form->addRow(tr("氏名"), Text1);
+        form->addRow(tr("コース"), Text3);
         layout->addLayout(form);
         layout->addStretch(1);
         pages_->addWidget(pageWith(layout));
@@ -211,11 +215,11 @@ UserWizardFrm::UserWizardFrm(QWidget *parent) : QDialog(parent)
     topLine->setFrameShape(QFrame::HLine);
     topLine->setFrameShadow(QFrame::Sunken);
 
-    cmdbef = new QPushButton(QStringLiteral("戻る"));
+    cmdbef = new QPushButton(tr("戻る"));
     cmdbef->setObjectName(QStringLiteral("cmdbef"));
-    cmdnex = new QPushButton(QStringLiteral("次へ"));
+    cmdnex = new QPushButton(tr("次へ"));
     cmdnex->setObjectName(QStringLiteral("cmdnex"));
-    cmdCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"));
+    cmdCancel = new QPushButton(tr("ｷｬﾝｾﾙ"));
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     for (QPushButton *b : {cmdbef, cmdnex, cmdCancel})
         b->setMinimumWidth(96);
@@ -268,9 +272,9 @@ void UserWizardFrm::ShowPage(int n)
 {
     page_ = n;
     pages_->setCurrentIndex(n);
-    title_->setText(QString::fromUtf16(kTitles[n]));
+    title_->setText(tr(kTitles[n]));
     showStep();
-    cmdnex->setText(n == kPages - 1 ? QStringLiteral("完了") : QStringLiteral("次へ"));
+    cmdnex->setText(n == kPages - 1 ? tr("完了") : tr("次へ"));
     cmdbef->setEnabled(n != 0);
     if (n == 1) {
         nameEdited();
@@ -302,7 +306,7 @@ void UserWizardFrm::nameEdited()
     const int bytes = AnsiByteLength(text);
     if (page_ == 1)
         cmdnex->setEnabled(NameLengthOk(text));
-    nameHint_->setText(QStringLiteral("全角に換算して %1 文字（半角文字は 0.5 文字）").arg(QString::number(bytes / 2.0, 'g', 3)));
+    nameHint_->setText(tr("全角に換算して %1 文字（半角文字は 0.5 文字）").arg(QString::number(bytes / 2.0, 'g', 3)));
 }
 
 void UserWizardFrm::next()
@@ -311,13 +315,13 @@ void UserWizardFrm::next()
     case 1: {
         const QString text = Text2->text().trimmed();
         if (!NameLengthOk(text)) {
-            ShowMessage({QStringLiteral("入力した名前が不正です"), QStringLiteral("入力ｴﾗｰ"), MessageIcon::None,
+            ShowMessage({tr("入力した名前が不正です"), tr("入力ｴﾗｰ"), MessageIcon::None,
                          MessageButtons::Ok, MessageAnswer::Ok});
             return;
         }
         const QString bad = UnstorableCharacters(text);
         if (!bad.isEmpty()) {
-            ShowMessage({QStringLiteral("お名前に使えない文字が含まれています：%1").arg(bad), QStringLiteral("入力ｴﾗｰ"),
+            ShowMessage({tr("お名前に使えない文字が含まれています：%1").arg(bad), tr("入力ｴﾗｰ"),
                          MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
             return;
         }
@@ -331,17 +335,17 @@ void UserWizardFrm::next()
             return;
         const bool romaji = OptionRmj->isChecked();
         Course = romaji ? 0 : 1;
-        Text3->setText(romaji ? QStringLiteral("ローマ字入力コース") : QStringLiteral("JIS 仮名入力コース"));
+        Text3->setText(romaji ? tr("ローマ字入力コース") : tr("JIS 仮名入力コース"));
         if (UserColChk(name, Course) == u"OK") {
             ShowPage(romaji ? 3 : 4);
             return;
         }
-        ShowMessage({QStringLiteral("氏名：「") + name + QStringLiteral("」") + kCrLf
-                         + (romaji ? QStringLiteral("コース：ローマ字入力コース")
-                                   : QStringLiteral("コース：JIS仮名入力コース"))
-                         + kCrLf + kCrLf + QStringLiteral("既にこの名前は使われています。") + kCrLf
-                         + QStringLiteral("氏名の入力画面まで戻り、名前を変更して下さい。"),
-                     QStringLiteral("氏名が重複しています"), MessageIcon::Warning, MessageButtons::Ok,
+        ShowMessage({tr("氏名：「%1」").arg(name) + kCrLf
+                         + (romaji ? tr("コース：ローマ字入力コース")
+                                   : tr("コース：JIS仮名入力コース"))
+                         + kCrLf + kCrLf + tr("既にこの名前は使われています。") + kCrLf
+                         + tr("氏名の入力画面まで戻り、名前を変更して下さい。"),
+                     tr("氏名が重複しています"), MessageIcon::Warning, MessageButtons::Ok,
                      MessageAnswer::Ok});
         return;
     }
@@ -370,7 +374,7 @@ void UserWizardFrm::finish()
     choices.spellings = spellings_;
     QString error;
     if (!WriteNewUser(MkPath, choices, &error)) {
-        ShowMessage({error + kCrLf + QStringLiteral("使用者を登録できませんでした。"), QStringLiteral("使用者登録"),
+        ShowMessage({error + kCrLf + tr("使用者を登録できませんでした。"), tr("使用者登録"),
                      MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
         return;
     }
@@ -384,7 +388,7 @@ bool CreateUser(QWidget *parent)
 {
     const QString folder = FreeUserFolder();
     if (folder.isEmpty()) {
-        ShowMessage({QStringLiteral("これ以上ユーザデータを登録することができません。"), QStringLiteral("エラー"),
+        ShowMessage({UserWizardFrm::tr("これ以上ユーザデータを登録することができません。"), UserWizardFrm::tr("エラー"),
                      MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
         return false;
     }
