@@ -1,8 +1,9 @@
 #pragma once
 
-// What the window benchmarks share: key presses as a keyboard sends them and the
-// percentiles of the timings.
+// What the window benchmarks share: key presses as a keyboard sends them, a learner
+// set up in a temporary folder, and the timings of BenchTiming.h.
 
+#include "BenchTiming.h"
 #include "engine/RomajiTable.h"
 #include "keyboard/KeyboardModel.h"
 #include "platform/Paths.h"
@@ -22,13 +23,6 @@
 #include <vector>
 
 namespace zr::bench {
-
-inline double percentile(std::vector<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    const size_t i = std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5));
-    return v[i];
-}
 
 inline void press(QWidget *w, QChar c)
 {

@@ -12,6 +12,7 @@
 //   log_bench current FOLDER record|log|first-write
 //                 one of those in this process; prints milliseconds
 
+#include "BenchTiming.h"
 #include "platform/Clock.h"
 #include "practicelog/LearnerLog.h"
 #include "practicelog/LogSeed.h"
@@ -34,32 +35,12 @@
 #include <vector>
 
 using namespace zr;
+using namespace zr::bench;
 
 namespace {
 
 constexpr int kRuns = 10000;
 constexpr int kKeysPerRun = 30;
-
-double percentile(std::vector<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    const size_t i = std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5));
-    return v[i];
-}
-
-double msSince(const QElapsedTimer &t)
-{
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
-// The processor time of this process, in ms: on a shared machine the wall-clock figures
-// also hold the time other programs had the processor.
-double cpuMs()
-{
-    timespec ts;
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
 
 LoggedRun wordRun(int n)
 {

@@ -158,11 +158,7 @@ QString spanText(Span s)
 
 std::unique_ptr<ProblemPracticeFrm> practiceWindow(PracticeKind kind, const ProblemPracticeSettings &settings)
 {
-    std::unique_ptr<ProblemPracticeFrm> frm;
-    if (kind == PracticeKind::Word)
-        frm = std::make_unique<WordFrm>();
-    else
-        frm = std::make_unique<SentFrm>();
+    std::unique_ptr<ProblemPracticeFrm> frm = CreatePracticeFrm(kind);
     frm->lesson = 1;
     frm->settings = settings;
     return frm;

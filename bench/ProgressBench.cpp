@@ -47,18 +47,6 @@ constexpr int kRuns = 10000;
 constexpr int kKeysPerRun = 50;
 constexpr int kRunsPerDay = 25;
 
-double msSince(const QElapsedTimer &t)
-{
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
-double cpuMs()
-{
-    timespec ts;
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
-
 // 50 keys of the romaji course: the letters, digits and symbols of the keyboard, the
 // space bar and two capitals.
 const QByteArray kKeys = "abcdefghijklmnopqrstuvwxyz1234567890-^\\@[;:],./ AB";

@@ -72,11 +72,7 @@ bool ProblemDialogFrm::load()
 void ProblemDialogFrm::next()
 {
     hide();
-    std::unique_ptr<ProblemPracticeFrm> practice;
-    if (kind_ == PracticeKind::Word)
-        practice = std::make_unique<WordFrm>(parentWidget());
-    else
-        practice = std::make_unique<SentFrm>(parentWidget());
+    const std::unique_ptr<ProblemPracticeFrm> practice = CreatePracticeFrm(kind_, parentWidget());
     practice->mode = KanaWithoutGuideToo;
     practice->MType = WordDrillTitle;
     practice->lesson = lesson;

@@ -165,4 +165,12 @@ public:
     explicit SentFrm(QWidget *parent = nullptr) : ProblemPracticeFrm(PracticeKind::Sentence, parent) {}
 };
 
+// The practice window of a kind: WordFrm for words, SentFrm for sentences.
+inline std::unique_ptr<ProblemPracticeFrm> CreatePracticeFrm(PracticeKind kind, QWidget *parent = nullptr)
+{
+    if (kind == PracticeKind::Word)
+        return std::make_unique<WordFrm>(parent);
+    return std::make_unique<SentFrm>(parent);
+}
+
 }  // namespace zr

@@ -49,11 +49,7 @@ std::unique_ptr<ProblemPracticeFrm> openPractice(Learner &learner, PracticeKind 
         learner.set(QStringLiteral("WordLsn"), QStringLiteral("ShowReading"), reading);
     if (!keys.isEmpty())
         learner.set(QStringLiteral("WordLsn"), QStringLiteral("ShowKeys"), keys);
-    std::unique_ptr<ProblemPracticeFrm> frm;
-    if (kind == PracticeKind::Word)
-        frm = std::make_unique<WordFrm>();
-    else
-        frm = std::make_unique<SentFrm>();
+    std::unique_ptr<ProblemPracticeFrm> frm = CreatePracticeFrm(kind);
     frm->lesson = 1;
     frm->settings = ReadProblemPracticeSettings(kind, 1, CurUserIni());
     if (!frm->prepare())

@@ -232,11 +232,7 @@ void ProblemPracticeFrmTest::anySpellingInWordsAndSentences()
     else
         usePassages(learner, QList<QList<ProblemItem>>(12, {photo}));
     learner.set(QStringLiteral("General"), QStringLiteral("AnySpelling"), QStringLiteral("1"));
-    std::unique_ptr<ProblemPracticeFrm> frm;
-    if (k == PracticeKind::Word)
-        frm = std::make_unique<WordFrm>();
-    else
-        frm = std::make_unique<SentFrm>();
+    const std::unique_ptr<ProblemPracticeFrm> frm = CreatePracticeFrm(k);
     frm->lesson = 1;
     frm->settings = ReadProblemPracticeSettings(k, 1, CurUserIni());
     QVERIFY(frm->prepare());
@@ -379,11 +375,7 @@ void ProblemPracticeFrmTest::clockCountsOnPastAnHour()
     const PracticeKind k = PracticeKind(kind);
     Learner learner(RomajiCourse, 20);
     RegisterDefaultProblemFiles(learner.state().CurUserDir);
-    std::unique_ptr<ProblemPracticeFrm> frm;
-    if (k == PracticeKind::Word)
-        frm = std::make_unique<WordFrm>();
-    else
-        frm = std::make_unique<SentFrm>();
+    const std::unique_ptr<ProblemPracticeFrm> frm = CreatePracticeFrm(k);
     frm->lesson = 1;
     frm->settings = ReadProblemPracticeSettings(k, 1, CurUserIni());
     QVERIFY(frm->prepare());

@@ -122,11 +122,7 @@ void ScreenFitTest::problemPracticeWindows()
         for (PracticeKind kind : {PracticeKind::Word, PracticeKind::Sentence}) {
             if (kind == PracticeKind::Word && slot > 1)
                 continue;
-            std::unique_ptr<ProblemPracticeFrm> frm;
-            if (kind == PracticeKind::Word)
-                frm = std::make_unique<WordFrm>();
-            else
-                frm = std::make_unique<SentFrm>();
+            const std::unique_ptr<ProblemPracticeFrm> frm = CreatePracticeFrm(kind);
             frm->lesson = qint16(slot);
             frm->settings = ReadProblemPracticeSettings(kind, slot, CurUserIni());
             QVERIFY(frm->prepare());
